@@ -1,0 +1,66 @@
+#pragma once
+
+#include "framework/Runtime.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace framework {
+
+class MenuBar;
+class Window;
+
+// What the window system does for a window: created by the platform for each window that
+// is built, it mirrors the window's properties on screen and feeds user input back.
+class WindowPeer {
+public:
+    virtual ~WindowPeer() = default;
+    virtual void propertiesChanged() = 0;   // title, position, visibility
+    virtual void controlsChanged() = 0;     // a control's caption, state or geometry
+    virtual void menuBarChanged() = 0;
+    virtual void refresh() = 0;             // schedule a paint of the whole content area
+    virtual void close() = 0;
+};
+
+// The services that sit below the program: the event loop, windows, fonts, screens and
+// the browser. The headless platform, the default, runs no loop and shows nothing, which
+// is all the quiz logic and its tests need; the Qt platform puts real windows on screen.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual void initialise(int argc, char** argv) = 0;
+    // Readies the window system and then calls lateStartup.
+    virtual void runInitialization(const std::function<void()>& lateStartup) = 0;
+    // Runs the event loop until the application quits; the loop's exit code.
+    virtual int run() = 0;
+    virtual void quit() = 0;
+
+    virtual std::unique_ptr<WindowPeer> createWindowPeer(Window& window) = 0;
+
+    virtual std::vector<std::string> fontFamilies() = 0;
+    virtual ScreenInfo mainScreen() = 0;
+    virtual void openURL(const std::string& address) = 0;
+};
+
+Platform& platform();
+// Installs a platform for the rest of the run (or until replaced); nullptr restores the
+// headless one. The caller keeps ownership.
+void setPlatform(Platform* platform);
+
+// The platform used when no other is installed.
+class HeadlessPlatform : public Platform {
+public:
+    void initialise(int, char**) override {}
+    void runInitialization(const std::function<void()>& lateStartup) override { lateStartup(); }
+    int run() override { return 0; }
+    void quit() override {}
+    std::unique_ptr<WindowPeer> createWindowPeer(Window&) override { return nullptr; }
+    std::vector<std::string> fontFamilies() override { return {}; }
+    ScreenInfo mainScreen() override { return {1024, 768}; }
+    void openURL(const std::string&) override {}
+};
+
+} // namespace framework

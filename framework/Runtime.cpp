@@ -1,0 +1,126 @@
+#include "framework/Runtime.h"
+
+#include "framework/Platform.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+namespace framework {
+
+namespace {
+
+std::function<double()>& randomSource()
+{
+    static std::function<double()> source;
+    return source;
+}
+
+double defaultRandom()
+{
+    static std::mt19937_64 engine{std::random_device{}()};
+    return std::generate_canonical<double, 53>(engine);
+}
+
+} // namespace
+
+double Rnd()
+{
+    return randomSource() ? randomSource()() : defaultRandom();
+}
+
+void setRandomSource(std::function<double()> source)
+{
+    randomSource() = std::move(source);
+}
+
+double Round(double x)
+{
+    return std::round(x);
+}
+
+double Floor(double x)
+{
+    return std::floor(x);
+}
+
+std::string Format(double value, std::string_view mask)
+{
+    const bool showMinus = mask.find('-') != std::string_view::npos;
+    const auto point = mask.find('.');
+    const std::string_view integerMask = mask.substr(0, point);
+    const std::string_view decimalMask = point == std::string_view::npos ? "" : mask.substr(point + 1);
+
+    const auto decimals = static_cast<int>(std::count_if(decimalMask.begin(), decimalMask.end(),
+                                                         [](char c) { return c == '0' || c == '#'; }));
+    const auto minimumDigits = std::max<long>(1, std::count(integerMask.begin(), integerMask.end(), '0'));
+    const bool grouping = integerMask.find(',') != std::string_view::npos;
+
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
+    std::string digits = buffer;
+    std::string fraction;
+    if (const auto dot = digits.find('.'); dot != std::string::npos) {
+        fraction = digits.substr(dot);
+        digits.resize(dot);
+    }
+    while (static_cast<long>(digits.size()) < minimumDigits)
+        digits.insert(0, "0");
+    if (grouping)
+        for (auto at = static_cast<long>(digits.size()) - 3; at > 0; at -= 3)
+            digits.insert(static_cast<std::size_t>(at), ",");
+
+    const bool zero = (digits + fraction).find_first_of("123456789") == std::string::npos;
+    const bool negative = value < 0 && !zero;
+    return (negative && showMinus ? "-" : "") + digits + fraction;
+}
+
+std::string Str(Integer n)
+{
+    return std::to_string(n);
+}
+
+Color RGB(int red, int green, int blue, int)
+{
+    return {red, green, blue};
+}
+
+bool StringsEqual(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+void ShowURL(const std::string& address)
+{
+    platform().openURL(address);
+}
+
+Integer FontCount()
+{
+    return static_cast<Integer>(platform().fontFamilies().size());
+}
+
+std::string Font(Integer index)
+{
+    const auto families = platform().fontFamilies();
+    if (index < 0 || index >= static_cast<Integer>(families.size()))
+        return {};
+    return families[static_cast<std::size_t>(index)];
+}
+
+Date::Date()
+    : totalSeconds_(std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count())
+{
+}
+
+ScreenInfo Screen(Integer)
+{
+    return platform().mainScreen();
+}
+
+} // namespace framework

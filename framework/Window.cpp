@@ -1,0 +1,158 @@
+#include "framework/Window.h"
+
+#include "framework/Exceptions.h"
+
+#include <algorithm>
+
+namespace framework {
+
+namespace {
+
+struct Windows {
+    std::vector<std::unique_ptr<Window>> open;
+    std::vector<std::unique_ptr<Window>> closed;
+};
+
+Windows& windows()
+{
+    static Windows all;
+    return all;
+}
+
+} // namespace
+
+Window::Window(std::string className) : className_(std::move(className)) {}
+
+Window::~Window() = default;
+
+void Window::Constructor()
+{
+    CreateControls();
+    Layout();
+    peer_ = platform().createWindowPeer(*this);
+    Open();
+}
+
+void Window::SetProperties(const WindowProperties& properties)
+{
+    properties_ = properties;
+    if (peer_)
+        peer_->propertiesChanged();
+}
+
+void Window::setTitle(std::string title)
+{
+    properties_.Title = std::move(title);
+    if (peer_)
+        peer_->propertiesChanged();
+}
+
+void Window::setLeft(Integer left)
+{
+    left_ = left;
+    if (peer_)
+        peer_->propertiesChanged();
+}
+
+void Window::setTop(Integer top)
+{
+    top_ = top;
+    if (peer_)
+        peer_->propertiesChanged();
+}
+
+void Window::setMenuBar(MenuBar* bar)
+{
+    menuBar_ = bar;
+    if (peer_)
+        peer_->menuBarChanged();
+}
+
+void Window::Refresh(bool)
+{
+    ++refreshRequests_;
+    if (peer_)
+        peer_->refresh();
+}
+
+void Window::Close()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    if (peer_)
+        peer_->close();
+    auto& all = windows();
+    const auto it = std::find_if(all.open.begin(), all.open.end(),
+                                 [this](const auto& window) { return window.get() == this; });
+    if (it != all.open.end()) {
+        all.closed.push_back(std::move(*it));
+        all.open.erase(it);
+    }
+}
+
+RectControl& Window::AddControl(std::unique_ptr<RectControl> control)
+{
+    control->window_ = this;
+    controls_.push_back(std::move(control));
+    controlChanged();
+    return *controls_.back();
+}
+
+RectControl* Window::ControlByName(std::string_view name) const
+{
+    for (const auto& control : controls_)
+        if (control->Name() == name)
+            return control.get();
+    return nullptr;
+}
+
+RectControl* Window::ControlByNameIndex(std::string_view name, Integer index) const
+{
+    for (const auto& control : controls_)
+        if (control->Name() == name && control->Index() == index)
+            return control.get();
+    return nullptr;
+}
+
+void Window::raisePaint(Graphics& g)
+{
+    callGuarded([&] { Paint(g); });
+}
+
+void Window::raiseMouseDown(Integer x, Integer y)
+{
+    callGuarded([&] { MouseDown(x, y); });
+}
+
+void Window::raiseKeyDown(const std::string& key)
+{
+    callGuarded([&] { KeyDown(key); });
+}
+
+void Window::controlChanged()
+{
+    if (peer_)
+        peer_->controlsChanged();
+}
+
+Window* GetImplicitWindow(std::string_view className)
+{
+    for (const auto& window : windows().open)
+        if (window->className() == className)
+            return window.get();
+    return nullptr;
+}
+
+void releaseClosedWindows()
+{
+    windows().closed.clear();
+}
+
+Window& detail::hold(std::unique_ptr<Window> window)
+{
+    windows().open.push_back(std::move(window));
+    return *windows().open.back();
+}
+
+} // namespace framework

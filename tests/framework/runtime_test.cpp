@@ -1,0 +1,87 @@
+#include "framework/Array.h"
+#include "framework/Runtime.h"
+
+#include <gtest/gtest.h>
+
+using namespace framework;
+
+TEST(Round, HalvesGoAwayFromZero)
+{
+    EXPECT_EQ(Round(72.5), 73.0);
+    EXPECT_EQ(Round(57.5), 58.0);
+    EXPECT_EQ(Round(-2.5), -3.0);
+    EXPECT_EQ(Round(2.4999), 2.0);
+    EXPECT_EQ(Round(0.0), 0.0);
+}
+
+TEST(Floor, TakesTheWholePartBelow)
+{
+    EXPECT_EQ(Floor(5.5), 5.0);
+    EXPECT_EQ(Floor(10.5), 10.0);
+    EXPECT_EQ(Floor(-0.5), -1.0);
+}
+
+TEST(Format, FollowsTheMaskWithoutLocale)
+{
+    const struct {
+        double value;
+        const char* mask;
+        const char* text;
+    } cases[] = {
+        {0.1, "-###,###,###,###,##0.00", "0.10"},
+        {1234567.891, "-###,###,###,###,##0.00", "1,234,567.89"},
+        {-3.14159, "-###,###,###,###,##0.000", "-3.142"},
+        {-0.001, "-###,###,###,###,##0.00", "0.00"},  // no minus for a result of zero
+        {-5.0, "###,##0", "5"},                       // no '-' in the mask: no minus
+        {999.0, "-###,###,###,###,##0", "999"},
+        {1000.0, "-###,###,###,###,##0", "1,000"},
+        {7.0, "000", "007"},
+        {1234.0, "##0", "1234"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with " << c.mask;
+}
+
+TEST(Str, GivesDecimalDigits)
+{
+    EXPECT_EQ(Str(300), "300");
+    EXPECT_EQ(Str(-2), "-2");
+}
+
+TEST(StringsEqual, IgnoresCase)
+{
+    EXPECT_TRUE(StringsEqual("arial", "Arial"));
+    EXPECT_TRUE(StringsEqual("Random Category", "random category"));
+    EXPECT_FALSE(StringsEqual("Random Category", "Random Categories"));
+    EXPECT_FALSE(StringsEqual("", "a"));
+}
+
+TEST(Rnd, CanBeScriptedAndRestored)
+{
+    setRandomSource([] { return 0.25; });
+    EXPECT_EQ(Rnd(), 0.25);
+    setRandomSource(nullptr);
+    for (int i = 0; i < 1000; ++i) {
+        const double r = Rnd();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LE(r, 1.0);
+    }
+}
+
+TEST(Array, HasElementZeroAndChecksItsBounds)
+{
+    Array<int> a(5);
+    EXPECT_EQ(a.Ubound(), 5);
+    a(0) = 1;
+    a(5) = 2;
+    EXPECT_EQ(a(5), 2);
+    EXPECT_THROW(a(6), OutOfBoundsException);
+    EXPECT_THROW(a(-1), OutOfBoundsException);
+
+    Array2<std::string> b(6, 5);
+    b(6, 5) = "corner";
+    EXPECT_EQ(b(6, 5), "corner");
+    EXPECT_EQ(b(5, 5), "");
+    EXPECT_THROW(b(7, 0), OutOfBoundsException);
+    EXPECT_THROW(b(0, 6), OutOfBoundsException);
+}
