@@ -46,13 +46,13 @@ bool Application::chooseMenuItem(std::string_view itemName)
 
 void Application::raiseEnableMenuItems()
 {
-    callGuarded([&] { EnableMenuItems(); });
+    callGuarded([&] { Event_EnableMenuItems(); });
 }
 
 bool Application::raiseAppleEvent(std::string_view eventClass, std::string_view eventID)
 {
     bool result = false;
-    callGuarded([&] { result = HandleAppleEvent(AppleEvent{}, eventClass, eventID); });
+    callGuarded([&] { result = Event_HandleAppleEvent(AppleEvent{}, eventClass, eventID); });
     return result;
 }
 

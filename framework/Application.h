@@ -36,8 +36,8 @@ public:
     bool raiseAppleEvent(std::string_view eventClass, std::string_view eventID);
 
 protected:
-    virtual void EnableMenuItems() {}
-    virtual bool HandleAppleEvent(const AppleEvent& event, std::string_view eventClass,
+    virtual void Event_EnableMenuItems() {}
+    virtual bool Event_HandleAppleEvent(const AppleEvent& event, std::string_view eventClass,
                                   std::string_view eventID)
     {
         (void)event, (void)eventClass, (void)eventID;

@@ -30,7 +30,7 @@ void Window::Constructor()
     CreateControls();
     Layout();
     peer_ = platform().createWindowPeer(*this);
-    Open();
+    Event_Open();
 }
 
 void Window::SetProperties(const WindowProperties& properties)
@@ -117,17 +117,17 @@ RectControl* Window::ControlByNameIndex(std::string_view name, Integer index) co
 
 void Window::raisePaint(Graphics& g)
 {
-    callGuarded([&] { Paint(g); });
+    callGuarded([&] { Event_Paint(g); });
 }
 
 void Window::raiseMouseDown(Integer x, Integer y)
 {
-    callGuarded([&] { MouseDown(x, y); });
+    callGuarded([&] { Event_MouseDown(x, y); });
 }
 
 void Window::raiseKeyDown(const std::string& key)
 {
-    callGuarded([&] { KeyDown(key); });
+    callGuarded([&] { Event_KeyDown(key); });
 }
 
 void Window::controlChanged()

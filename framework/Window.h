@@ -92,19 +92,23 @@ public:
     WindowPeer* peer() const { return peer_.get(); }
 
 protected:
+    // Raised while the window is built, in this order, before the window is shown.
     virtual void CreateControls() {}
     virtual void Layout() {}
-    virtual void Open() {}
-    virtual void Paint(Graphics&) {}
-    virtual bool MouseDown(Integer, Integer) { return false; }
-    virtual bool KeyDown(const std::string&) { return false; }
+    virtual void Event_Open() {}
+    // The whole content area is to be drawn.
+    virtual void Event_Paint(Graphics&) {}
+    // A click in the content area, at pixels from its top left corner.
+    virtual bool Event_MouseDown(Integer, Integer) { return false; }
+    // A key that no control took.
+    virtual bool Event_KeyDown(const std::string&) { return false; }
 
 private:
     friend class RectControl;
     template <typename W>
     friend W& newWindow();
 
-    // Builds the window: CreateControls, Layout, its platform peer, then Open.
+    // Builds the window: CreateControls, Layout, its platform peer, then the Open event.
     void Constructor();
     void controlChanged();
 

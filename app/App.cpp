@@ -1,0 +1,69 @@
+#include "app/App.h"
+
+#include "framework/Exceptions.h"
+#include "framework/Runtime.h"
+#include "quiz/Engine.h"
+#include "quiz/Module1.h"
+#include "ui/mainWindow.h"
+
+namespace app {
+
+using namespace Module1;
+
+namespace {
+
+bool chooseCategory(Integer category, const char* title)
+{
+    gType = category;
+    gWndMsg = title;
+    ChooseQuestion();
+    return false;
+}
+
+} // namespace
+
+bool AppClass::StatisticalDataDisplayingData_Action() { return chooseCategory(1, "Displaying Data"); }
+bool AppClass::StatisticalDataSummarizingData_Action() { return chooseCategory(2, "Summarizing Data"); }
+bool AppClass::StatisticalDataProducingData_Action() { return chooseCategory(3, "Producing Data"); }
+bool AppClass::StatisticalInferenceExplainingData_Action() { return chooseCategory(4, "Explaining Data"); }
+bool AppClass::StatisticalInferenceEstimation_Action() { return chooseCategory(5, "Estimation"); }
+bool AppClass::StatisticalInferenceHypothesisTests_Action() { return chooseCategory(6, "Hypothesis Tests"); }
+bool AppClass::StatisticalInferenceComparingTwoSamples_Action() { return chooseCategory(7, "Comparing Two Samples"); }
+bool AppClass::StatisticalInferenceANOVA_Action() { return chooseCategory(8, "ANOVA Tests"); }
+bool AppClass::StatisticalInferenceChiSquare_Action() { return chooseCategory(9, "Chi-Square Tests"); }
+bool AppClass::StatisticalInferenceSimpleRegression_Action() { return chooseCategory(10, "Simple Regression"); }
+
+bool AppClass::StatisticalInferenceRandomCategories_Action()
+{
+    gWndMsg = RandomCategory;  // gType keeps the last category until the engine draws
+    ChooseQuestion();
+    return false;
+}
+
+bool AppClass::AboutMerrowby_Action()
+{
+    if (gWindow == ScreenIntro) {
+        gWindow = ScreenAboutFromIntro;
+    } else if (gWindow == ScreenQuiz) {
+        gWindow = ScreenAboutFromQuiz;
+        ui::findOrCreateMainWindow().hideControlsForAboutPage();
+    }
+    mainWindow().Refresh(true);
+    return false;
+}
+
+bool AppClass::Event_HandleAppleEvent(const framework::AppleEvent&, std::string_view eventClass,
+                                      std::string_view eventID)
+{
+    return framework::StringsEqual(eventClass, "aevt") && framework::StringsEqual(eventID, "quit");
+}
+
+AppClass& App()
+{
+    auto* app = dynamic_cast<AppClass*>(framework::GetAppObject());
+    if (!app)
+        throw framework::NilObjectException("no application object");
+    return *app;
+}
+
+} // namespace app

@@ -1,0 +1,41 @@
+#include "app/FileTypes.h"
+
+#include "framework/Exceptions.h"
+
+#include <optional>
+
+namespace app::FileTypes {
+
+namespace {
+std::optional<framework::FileType> pText;
+std::vector<framework::FileType> pAllFileTypes;
+} // namespace
+
+void Initialize()
+{
+    pText = framework::FileType{
+        .Name = "text",
+        .Extensions = "",
+        .MacType = "TEXT",
+        .MacCreator = "Mrby",
+        .MimeType = "",
+        .Imported = true,
+        .ConformsTo = "",
+    };
+    pAllFileTypes.push_back(*pText);
+    framework::RuntimeRegisterFileType(Text());
+}
+
+const framework::FileType& Text()
+{
+    if (!pText)
+        throw framework::NilObjectException("no file type text");
+    return *pText;
+}
+
+const std::vector<framework::FileType>& all()
+{
+    return pAllFileTypes;
+}
+
+} // namespace app::FileTypes

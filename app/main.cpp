@@ -1,0 +1,11 @@
+#include "app/Startup.h"
+#include "framework/Application.h"
+#include "framework/qt/QtPlatform.h"
+
+int main(int argc, char** argv)
+{
+    framework::qt::useQtPlatform();
+    framework::RuntimeInit(argc, argv);
+    app::Main();
+    return framework::RuntimeExit();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "framework/Platform.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QApplication;
+class QMainWindow;
+class QSocketNotifier;
+
+namespace framework::qt {
+
+// The Qt platform: a QApplication, a QMainWindow a framework window with the menu bar
+// inside it, Qt buttons for the controls, QPainter for painting, the font database, the
+// primary screen and the desktop's URL handler. SIGTERM and SIGINT reach the application
+// as the quit Apple event.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void initialise(int argc, char** argv) override;
+    void runInitialization(const std::function<void()>& lateStartup) override;
+    int run() override;
+    void quit() override;
+
+    std::unique_ptr<WindowPeer> createWindowPeer(Window& window) override;
+
+    std::vector<std::string> fontFamilies() override;
+    ScreenInfo mainScreen() override;
+    void openURL(const std::string& address) override;
+
+    // Where ShowURL sends its address; by default the desktop's browser (tests watch it).
+    std::function<void(const std::string&)> urlOpener;
+
+private:
+    void installQuitSignals();
+
+    std::unique_ptr<QApplication> application_;
+    std::unique_ptr<QSocketNotifier> signalNotifier_;
+};
+
+// Installs the one Qt platform for the rest of the run and returns it.
+QtPlatform& useQtPlatform();
+
+// The top-level Qt window of a framework window, or null (tests look inside).
+QMainWindow* nativeWindow(const Window& window);
+
+} // namespace framework::qt

@@ -1,0 +1,124 @@
+#include "support/AppHarness.h"
+
+#include "app/Startup.h"
+#include "framework/Application.h"
+#include "framework/Exceptions.h"
+#include "framework/Runtime.h"
+#include "framework/Window.h"
+#include "framework/qt/QtPlatform.h"
+#include "quiz/Module1.h"
+#include "support/RecordingGraphics.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPainter>
+
+namespace testing_support {
+
+namespace {
+
+std::vector<std::string> urls;
+bool started = false;
+
+} // namespace
+
+void AppTest::SetUpTestSuite()
+{
+    if (started)
+        return;
+    started = true;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto& platform = framework::qt::useQtPlatform();
+    platform.urlOpener = [](const std::string& address) { urls.push_back(address); };
+    static int argc = 1;
+    static char name[] = "merrowby-tests";
+    static char* argv[] = {name, nullptr};
+    framework::RuntimeInit(argc, argv);
+    app::EarlyStartup();
+}
+
+void AppTest::SetUp()
+{
+    if (auto* held = framework::GetImplicitWindow(ui::mainWindowClass::ClassName))
+        held->Close();
+    framework::releaseClosedWindows();
+    Module1::state() = Module1::State{};
+    framework::setRandomSource(nullptr);
+    urls.clear();
+    app::LateStartup();
+}
+
+void AppTest::TearDown()
+{
+    framework::setRandomSource(nullptr);
+    QCoreApplication::processEvents();
+}
+
+ui::mainWindowClass& AppTest::window()
+{
+    return ui::findOrCreateMainWindow();
+}
+
+app::AppClass& AppTest::application()
+{
+    return app::App();
+}
+
+QAction* AppTest::action(const std::string& itemName)
+{
+    QMainWindow* frame = framework::qt::nativeWindow(window());
+    if (!frame)
+        return nullptr;
+    return frame->menuBar()->findChild<QAction*>(QString::fromStdString(itemName));
+}
+
+void AppTest::choose(const std::string& itemName)
+{
+    QAction* found = action(itemName);
+    ASSERT_NE(found, nullptr) << itemName;
+    found->trigger();
+}
+
+void AppTest::scriptRnd(std::vector<double> values)
+{
+    auto next = std::make_shared<std::size_t>(0);
+    framework::setRandomSource([values = std::move(values), next] {
+        const double value = values[std::min(*next, values.size() - 1)];
+        ++*next;
+        return value;
+    });
+}
+
+std::vector<std::string>& AppTest::openedURLs()
+{
+    return urls;
+}
+
+QImage AppTest::render()
+{
+    QMainWindow* frame = framework::qt::nativeWindow(window());
+    QWidget* canvas = frame->centralWidget();
+    return canvas->grab().toImage();
+}
+
+std::vector<std::string> AppTest::paintCalls()
+{
+    RecordingGraphics g;
+    window().Event_Paint(g);
+    return g.calls;
+}
+
+void AppTest::answer(framework::Integer answerNumber)
+{
+    window().answerButton(answerNumber - 1).click();
+    window().OkayButton().click();
+}
+
+void AppTest::answerRight()
+{
+    answer(Module1::gCorrAnswer);
+}
+
+} // namespace testing_support

@@ -1,0 +1,55 @@
+#pragma once
+
+// The real program on Qt's offscreen platform: App, MenuBar1 and mainWindow started as
+// the program starts them, without the event loop. Rnd is scripted where a test needs it.
+
+#include "app/App.h"
+#include "ui/mainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+
+namespace testing_support {
+
+class AppTest : public ::testing::Test {
+protected:
+    // Starts the program once per process (platform, start-up up to the late callback).
+    static void SetUpTestSuite();
+
+    // A fresh quiz: any window closed, the shared state cleared, a new window opened.
+    void SetUp() override;
+    void TearDown() override;
+
+    static ui::mainWindowClass& window();
+    static app::AppClass& application();
+
+    // Chooses the menu item of that Name as the user does (its Qt action is triggered).
+    static void choose(const std::string& itemName);
+    // The Qt action of the window's menu bar with that Name, or null.
+    static QAction* action(const std::string& itemName);
+
+    // Rnd returns these values in turn, then repeats the last.
+    static void scriptRnd(std::vector<double> values);
+
+    // The addresses ShowURL opened.
+    static std::vector<std::string>& openedURLs();
+
+    // The window's content area as painted by Qt.
+    static QImage render();
+
+    // Paints the window into a recording Graphics and returns the calls.
+    static std::vector<std::string> paintCalls();
+
+    // Answers the question on screen: clicks radio button answer - 1, then "Okay".
+    static void answer(framework::Integer answerNumber);
+    static void answerRight();
+};
+
+} // namespace testing_support

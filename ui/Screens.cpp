@@ -1,0 +1,224 @@
+// The paint of the window: the intro screen, the question screen (or the congratulations
+// text) and the About page, each drawn from the shared state alone.
+
+#include "framework/Runtime.h"
+#include "quiz/Module1.h"
+#include "ui/AboutPage.h"
+#include "ui/Version.h"
+#include "ui/mainWindow.h"
+
+#include <array>
+
+namespace ui {
+
+using namespace Module1;
+using framework::Floor;
+using framework::RGB;
+using framework::Round;
+
+namespace {
+
+const framework::Color Blue = RGB(21, 33, 204, 0);
+const framework::Color LinkBlue = RGB(23, 33, 204, 0);
+const framework::Color Black = RGB(0, 0, 0, 0);
+
+constexpr Integer AlignLeft = 0;
+constexpr Integer AlignCentre = 1;
+constexpr Integer AlignRight = 2;
+
+// The question screen: lines 20 pixels apart; the rules frame the answers, 120 apart.
+constexpr Integer LinePitch = 20;
+constexpr Integer RuleGap = 120;
+constexpr Integer AnswerLeft = 70;
+
+constexpr Integer LinkBaseline = 110;
+constexpr Integer LinkUnderline = 113;
+
+const std::array<const char*, 11> introLines = {
+    "This",
+    "software",
+    "has 100s of",
+    "multiple-choice",
+    "questions to help",
+    "you develop and test",
+    "your statistical reasoning.",
+    "Use the Statistical Data and",
+    "the Statistical Inference menus to",
+    "choose the kind of questions you would",
+    "like to be asked.",
+};
+
+Integer truncatedWidth(framework::Graphics& g, const std::string& text)
+{
+    return static_cast<Integer>(g.StringWidth(text));
+}
+
+} // namespace
+
+void mainWindowClass::Event_Paint(Graphics& g)
+{
+    if (gWindow == ScreenIntro)
+        paintIntro(g);
+    else if (gWindow == ScreenQuiz)
+        paintQuestion(g);
+    else
+        paintAbout(g);
+    recentre();
+}
+
+void mainWindowClass::paintIntro(Graphics& g)
+{
+    g.TextSize(36);
+    g.TextFont("Times");
+    g.ForeColor(Blue);
+    drawPaintText(g, "Merrowby", 56, AlignCentre);
+
+    g.TextSize(15);
+    g.TextFont("Times");
+    g.ForeColor(Black);
+    for (std::size_t k = 0; k < introLines.size(); ++k) {
+        std::string text = introLines[k];
+        if (k + 1 == introLines.size())
+            text += std::string("  ") + about::AuthorshipNotice;
+        drawPaintText(g, text, 105 + 17 * static_cast<Integer>(k), AlignCentre);
+    }
+}
+
+void mainWindowClass::paintQuestion(Graphics& g)
+{
+    setTitle("Merrowby");
+    g.TextSize(12);
+    g.TextFont(gFont);
+    g.ForeColor(Black);
+
+    if (gWhichQ < 0) {
+        congratulations(g);
+        return;
+    }
+    if (gWhichQ > 0)
+        for (Integer i = 1; i <= gNumLinesQ; ++i)
+            drawPaintText(g, gMsgQ(i), LinePitch * i + 5, AlignLeft);
+
+    for (Integer i = 0; i <= 4; ++i)
+        g.DrawString(gMsgA(i + 1), AnswerLeft, LinePitch * gNumLinesQ + 42 + LinePitch * i);
+
+    if (gPaintHint == 1)
+        for (Integer j = 1; j <= gNumLinesH(gUserAnswer); ++j)
+            drawPaintText(g, gMsgH(j, gUserAnswer), LinePitch * gNumLinesQ + 145 + LinePitch * j, AlignLeft);
+
+    if (gLine > 0) {
+        g.ForeColor(Blue);
+        g.DrawLine(0, gLine, Width(), gLine);
+        g.DrawLine(0, gLine + RuleGap, Width(), gLine + RuleGap);
+    }
+
+    if (gGraph == 1)
+        drawChart(g);
+}
+
+void mainWindowClass::congratulations(Graphics& g)
+{
+    const bool random = randomMode();
+    std::array<std::string, 4> lines;
+    std::string caption;
+    if (gWhichQ == NoneLeft) {
+        Integer count = gNumQ(gType);
+        if (random) {
+            count = 0;
+            for (Integer c = 1; c <= NumCategories; ++c)
+                count += gNumQ(c);
+        }
+        lines[0] = "Congratulations!  You have correctly answered all " + framework::Str(count) + " questions in this";
+        if (random) {
+            lines[1] = "program!  If you want to be asked the questions again, click the Reset";
+            lines[2] = "button below.  Otherwise, please use the File menu to quit Merrowby.";
+        } else {
+            lines[1] = "category.  If you want to answer the questions in this category again,";
+            lines[2] = "click the Reset button.  Otherwise, please choose another category, or";
+            lines[3] = "else use the File menu to quit Merrowby.";
+        }
+        caption = "Reset";
+    } else if (gWhichQ == OnlyPassedLeft) {
+        if (random) {
+            lines[0] = "You have correctly answered every question in this program, except for";
+            lines[1] = "the ones you passed.  If you want to answer the questions you passed,";
+            lines[2] = "click the Retry button.  Otherwise, use the File menu to quit Merrowby.";
+        } else {
+            lines[0] = "You have correctly answered every question in this category, except for";
+            lines[1] = "the ones you passed.  If you want to answer the questions you passed,";
+            lines[2] = "click the Retry button below.  Otherwise, please choose another category,";
+            lines[3] = "or else use the File menu to quit Merrowby.";
+        }
+        caption = "Retry";
+    } else {
+        return;
+    }
+    Integer y = 25;
+    for (const auto& line : lines) {
+        if (!line.empty())
+            drawPaintText(g, line, y, AlignLeft);
+        y += LinePitch;
+    }
+    OkayButton().setCaption(caption);
+}
+
+void mainWindowClass::paintAbout(Graphics& g)
+{
+    setTitle("About Merrowby");
+    g.TextSize(36);
+    g.TextFont("Times");
+    g.ForeColor(Blue);
+    drawPaintText(g, "Merrowby", 40, AlignCentre);
+
+    g.TextSize(12);
+    g.TextFont("Geneva");
+    g.ForeColor(Black);
+    drawPaintText(g, std::string("Version ") + version::Number + ", " + version::Date, 70, AlignCentre);
+    drawPaintText(g, "The most recent version can be downloaded from", 90, AlignLeft);
+
+    g.ForeColor(LinkBlue);
+    const std::string link = about::DownloadURL;
+    const Integer w = truncatedWidth(g, link);
+    gURLleft = static_cast<Integer>(Round(static_cast<double>(Width() - w) / 2));
+    gURLright = gURLleft + w;
+    drawPaintText(g, link, LinkBaseline, AlignCentre);
+    g.DrawLine(gURLleft, LinkUnderline, gURLright - 1, LinkUnderline);
+
+    g.ForeColor(Black);
+    drawPaintText(g, "Please send suggestions and questions to", 130, AlignLeft);
+    Integer y = 150;
+    for (const char* line : about::Contact) {
+        drawPaintText(g, line, y, AlignCentre);
+        y += LinePitch;
+    }
+    for (const char* line : about::TermsOfUse) {
+        drawPaintText(g, line, y, AlignCentre);
+        y += LinePitch;
+    }
+}
+
+void mainWindowClass::drawPaintText(Graphics& g, const std::string& text, Integer y, Integer align)
+{
+    switch (align) {
+    case AlignLeft:
+        g.DrawString(text, 10, y);
+        break;
+    case AlignCentre:
+        g.DrawString(text, static_cast<Integer>(Round(static_cast<double>(Width() - truncatedWidth(g, text)) / 2)), y);
+        break;
+    case AlignRight:
+        g.DrawString(text, Width() - truncatedWidth(g, text), y);
+        break;
+    default:
+        break;
+    }
+}
+
+void mainWindowClass::recentre()
+{
+    const auto screen = framework::Screen(0);
+    setTop(static_cast<Integer>(Floor(static_cast<double>(screen.Height - Height()) / 2)));
+    setLeft(static_cast<Integer>(Floor(static_cast<double>(framework::Screen(0).Width - Width()) / 2)));
+}
+
+} // namespace ui

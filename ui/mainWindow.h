@@ -1,0 +1,83 @@
+#pragma once
+
+#include "framework/Controls.h"
+#include "framework/Graphics.h"
+#include "framework/Window.h"
+#include "quiz/QuizWindow.h"
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+using framework::Graphics;
+using framework::Integer;
+
+// The one window of the program: the question text, the five answer radio buttons, "Okay"
+// and "Pass". It keeps no state of its own; everything it shows comes from Module1.
+class mainWindowClass : public framework::Window, public Module1::QuizWindow {
+public:
+    // The framework knows the window's class by this name.
+    static constexpr const char* ClassName = "mainWindow.mainWindow";
+
+    // The answer radio buttons, a control set of five: member i stands for answer i + 1.
+    class answerButtonClass : public framework::RadioButton {
+    public:
+        explicit answerButtonClass(Integer index);
+    };
+
+    mainWindowClass();
+
+    // What the engine sets.
+    void setTitle(const std::string& title) override;
+    void Refresh(bool eraseBackground = true) override;
+    framework::PushButton& OkayButton() override;
+    framework::PushButton& PassButton() override;
+    framework::RadioButton& answerButton(Integer index) override;
+
+    void OkayButton_Action(framework::PushButton& sender);
+    void PassButton_Action(framework::PushButton& sender);
+    void answerButton_Action(framework::RadioButton& sender);
+
+    // The events, public so that tests can raise them as the platform does.
+    void Event_Open() override;
+    void Event_Paint(Graphics& g) override;
+    bool Event_MouseDown(Integer x, Integer y) override;
+    bool Event_KeyDown(const std::string& key) override;
+
+    // One line of text: align 0 flush left at x 10, 1 centred, 2 flush right; any other
+    // value draws nothing.
+    void drawPaintText(Graphics& g, const std::string& text, Integer y, Integer align);
+    // The end-of-questions text, and the "Reset" or "Retry" caption that goes with it.
+    void congratulations(Graphics& g);
+    bool fontAvailable(const std::string& name);
+
+    // The About page over the question screen hides the seven controls; leaving it shows
+    // again exactly those that were visible.
+    void hideControlsForAboutPage();
+
+protected:
+    void CreateControls() override;
+    void Layout() override;
+
+private:
+    void CreateControls0();
+    void paintIntro(Graphics& g);
+    void paintQuestion(Graphics& g);
+    void paintAbout(Graphics& g);
+    void recentre();
+    void leaveAboutPage();
+
+    std::vector<framework::RectControl*> hiddenForAbout_;
+};
+
+// The window that the framework holds, or a new one when it holds none.
+mainWindowClass& findOrCreateMainWindow();
+
+// Lets the engine reach the window through Module1::mainWindow().
+void installMainWindow();
+
+// The chart of the question on screen, drawn from the ChartSpec (the chart step of a paint).
+void drawChart(Graphics& g);
+
+} // namespace ui
