@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Merrowby need, when any
+# is missing. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev fonts-liberation2 xvfb xauth)
+[ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
