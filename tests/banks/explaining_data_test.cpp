@@ -1,0 +1,297 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <regex>
+#include <utility>
+
+namespace {
+
+using namespace testing_support;
+using Module1::ch5Questions;
+
+using Answers = std::array<std::string, 5>;
+using Place = std::pair<Integer, Integer>;  // {question, answer}
+
+// A question of the sheet, and its five options where they are fixed numbers, formulas or terms.
+struct Entry {
+    Row row;
+    std::optional<Answers> options;
+};
+
+const std::vector<Entry>& sheet()
+{
+    static const std::vector<Entry> entries = {
+        {{1, "The central limit theorem", 4, 1, {2, 2, 1, 3, 1}}, std::nullopt},
+        {{2, "Bayesian probabilities", 4, 1, {1, 1, 2, 1, 1}},
+         Answers{"long-run frequencies.", "mathematical proofs.", "equally likely calculations.",
+                 "subjective assessments.", "religious theorems."}},
+        {{3, "If an event has a probability P", 3, 2, {1, 1, 2, 1, 1}}, Answers{"0", "1", "P", "nP", "P/n"}},
+        {{4, "The prices of life insurance", 1, 1, {1, 1, 1, 1, 1}},
+         Answers{"long-run frequencies.", "mathematical proofs.", "equally likely calculations.",
+                 "subjective assessments.", "convenient axioms."}},
+        {{5, "The data in a contingency table", 5, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{6, "In a class that is half male", 5, 3, {1, 1, 1, 1, 3}}, Answers{"20", "30", "50", "70", "75"}},
+        {{7, "Of the patients who come to a student health centre", 3, 4, {1, 1, 2, 1, 1}},
+         Answers{"10", "30", "50", "70", "90"}},
+        {{8, "In a factory, 1% of the products are defective", 1, 3, {2, 1, 1, 1, 1}},
+         Answers{"0.04", "0.50", "0.80", "0.85", "0.90"}},
+        {{9, "Two events A and B are independent", 3, 1, {1, 1, 1, 1, 1}},
+         Answers{"P[A] = P[B]", "P[A if B] = P[B]", "P[B if A] = P[B]", "P[A if B] = P[B if A]",
+                 "P[A] = P[A and B]"}},
+        {{10, "A classic example of independent events", 1, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{11, "The binomial model assumes", 4, 2, {1, 1, 1, 1, 1}},
+         Answers{"0.", "0.5.", "1.0.", "constant.", "equal to the number of trials."}},
+        {{12, "The probability of 6 heads in 10 flips", 5, 1, {1, 1, 1, 1, 1}},
+         Answers{"0.4", "0.5", "0.6", "0.5^6", "given by the binomial distribution."}},
+        {{13, "The probability of two even numbers", 5, 1, {1, 1, 1, 1, 1}},
+         Answers{"0.02.", "0.20.", "0.50.", "0.75.", "given by the binomial distribution."}},
+        {{14, "A graph that shows the probability", 4, 2, {2, 2, 1, 2, 1}},
+         Answers{"box-and-whiskers diagram.", "stem-and-leaf diagram.", "scatter diagram.",
+                 "probability histogram.", "time-series graph."}},
+        {{15, "In 50 binomial trials", 2, 2, {1, 2, 1, 1, 1}}, Answers{"2", "2.5", "5", "25", "50"}},
+        {{16, "In 2000 binomial trials", 4, 2, {1, 1, 1, 2, 1}}, Answers{"10", "20", "100", "200", "2000"}},
+        {{17, "The mistaken belief that in a long run of fair coin flips", 2, 2, {2, 1, 1, 2, 3}},
+         Answers{"law of large numbers.", "law of averages.", "central limit theorem.", "binomial theorem.",
+                 "regression toward the mean."}},
+        {{18, "On the density curve", 2, 2, {1, 2, 1, 2, 1}}, std::nullopt},
+        {{19, "A standardized z variable", 2, 1, {1, 2, 1, 1, 1}},
+         Answers{"0 and standard deviation of 0.", "0 and standard deviation of 1.",
+                 "1 and standard deviation of 0.", "1 and standard deviation of 1.",
+                 "1 and standard deviation of -1."}},
+        {{20, "A variable X has a mean of 10", 3, 2, {1, 1, 1, 1, 1}}, Answers{"2", "3", "4", "6", "20"}},
+        {{21, "A variable X has a mean of 20", 2, 2, {1, 1, 1, 1, 1}}, Answers{"2.5", "3", "5", "10", "20"}},
+        {{22, "A z value of 1", 5, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{23, "X is normally distributed with a mean of 40", 3, 2, {1, 1, 1, 1, 1}},
+         Answers{"0.025", "0.05", "0.16", "0.25", "0.50"}},
+        {{24, "X is normally distributed with a mean of 20", 5, 2, {1, 1, 1, 1, 1}},
+         Answers{"0.10", "0.20", "0.50", "0.75", "0.95"}},
+        {{25, "X is normally distributed with a mean of 25", 5, 2, {1, 1, 1, 1, 1}},
+         Answers{"0.20", "0.25", "0.30", "0.40", "0.50"}},
+        {{26, "The distribution of the number of heads in 100 flips", 5, 2, {2, 2, 1, 2, 1}}, std::nullopt},
+        {{27, "The binomial distribution with p = 0.1 and n = 1000", 4, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{28, "A fair coin has landed heads", 1, 2, {1, 1, 1, 2, 1}}, Answers{"1/2", "1/3", "2/3", "1/8", "7/8"}},
+        {{29, "The mistaken belief that, by the laws of probability", 4, 2, {1, 2, 1, 1, 3}},
+         Answers{"Bayes' theorem.", "binomial model.", "central limit theorem.", "law of averages.",
+                 "law of large numbers."}},
+        {{30, "The probability of exactly 500 heads in 1000 flips", 2, 1, {1, 4, 2, 2, 1}},
+         Answers{"0.5^500", "0.025", "0.5", "0.75", "greater than .95"}},
+    };
+    return entries;
+}
+
+Lines hintOf(const Place& place)
+{
+    return storeThrough(ch5Questions, place.first).hints[static_cast<std::size_t>(place.second - 1)];
+}
+
+std::string where(const Place& place)
+{
+    return "question " + std::to_string(place.first) + ", answer " + std::to_string(place.second);
+}
+
+TEST(ExplainingData, StoresEveryQuestionOfItsTable)
+{
+    std::vector<Row> rows;
+    for (const Entry& entry : sheet())
+        rows.push_back(entry.row);
+    expectRows(ch5Questions, rows);
+
+    for (const Entry& entry : sheet()) {
+        if (!entry.options)
+            continue;
+        SCOPED_TRACE("question " + std::to_string(entry.row.number));
+        EXPECT_EQ(storeThrough(ch5Questions, entry.row.number).answers, *entry.options);
+    }
+}
+
+TEST(ExplainingData, KeepsItsTextConventions)
+{
+    TextRules rules;
+    rules.maxQuestionLine = 77;
+    rules.maxAnswer = 39;
+    rules.maxHintLine = 80;
+    expectTextConventions(ch5Questions, rules);
+
+    // A sentence that follows another inside a line is set off by two blanks, a colon or a
+    // semicolon by one.
+    const std::regex singleBlankSentence{R"([.?!] [A-Z])"};
+    const std::regex badPunctuationSpacing{R"([:;](  |[^ ]))"};
+    const std::regex tripleBlank{"   "};
+    for (Integer n = 1; n <= 30; ++n) {
+        const StoredQuestion q = storeThrough(ch5Questions, n);
+        Lines all = q.lines;
+        all.insert(all.end(), q.answers.begin(), q.answers.end());
+        for (const Lines& hint : q.hints)
+            all.insert(all.end(), hint.begin(), hint.end());
+        for (const std::string& line : all) {
+            SCOPED_TRACE("question " + std::to_string(n) + ": \"" + line + "\"");
+            EXPECT_FALSE(std::regex_search(line, singleBlankSentence));
+            EXPECT_FALSE(std::regex_search(line, badPunctuationSpacing));
+            EXPECT_FALSE(std::regex_search(line, tripleBlank));
+        }
+    }
+}
+
+TEST(ExplainingData, StoresQuestionThreeWordForWord)
+{
+    expectQuestion(ch5Questions, 3, 3,
+                   {"If an event has a probability P of occurring, the fraction of the times",
+                    "that it occurs in the long run will almost certainly be very close to"},
+                   {"0", "1", "P", "nP", "P/n"},
+                   {{{"No, this would mean that it never occurs!"},
+                     {"No, this would mean that it always occurs!"},
+                     {"Yes, for example, a fairly flipped coin with a 0.5 probability of heads",
+                      "will land heads close to half the time in the long run."},
+                     {"No, nP refers to the NUMBER of successes, not the fraction."},
+                     {"No, this doesn't make sense."}}});
+}
+
+TEST(ExplainingData, SharesHintsWordForWord)
+{
+    // Answers of one question that share a hint, and twin questions that reuse one.
+    const std::vector<std::vector<Place>> groups = {
+        {{6, 1}, {6, 2}, {6, 3}, {6, 4}},
+        {{7, 1}, {7, 2}, {7, 4}, {7, 5}},
+        {{8, 2}, {8, 3}, {8, 4}, {8, 5}},
+        {{25, 1}, {25, 2}, {25, 3}, {25, 4}},
+        {{12, 1}, {12, 2}, {12, 3}},
+        {{22, 1}, {22, 2}, {22, 3}},
+        {{9, 2}, {9, 4}},
+        {{13, 3}, {13, 4}},
+        {{14, 1}, {14, 2}},
+        {{18, 1}, {18, 3}},
+        {{19, 1}, {19, 3}},
+        {{27, 1}, {27, 2}},
+        {{28, 3}, {28, 5}},
+        {{15, 2}, {16, 4}},
+        {{15, 5}, {16, 5}},
+        {{17, 2}, {29, 4}},
+        {{17, 3}, {29, 3}},
+        {{17, 4}, {29, 2}},
+        {{20, 1}, {21, 1}},
+        {{20, 3}, {21, 2}},
+        {{23, 3}, {24, 5}},
+        {{26, 5}, {27, 4}},
+        {{28, 2}, {30, 5}},
+    };
+    for (const auto& group : groups) {
+        const Lines first = hintOf(group.front());
+        for (const Place& place : group)
+            EXPECT_EQ(hintOf(place), first) << where(place) << " against " << where(group.front());
+    }
+
+    // The shared hints of the three table questions send the user to a table of round numbers.
+    EXPECT_NE(hintOf({6, 1})[0].find("contingency table of 100 students"), std::string::npos);
+    EXPECT_NE(hintOf({7, 1})[0].find("contingency table of 100 patients"), std::string::npos);
+    EXPECT_NE(hintOf({8, 2})[0].find("contingency table of 1000 products"), std::string::npos);
+    EXPECT_EQ(hintOf({17, 4}).size(), 2u);
+    EXPECT_NE(hintOf({17, 4})[0].find("binomial model"), std::string::npos);
+    EXPECT_NE(hintOf({28, 2})[0].find("law of averages?"), std::string::npos);
+}
+
+TEST(ExplainingData, UsesTheStockLines)
+{
+    const std::vector<std::pair<std::string, std::vector<Place>>> stock = {
+        {"No, you seem to be guessing.",
+         {{20, 2}, {20, 4}, {20, 5}, {21, 3}, {21, 4}, {21, 5}, {23, 1}, {23, 5}, {24, 1}, {24, 2}}},
+        {"No, this doesn't make sense.", {{2, 5}, {3, 5}, {4, 5}, {11, 5}, {18, 5}, {5, 4}}},
+        {"No, remember the 1, 2, 3, standard-deviations rules of thumb.", {{23, 2}, {23, 4}, {24, 3}, {24, 4}}},
+        {"No, think about it a bit more carefully.", {{15, 1}, {15, 3}, {16, 2}}},
+        {"No, think about it more carefully.", {{15, 4}, {16, 1}, {16, 3}}},
+    };
+    for (const auto& [line, places] : stock)
+        for (const Place& place : places)
+            EXPECT_EQ(hintOf(place), Lines{line}) << where(place);
+}
+
+TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
+{
+    const std::vector<std::pair<Place, std::string>> figures = {
+        {{6, 5}, "75%"},
+        {{7, 3}, "50%"},
+        {{8, 1}, "about 0.04"},
+        {{12, 5}, "about 0.21"},
+        {{13, 5}, "0.25"},
+        {{15, 2}, "np"},
+        {{20, 3}, "z = (X - mean)/(standard deviation)"},
+        {{26, 1}, "= 50"},
+        {{26, 2}, "= 5"},
+        {{26, 3}, "= 25"},
+        {{26, 4}, "50 heads"},
+        {{27, 3}, "np = (1000)(0.1) = 100"},
+        {{30, 2}, "about 0.025"},
+    };
+    for (const auto& [place, figure] : figures) {
+        std::string text;
+        for (const std::string& line : hintOf(place))
+            text += line + " ";
+        EXPECT_NE(text.find(figure), std::string::npos) << where(place) << ": " << text;
+    }
+}
+
+TEST(ExplainingData, StoresNothingForANumberWithoutAQuestion)
+{
+    expectNothingStoredOutside(ch5Questions);
+}
+
+TEST(ExplainingData, WritesEveryHintAndLeavesLinesBeyondTheCounts)
+{
+    using namespace Module1;
+
+    // Equal hints are still written under every answer.
+    state() = State{};
+    for (Integer a = 1; a <= 5; ++a) {
+        gMsgH(1, a) = "earlier";
+        gNumLinesH(a) = 5;
+    }
+    gWhichQ = 6;
+    ch5Questions();
+    for (Integer a = 1; a <= 4; ++a) {
+        EXPECT_EQ(gNumLinesH(a), 1) << "answer " << a;
+        EXPECT_EQ(gMsgH(1, a), gMsgH(1, 1)) << "answer " << a;
+    }
+    EXPECT_EQ(gNumLinesH(5), 3);
+    EXPECT_NE(gMsgH(1, 1), "earlier");
+
+    // A shorter hint after a longer one: only the count tells where the hint ends.
+    state() = State{};
+    gWhichQ = 30;
+    ch5Questions();
+    ASSERT_EQ(gNumLinesH(2), 4);
+    const std::string oldLine4 = gMsgH(4, 2);
+    gWhichQ = 10;
+    ch5Questions();
+    EXPECT_EQ(gNumLinesH(2), 1);
+    EXPECT_EQ(gMsgH(4, 2), oldLine4);
+    EXPECT_EQ(gNumLinesQ, 1);
+}
+
+TEST(ExplainingData, SetsUpNoChart)
+{
+    using namespace Module1;
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        state() = State{};
+        gMinPlotX = -7.0;
+        gMaxPlotY = -7.0;
+        gNumBoxes = 9;
+        gLastObs = 9;
+        gXToGraph(1) = -7.0;
+        gChartType(2) = 9;
+        gWhichQ = n;
+        ch5Questions();
+        EXPECT_EQ(gGraph, 0);
+        EXPECT_EQ(gMinPlotX, -7.0);
+        EXPECT_EQ(gMaxPlotY, -7.0);
+        EXPECT_EQ(gNumBoxes, 9);
+        EXPECT_EQ(gLastObs, 9);
+        EXPECT_EQ(gXToGraph(1), -7.0);
+        EXPECT_EQ(gChartType(2), 9);
+    }
+}
+
+} // namespace
