@@ -10,7 +10,9 @@ namespace Module1 {
 void installQuestionBanks()
 {
     // Only the banks that hold their questions are installed; the engine skips the rest.
-    const std::vector<std::pair<Integer, QuestionBank>> written = {};
+    const std::vector<std::pair<Integer, QuestionBank>> written = {
+        {4, ch5Questions},
+    };
     for (const auto& [category, bank] : written)
         installQuestionBank(category, bank);
 }
