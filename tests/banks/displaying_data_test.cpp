@@ -1,0 +1,307 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace Module1;
+using testing_support::Row;
+using testing_support::storeThrough;
+
+void storeNumber(Integer number)
+{
+    gWhichQ = number;
+    gGraph = 0;
+    ch2Questions();
+}
+
+TEST(DisplayingData, StoresEveryQuestionOfTheSheet)
+{
+    // clang-format off
+    const std::vector<Row> rows = {
+        {1, "The most useful graph for showing the age", 2, 2, {1, 2, 1, 1, 1}},
+        {2, "The most useful graph for seeing whether literacy", 1, 2, {2, 2, 2, 1, 1}},
+        {3, "The most useful graph for seeing whether foot", 4, 2, {1, 2, 1, 3, 1}},
+        {4, "The most useful graph for seeing whether rainfall", 5, 2, {1, 1, 2, 1, 2}},
+        {5, "Scatter diagrams show the explanatory variable on the", 1, 1, {2, 1, 1, 1, 1}},
+        {6, "Per capita data have been adjusted for", 2, 1, {1, 2, 1, 1, 1}},
+        {7, "A stem plot", 4, 1, {1, 1, 1, 1, 2}},
+        {8, "When the origin is omitted from the vertical", 2, 1, {2, 1, 1, 1, 2}},
+        {9, "Outliers are", 3, 1, {1, 1, 2, 2, 1}},
+        {10, "The height of a histogram bar is calculated", 3, 1, {1, 1, 1, 1, 1}},
+        {11, "When there are many categories, pie charts", 1, 1, {2, 1, 2, 1, 1}},
+        {12, "The most important problem with replacing the bars", 4, 2, {1, 2, 1, 2, 1}},
+        {13, "A stem-and-leaf diagram shows more detail than a", 1, 1, {1, 1, 1, 1, 1}},
+        {14, "A time-series graph might reveal the need for", 5, 1, {2, 2, 2, 2, 2}},
+        {15, "A scatter diagram is used to show the", 3, 1, {1, 1, 3, 1, 1}},
+        {16, "The relative frequencies of categorical data can be", 1, 1, {2, 1, 1, 1, 1}},
+        {17, "A time series graph can show the", 4, 1, {1, 1, 1, 2, 1}},
+        {18, "A histogram shows", 2, 1, {1, 2, 1, 1, 1}},
+        {19, "The total area of all the bars in", 5, 1, {1, 1, 1, 1, 2}},
+        {20, "What is the approximate mean for the data", 4, 5, {1, 1, 1, 1, 1}, true},
+        {21, "What is the approximate mean for the data", 3, 5, {1, 1, 1, 1, 1}, true},
+        {22, "What is the approximate mean for the data", 4, 5, {1, 1, 1, 1, 1}, true},
+        {23, "What is the approximate mean for the data", 5, 5, {1, 1, 1, 1, 1}, true},
+        {24, "In a histogram, frequencies are shown by a bar's", 3, 1, {1, 1, 1, 1, 1}},
+        {25, "What is the best label for the vertical", 1, 1, {1, 1, 1, 1, 1}},
+        {26, "Time is shown in a time-series graph by", 5, 1, {1, 1, 1, 2, 1}},
+        {27, "Categorical data do not have", 5, 1, {1, 1, 1, 1, 1}},
+        {28, "Cross-sectional data are observations", 1, 1, {1, 1, 1, 1, 1}},
+        {29, "Real data have been adjusted for", 5, 1, {1, 1, 1, 1, 1}},
+        {30, "A 7-color scatter diagram is likely to be", 2, 1, {1, 1, 1, 1, 1}},
+    };
+    // clang-format on
+    testing_support::expectRows(ch2Questions, rows);
+}
+
+TEST(DisplayingData, KeepsTheTextConventions)
+{
+    testing_support::TextRules rules;
+    rules.maxQuestionLine = 77;
+    rules.maxAnswer = 61;
+    rules.maxHintLine = 78;
+    rules.openingExceptions = {{5, 2}, {6, 2}};
+    testing_support::expectTextConventions(ch2Questions, rules);
+
+    EXPECT_EQ(storeThrough(ch2Questions, 5).hints[1][0].rfind("No; ", 0), 0u);
+    EXPECT_EQ(storeThrough(ch2Questions, 6).hints[1][0].rfind("Yes; ", 0), 0u);
+}
+
+TEST(DisplayingData, TextQuestionsAreSentencesThatTheAnswersComplete)
+{
+    // A sentence ending inside a line is followed by two blanks.
+    const std::regex oneBlankAfterSentence{R"([.?!] [A-Z])"};
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const auto q = storeThrough(ch2Questions, n);
+        std::vector<std::string> texts = q.lines;
+        texts.insert(texts.end(), q.answers.begin(), q.answers.end());
+        for (const auto& hint : q.hints)
+            texts.insert(texts.end(), hint.begin(), hint.end());
+        for (const auto& text : texts)
+            EXPECT_FALSE(std::regex_search(text, oneBlankAfterSentence)) << text;
+
+        if (n >= 20 && n <= 23) {
+            for (const auto& answer : q.answers)
+                EXPECT_TRUE(std::regex_match(answer, std::regex{R"(\d+(\.\d+)?)"})) << answer;
+            continue;
+        }
+        const std::string& last = q.lines.back();
+        if (n == 25) {
+            EXPECT_EQ(last.back(), '?');
+            for (const auto& answer : q.answers)
+                EXPECT_TRUE(std::regex_match(answer, std::regex{"[A-Z][a-z]+"})) << answer;
+            continue;
+        }
+        EXPECT_NE(last.back(), '.') << last;
+        for (const auto& answer : q.answers) {
+            EXPECT_TRUE(std::islower(static_cast<unsigned char>(answer.front())) ||
+                        std::isdigit(static_cast<unsigned char>(answer.front())))
+                << answer;
+            EXPECT_EQ(answer.back() == '.', n != 24) << answer;
+        }
+    }
+}
+
+TEST(DisplayingData, QuotedQuestionsWordForWord)
+{
+    testing_support::expectQuestion(
+        ch2Questions, 3, 4,
+        {"The most useful graph for seeing whether foot size is related to height", "would be a"},
+        {"bar chart.", "histogram.", "pie chart.", "scatter diagram.", "time-series graph."},
+        {{{"No, what would the categories be and how would this answer our question?"},
+          {"No, we are not interested in the distribution of foot sizes or heights, but",
+           "in the relationship between the two."},
+          {"No, what would the categories be and how would this answer our question?"},
+          {"Yes, we could plot a scatter of data on the height and foot size of each",
+           "person in a group of people and see whether there is a positive relationship,",
+           "a negative relationship, or no relationship at all."},
+          {"No, we are not interested in trends or seasonal patterns!"}}});
+
+    testing_support::expectQuestion(
+        ch2Questions, 20, 4, {"What is the approximate mean for the data described by this figure?", "", "", "", ""},
+        {"0.01", "0.03", "15", "25", "35"},
+        {{{"No, you are looking at the wrong axis."},
+          {"No, you are looking at the wrong axis."},
+          {"No, remember that the mean is the balance point for the data."},
+          {"Yes, the mean is the balance point for the data."},
+          {"No, remember that the mean is the balance point for the data."}}});
+}
+
+// The four histogram questions, with their data and the kind of each answer's hint.
+enum Hint { Axis, Balance, Remember, Width };
+
+struct HistogramCase {
+    Integer number;
+    double maxX;
+    Integer bars;
+    double width;
+    std::vector<double> densities;  // bars 1 to B, in exact fractions
+    double maxY;
+    double mean;  // over the bar midpoints weighted by the counts
+    std::array<Hint, 5> hints;
+};
+
+const std::vector<HistogramCase>& histogramCases()
+{
+    static const std::vector<HistogramCase> cases = {
+        {20, 50.0, 5, 10.0, {1.0 / 100, 13.0 / 400, 3.0 / 200, 7.0 / 200, 3.0 / 400}, 0.04, 990.0 / 40,
+         {Axis, Axis, Remember, Balance, Remember}},
+        {21, 25.0, 5, 5.0, {1.0 / 60, 1.0 / 20, 1.0 / 15, 7.0 / 180, 1.0 / 36}, 0.1, 460.0 / 36,
+         {Remember, Remember, Balance, Axis, Axis}},
+        {22, 10.0, 5, 2.0, {3.0 / 26, 2.0 / 13, 3.0 / 26, 1.0 / 13, 1.0 / 26}, 0.2, 106.0 / 26,
+         {Axis, Axis, Remember, Balance, Remember}},
+        {23, 20.0, 10, 2.0,
+         {0.0, 1.0 / 72, 1.0 / 36, 1.0 / 24, 1.0 / 18, 5.0 / 72, 1.0 / 12, 7.0 / 72, 1.0 / 9, 0.0}, 0.12,
+         444.0 / 36, {Axis, Axis, Width, Remember, Balance}},
+    };
+    return cases;
+}
+
+void expectHistogramStored(const HistogramCase& c)
+{
+    EXPECT_EQ(gGraph, 1);
+    EXPECT_EQ(gChartType(2), ChartHistogram);
+    EXPECT_EQ(gMinPlotX, 0.0);
+    EXPECT_EQ(gMaxPlotX, c.maxX);
+    EXPECT_EQ(gMajorXMarks, c.bars);
+    EXPECT_EQ(gFirstObs, 1);
+    ASSERT_EQ(gLastObs, c.bars + 1);
+    for (Integer i = 1; i <= c.bars + 1; ++i)
+        EXPECT_EQ(gXToGraph(i), c.width * static_cast<double>(i - 1)) << "edge " << i;
+    for (Integer i = 1; i <= c.bars; ++i)
+        EXPECT_DOUBLE_EQ(gYToGraph(i), c.densities[static_cast<std::size_t>(i - 1)]) << "bar " << i;
+    EXPECT_EQ(gYToGraph(c.bars + 1), gYToGraph(c.bars));
+    EXPECT_EQ(gMinPlotY, 0.0);
+    EXPECT_EQ(gMaxPlotY, c.maxY);
+    EXPECT_EQ(gMajorYMarks, 2);
+    EXPECT_EQ(gYDecimals, 2);
+    EXPECT_EQ(gXDecimals, 0);
+    EXPECT_EQ(gXaxis, 0);
+    EXPECT_EQ(gYaxis, 0);
+}
+
+TEST(DisplayingData, HistogramQuestionsStoreTheirChart)
+{
+    for (const auto& c : histogramCases()) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        state() = State{};
+        storeNumber(c.number);
+        expectHistogramStored(c);
+
+        // The areas add up to 1, and every bar fits under the top of the axis.
+        double area = 0.0;
+        for (Integer i = 1; i <= c.bars; ++i) {
+            area += gYToGraph(i) * (gXToGraph(i + 1) - gXToGraph(i));
+            EXPECT_LT(gYToGraph(i), gMaxPlotY);
+        }
+        EXPECT_NEAR(area, 1.0, 1e-12);
+    }
+}
+
+TEST(DisplayingData, HistogramRightAnswerIsTheValueNearestTheMean)
+{
+    const Lines axis = {"No, you are looking at the wrong axis."};
+    const Lines balance = {"Yes, the mean is the balance point for the data."};
+    const Lines remember = {"No, remember that the mean is the balance point for the data."};
+    const Lines width = {"No, 2 is the width of each interval, not the mean of the data."};
+    for (const auto& c : histogramCases()) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        const auto q = storeThrough(ch2Questions, c.number);
+
+        // The mean of the drawn chart: bar midpoints weighted by the bar areas.
+        double mean = 0.0;
+        for (Integer i = 1; i < gLastObs; ++i) {
+            const double w = gXToGraph(i + 1) - gXToGraph(i);
+            mean += (gXToGraph(i) + w / 2) * gYToGraph(i) * w;
+        }
+        EXPECT_NEAR(mean, c.mean, 1e-9);
+
+        Integer nearest = 0;
+        for (Integer a = 1; a <= 5; ++a) {
+            const double value = std::stod(q.answers[static_cast<std::size_t>(a - 1)]);
+            if (nearest == 0 ||
+                std::abs(value - mean) < std::abs(std::stod(q.answers[static_cast<std::size_t>(nearest - 1)]) - mean))
+                nearest = a;
+        }
+        EXPECT_EQ(q.correct, nearest);
+
+        for (std::size_t a = 0; a < 5; ++a) {
+            const Hint kind = c.hints[a];
+            const Lines& expected = kind == Axis ? axis : kind == Balance ? balance : kind == Remember ? remember : width;
+            EXPECT_EQ(q.hints[a], expected) << "answer " << a + 1;
+            // Answers read off the vertical axis are densities within its range.
+            if (kind == Axis) {
+                EXPECT_LE(std::stod(q.answers[a]), c.maxY) << "answer " << a + 1;
+            }
+        }
+    }
+}
+
+TEST(DisplayingData, ShorterHistogramAfterALongerOneRewritesOnlyItsOwnElements)
+{
+    const HistogramCase& q20 = histogramCases()[0];
+    const HistogramCase& q23 = histogramCases()[3];
+    state() = State{};
+    storeNumber(23);
+    std::vector<double> edges23, heights23;
+    for (Integer i = 0; i <= 11; ++i) {
+        edges23.push_back(gXToGraph(i));
+        heights23.push_back(gYToGraph(i));
+    }
+    expectHistogramStored(q23);
+
+    storeNumber(20);
+    expectHistogramStored(q20);
+    for (Integer i = 7; i <= 11; ++i) {
+        EXPECT_EQ(gXToGraph(i), edges23[static_cast<std::size_t>(i)]) << "element " << i;
+        EXPECT_EQ(gYToGraph(i), heights23[static_cast<std::size_t>(i)]) << "element " << i;
+    }
+    EXPECT_EQ(gXToGraph(11), 20.0);
+    EXPECT_EQ(gYToGraph(11), 0.0);
+    EXPECT_EQ(gXToGraph(0), 0.0);
+    EXPECT_EQ(gYToGraph(0), 0.0);
+}
+
+TEST(DisplayingData, StoringAHistogramTwiceGivesTheSameDensities)
+{
+    for (const auto& c : histogramCases()) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        state() = State{};
+        storeNumber(c.number);
+        std::vector<double> first;
+        for (Integer i = 1; i <= gLastObs; ++i)
+            first.push_back(gYToGraph(i));
+        storeNumber(c.number);
+        expectHistogramStored(c);
+        for (Integer i = 1; i <= gLastObs; ++i)
+            EXPECT_EQ(gYToGraph(i), first[static_cast<std::size_t>(i - 1)]) << "element " << i;
+    }
+}
+
+TEST(DisplayingData, TextQuestionAfterAHistogramLeavesTheChartUndrawn)
+{
+    state() = State{};
+    storeNumber(21);
+    storeNumber(9);
+    EXPECT_EQ(gGraph, 0);
+    EXPECT_EQ(gNumLinesQ, 1);
+    EXPECT_EQ(gMsgQ(1).rfind("Outliers are", 0), 0u);
+    EXPECT_EQ(gCorrAnswer, 3);
+    // The chart data stay as question 21 left them.
+    EXPECT_EQ(gLastObs, 6);
+    EXPECT_EQ(gMaxPlotX, 25.0);
+    EXPECT_DOUBLE_EQ(gYToGraph(1), 1.0 / 60);
+    EXPECT_EQ(gChartType(2), ChartHistogram);
+}
+
+} // namespace

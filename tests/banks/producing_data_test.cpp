@@ -1,0 +1,203 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <regex>
+
+namespace {
+
+using namespace testing_support;
+using Module1::ch4Questions;
+
+TEST(ProducingData, EveryQuestionHasItsRightAnswerAndLineCounts)
+{
+    expectRows(ch4Questions,
+               {
+                   {1, "A sample is usually", 1, 1, {2, 1, 1, 1, 1}},
+                   {2, "Sampling is widely used because it", 4, 1, {1, 1, 1, 1, 1}},
+                   {3, "The patients in a control group do not", 3, 1, {1, 1, 1, 1, 1}},
+                   {4, "When researchers try to measure the effects of", 2, 3, {2, 2, 1, 1, 2}},
+                   {5, "When researchers examine the effects of diet on health", 4, 2, {2, 2, 2, 2, 2}},
+                   {6, "In double-blind medical studies, the doctors and patients", 3, 1, {2, 1, 2, 1, 1}},
+                   {7, "When people respond positively to an ineffective medical treatment", 1, 2, {1, 1, 2, 2, 1}},
+                   {8, "Selection bias can easily occur with", 3, 1, {1, 1, 1, 1, 1}},
+                   {9, "Computer random number generators use", 5, 1, {1, 1, 1, 1, 1}},
+                   {10, "Computer random number generators are used to reduce", 3, 1, {1, 1, 3, 2, 1}},
+                   {11, "A survey of graduating seniors about their college experience", 4, 2, {2, 2, 1, 3, 2}},
+                   {12, "A survey of the romantic feelings of the elderly", 4, 2, {2, 1, 1, 2, 1}},
+                   {13, "A study of the occupations of a college's graduates", 5, 2, {2, 2, 1, 1, 1}},
+                   {14, "The Literary Digest is legendary among statisticians", 3, 2, {2, 1, 2, 1, 1}},
+                   {15, "A public opinion survey is least likely", 1, 1, {2, 1, 2, 2, 2}},
+                   {16, "A study of the effects of youth soccer", 2, 2, {2, 4, 1, 1, 1}},
+                   {17, "In a simple random sample, each member", 2, 1, {1, 1, 1, 1, 1}},
+                   {18, "In a systematic random sample, a population list", 5, 1, {1, 1, 1, 1, 1}},
+                   {19, "An interview of every 50th student", 5, 2, {2, 2, 3, 1, 1}},
+                   {20, "One problem with quota sampling is that it", 2, 1, {1, 3, 3, 1, 1}},
+                   {21, "A random sample of 100 college students", 4, 4, {2, 1, 1, 2, 2}},
+                   {22, "A study found that coffee drinkers", 3, 4, {1, 2, 2, 2, 2}},
+                   {23, "A study of college seniors", 2, 3, {3, 3, 2, 3, 2}},
+                   {24, "A study of first-grade students", 1, 3, {2, 3, 2, 2, 2}},
+                   {25, "To compare prices at two grocery stores", 5, 4, {1, 2, 2, 2, 2}},
+                   {26, "A study of the 30 largest U.S. companies", 4, 4, {2, 2, 2, 2, 2}},
+                   {27, "A researcher tried to determine whether major league", 3, 3, {2, 2, 3, 3, 2}},
+                   {28, "A study of tomato yields", 4, 2, {2, 2, 2, 3, 2}},
+                   {29, "A newspaper reported the results of an online poll", 1, 2, {3, 1, 3, 2, 2}},
+                   {30, "A comparison of a sample of first-year and fourth-year", 1, 3, {2, 3, 2, 3, 3}},
+               });
+}
+
+TEST(ProducingData, TextsKeepTheWidthsAndHintOpenings)
+{
+    TextRules rules;
+    rules.maxQuestionLine = 77;
+    rules.maxAnswer = 58;
+    rules.maxHintLine = 79;
+    rules.rightOpening = "Yes, ";
+    rules.wrongOpening = "No, ";
+    expectTextConventions(ch4Questions, rules);
+}
+
+// The question lines are the stem of a sentence that each answer completes.
+TEST(ProducingData, AnswersCompleteTheStem)
+{
+    const std::regex oneBlankBetweenSentences{R"([.!?] [A-Z0-9])"};
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch4Questions, n);
+        ASSERT_FALSE(q.lines.empty());
+        const char last = q.lines.back().back();
+        EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(last))) << "stem ends in '" << last << "'";
+        for (const auto& answer : q.answers) {
+            ASSERT_FALSE(answer.empty());
+            EXPECT_EQ(answer.back(), '.') << answer;
+            const auto first = static_cast<unsigned char>(answer.front());
+            EXPECT_TRUE(std::islower(first) || std::isdigit(first)) << answer;
+        }
+        Lines texts = q.lines;
+        for (const auto& hint : q.hints)
+            texts.insert(texts.end(), hint.begin(), hint.end());
+        for (const auto& text : texts) {
+            EXPECT_FALSE(std::regex_search(text, oneBlankBetweenSentences)) << text;
+            EXPECT_EQ(text.find("   "), std::string::npos) << text;
+        }
+    }
+}
+
+TEST(ProducingData, QuotedQuestionsWordForWord)
+{
+    expectQuestion(ch4Questions, 3, 3, {"The patients in a control group do not"},
+                   {"eat for the duration of the study.", "read for the duration of the study.",
+                    "receive a treatment.", "receive placebos.", "report their condition."},
+                   {{{"No, some studies last years!"},
+                     {"No, some studies last years!"},
+                     {"Yes, so that they can be compared to those who receive the treatment."},
+                     {"No, placebos make the experiment more valid."},
+                     {"No, they would not be useful if their condition wasn't recorded."}}});
+
+    expectQuestion(ch4Questions, 16, 2,
+                   {"A study of the effects of youth soccer on self-esteem that compares the",
+                    "self-esteem of participants and nonparticipants is likely to have"},
+                   {"experimenter effects.", "self-selection bias.", "placebo bias.", "small-sample bias.",
+                    "double-blind controls."},
+                   {{{"No, experimenter effects involve biases arising from the experimenter's",
+                      "expectations affecting the results."},
+                     {"Yes, the self-esteem of children who choose to participate may differ",
+                      "systematically from the self-esteem of nonparticipants.  If so, we won't",
+                      "know whether the observed differences are due to the participation or to",
+                      "the kinds of children that participate."},
+                     {"No, what is the placebo?"},
+                     {"No, the sample size doesn't cause the sample to be biased!"},
+                     {"No, the children will know whether they are playing soccer!"}}});
+
+    expectQuestion(ch4Questions, 25, 5,
+                   {"To compare prices at two grocery stores, a student walked through one store",
+                    "recording the prices of 100 items that caught his eye and then went to the",
+                    "second store and recorded the prices of these 100 items.  The main problem",
+                    "with this study is"},
+                   {"1 student isn't a big enough sample.", "2 stores isn't a big enough sample.",
+                    "100 items isn't a big enough sample.", "the student was male.", "selection bias."},
+                   {{{"No, 1 student is enough.  Think about how the items were chosen."},
+                     {"No, we are only interested in comparing two stores.  Think about how the",
+                      "items were chosen for this study."},
+                     {"No, 100 items is a large enough sample of items.  Think about how the",
+                      "items were chosen for this study."},
+                     {"No, a study in which a female followed this procedure would have the",
+                      "same problems.  Think about how the items were chosen."},
+                     {"Yes, the items that caught his eye are more likely to be brightly",
+                      "advertised specials, giving the first store an advantage."}}});
+}
+
+// In the online poll and the drinking comparison these would be right as well, so none
+// of them may stand as a wrong answer.
+TEST(ProducingData, NoDistractorIsAlsoRight)
+{
+    for (const Integer n : {Integer{29}, Integer{30}}) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch4Questions, n);
+        for (Integer a = 1; a <= 5; ++a) {
+            if (a == q.correct)
+                continue;
+            const std::string& answer = q.answers[static_cast<std::size_t>(a - 1)];
+            for (const char* term : {"self-selection", "confounding", "survivor", "control group"})
+                EXPECT_EQ(answer.find(term), std::string::npos) << answer;
+        }
+    }
+}
+
+TEST(ProducingData, NumbersWithoutAQuestionStoreNothing)
+{
+    expectNothingStoredOutside(ch4Questions);
+}
+
+TEST(ProducingData, AShorterQuestionCountsOnlyItsOwnLines)
+{
+    using namespace Module1;
+    state() = State{};
+    gWhichQ = 25;
+    ch4Questions();
+    const std::string oldSecondLine = gMsgQ(2);
+    gWhichQ = 3;
+    ch4Questions();
+    EXPECT_EQ(gCorrAnswer, 3);
+    EXPECT_EQ(gNumLinesQ, 1);
+    EXPECT_EQ(gMsgQ(1), "The patients in a control group do not");
+    EXPECT_EQ(gMsgQ(2), oldSecondLine) << "lines beyond the count are left, not cleared";
+    for (Integer a = 1; a <= 5; ++a)
+        EXPECT_EQ(gNumLinesH(a), 1) << "answer " << a;
+    EXPECT_EQ(gMsgH(1, 5), "No, they would not be useful if their condition wasn't recorded.");
+}
+
+// A text bank leaves the chart of an earlier question where it was, flag down.
+TEST(ProducingData, NoQuestionTouchesTheChart)
+{
+    using namespace Module1;
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        state() = State{};
+        gChartType(2) = ChartBoxPlot;
+        gNumBoxes = 2;
+        gBoxplot(1, 4) = 12.5;
+        gMinPlotX = -3.0;
+        gMajorXMarks = 7;
+        gXToGraph(1) = 4.0;
+        gFirstObs = 1;
+        gLastObs = 9;
+        gWhichQ = n;
+        gGraph = 0;
+        ch4Questions();
+        EXPECT_EQ(gGraph, 0);
+        EXPECT_EQ(gChartType(2), ChartBoxPlot);
+        EXPECT_EQ(gNumBoxes, 2);
+        EXPECT_EQ(gBoxplot(1, 4), 12.5);
+        EXPECT_EQ(gMinPlotX, -3.0);
+        EXPECT_EQ(gMajorXMarks, 7);
+        EXPECT_EQ(gXToGraph(1), 4.0);
+        EXPECT_EQ(gFirstObs, 1);
+        EXPECT_EQ(gLastObs, 9);
+    }
+}
+
+} // namespace
