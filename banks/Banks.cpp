@@ -11,6 +11,8 @@ void installQuestionBanks()
 {
     // Only the banks that hold their questions are installed; the engine skips the rest.
     const std::vector<std::pair<Integer, QuestionBank>> written = {
+        {1, ch2Questions},
+        {3, ch4Questions},
         {4, ch5Questions},
     };
     for (const auto& [category, bank] : written)

@@ -127,6 +127,7 @@ void showHint()
     } else {
         mainWindow().OkayButton().setEnabled(false);
     }
+    gHintAnswer = gUserAnswer;
     gPaintHint = 1;
     mainWindow().Refresh(true);
 }

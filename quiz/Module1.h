@@ -83,6 +83,9 @@ struct State {
     // DisplayState.
     Integer gWindow = 0;
     Integer gPaintHint = 0;
+    // The answer whose hint is painted: the one last checked with "Okay", so that picking
+    // another answer afterwards never shows that answer's hint before it is checked.
+    Integer gHintAnswer = 0;
     Integer gLine = 0;
     std::string gFont;
     Integer gURLleft = 0;
@@ -131,6 +134,7 @@ inline Integer& gUserAnswer = state().gUserAnswer;
 
 inline Integer& gWindow = state().gWindow;
 inline Integer& gPaintHint = state().gPaintHint;
+inline Integer& gHintAnswer = state().gHintAnswer;
 inline Integer& gLine = state().gLine;
 inline std::string& gFont = state().gFont;
 inline Integer& gURLleft = state().gURLleft;

@@ -103,8 +103,8 @@ void mainWindowClass::paintQuestion(Graphics& g)
         g.DrawString(gMsgA(i + 1), AnswerLeft, LinePitch * gNumLinesQ + 42 + LinePitch * i);
 
     if (gPaintHint == 1)
-        for (Integer j = 1; j <= gNumLinesH(gUserAnswer); ++j)
-            drawPaintText(g, gMsgH(j, gUserAnswer), LinePitch * gNumLinesQ + 145 + LinePitch * j, AlignLeft);
+        for (Integer j = 1; j <= gNumLinesH(gHintAnswer); ++j)
+            drawPaintText(g, gMsgH(j, gHintAnswer), LinePitch * gNumLinesQ + 145 + LinePitch * j, AlignLeft);
 
     if (gLine > 0) {
         g.ForeColor(Blue);
