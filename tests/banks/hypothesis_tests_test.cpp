@@ -1,0 +1,323 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Module1::ch7Questions;
+using Module1::Integer;
+using Module1::Lines;
+using testing_support::storeThrough;
+
+using Place = std::pair<Integer, Integer>;  // {question, answer}
+
+const std::array<Lines, 5>& hintsOf(Integer question)
+{
+    static std::array<testing_support::StoredQuestion, 31> stored;
+    static bool filled = false;
+    if (!filled) {
+        for (Integer n = 1; n <= 30; ++n)
+            stored[static_cast<std::size_t>(n)] = storeThrough(ch7Questions, n);
+        filled = true;
+    }
+    return stored[static_cast<std::size_t>(question)].hints;
+}
+
+const Lines& hintAt(const Place& place)
+{
+    return hintsOf(place.first)[static_cast<std::size_t>(place.second - 1)];
+}
+
+std::string joined(const Lines& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += (text.empty() ? "" : " ") + line;
+    return text;
+}
+
+TEST(HypothesisTests, EveryQuestionHasItsRightAnswerAndLineCounts)
+{
+    testing_support::expectRows(ch7Questions, {
+        {1, "Instead of saying that the data prove", 5, 2, {2, 2, 2, 1, 2}},
+        {2, "The hypothesis that is tested", 1, 1, {2, 2, 1, 1, 1}},
+        {3, "The null hypothesis of a standard", 4, 1, {2, 2, 1, 3, 1}},
+        {4, "A standard statistical test is a proof", 3, 1, {1, 1, 3, 1, 1}},
+        {5, "H0 specifies the value", 5, 1, {1, 1, 1, 1, 1}},
+        {6, "In a test of extrasensory perception", 1, 4, {2, 1, 1, 2, 1}},
+        {7, "A course is judged", 1, 3, {2, 2, 1, 2, 2}},
+        {8, "A test computes a statistic", 2, 3, {1, 2, 1, 1, 1}},
+        {9, "To test H0: population mean = 100", 3, 3, {1, 1, 1, 1, 1}},
+        {10, "To test H0: population mean = 0,", 4, 2, {1, 1, 1, 1, 1}},
+        {11, "To test H0: population mean = 50", 2, 3, {1, 1, 1, 1, 1}},
+        {12, "To test H0: probability = 0.5, 100 observations", 4, 2, {1, 1, 1, 2, 1}},
+        {13, "To test H0: probability = 0.5, 100 observations", 3, 2, {1, 1, 2, 1, 1}},
+        {14, "To test H0: probability = 0.5, 25 observations", 3, 2, {1, 1, 2, 1, 1}},
+        {15, "Testing H0: probability = 0.5 gave z = 2.2", 2, 1, {1, 1, 1, 1, 1}},
+        {16, "Testing H0: probability = 0.25 gave z = 0.80", 4, 1, {1, 1, 1, 1, 1}},
+        {17, "Testing H0: population mean = 10.0", 1, 2, {3, 3, 3, 1, 1}},
+        {18, "Testing H0: population mean = 0.0", 4, 2, {1, 1, 1, 3, 3}},
+        {19, "The estimator used to test", 1, 1, {1, 1, 1, 1, 1}},
+        {20, "A two-sided p value is used", 5, 1, {1, 1, 1, 1, 2}},
+        {21, "A t statistic is used to test", 5, 1, {1, 1, 1, 1, 2}},
+        {22, "To test H0: success probability = 0.5, a 95% confidence", 1, 2, {2, 1, 1, 1, 1}},
+        {23, "Testing H0: population mean = 40 gave t = 3.62", 2, 2, {1, 3, 1, 1, 1}},
+        {24, "A nonparametric test is appropriate", 5, 1, {1, 1, 1, 1, 2}},
+        {25, "Running a great many tests", 3, 2, {1, 1, 3, 1, 1}},
+        {26, "Given valid data to test H0", 1, 2, {1, 1, 1, 1, 1}},
+        {27, "Testing H0: success probability = 0.5 gave z = -4.74", 4, 2, {1, 1, 1, 3, 1}},
+        {28, "A null hypothesis is most strongly rejected", 5, 1, {2, 2, 1, 1, 3}},
+        {29, "The data give the least evidence", 5, 1, {2, 2, 1, 1, 4}},
+        {30, "A null hypothesis about a population mean is false", 5, 2, {3, 2, 2, 1, 2}},
+    });
+}
+
+TEST(HypothesisTests, TextsAreShortPlainAsciiAndOpenYesOrNo)
+{
+    testing_support::TextRules rules;
+    rules.maxQuestionLine = 78;
+    rules.maxAnswer = 48;
+    rules.maxHintLine = 79;
+    testing_support::expectTextConventions(ch7Questions, rules);
+}
+
+TEST(HypothesisTests, OnlyTheLastQuestionStandsAlone)
+{
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const auto q = storeThrough(ch7Questions, n);
+        const char last = q.lines.back().back();
+        if (n == 30)
+            EXPECT_EQ(last, '?');
+        else
+            EXPECT_TRUE(last != '?' && last != ':' && last != '.') << q.lines.back();
+    }
+}
+
+TEST(HypothesisTests, OptionsAreGivenExactly)
+{
+    const std::vector<std::pair<Integer, std::array<std::string, 5>>> options = {
+        {2, {"null hypothesis.", "research hypothesis.", "test hypothesis.", "wrong hypothesis.",
+             "alternative hypothesis."}},
+        {4, {"logical reasoning.", "axiomatic reasoning.", "statistical contradiction.", "mathematical deduction.",
+             "numerical equivalence."}},
+        {6, {"p = 1/4", "p = 1/2", "p = 3/4", "p = 1", "p > 1/2"}},
+        {7, {"0.", "0.5.", "negative.", "positive.", "equal to the sample mean."}},
+        // All five end alike.
+        {8, {"F value.", "p value.", "s value.", "t value.", "x-bar value."}},
+        {9, {"0.80", "2.00", "8.00", "20.00", "80.00"}},
+        {10, {"0.25", "0.50", "1.00", "1.25", "6.25"}},
+        {11, {"0.20", "2.00", "20.00", "200.00", "2000.00"}},
+        {12, {"0.10", "0.20", "1.00", "2.00", "20.00"}},
+        {13, {"0.30", "0.80", "6.00", "7.50", "10.00"}},
+        {14, {"0.03", "0.30", "3.00", "30.00", "300.00"}},
+        {15, {"0.001", "0.028", "0.204", "0.514", "0.805"}},
+        {16, {"0.02", "0.04", "0.25", "0.42", "0.80"}},
+        {17, {"0.003", "0.104", "0.213", "0.47", "0.94"}},
+        {18, {"0.01", "0.02", "0.14", "0.27", "0.47"}},
+        {19, {"test statistic.", "H0 statistic.", "H1 statistic.", "probability statistic.", "p value."}},
+        {22, {"less than 0.05", "0.05", "0.15", "0.30", "0.50"}},
+        {23, {"36.4 to 43.6", "44.7 to 56.3", "38.2 to 41.8", "40.0 to 43.6", "33.6 to 47.2"}},
+        {24, {"value of the null hypothesis.", "value of the sample statistic.", "p value.", "field of study.",
+              "distribution of the data."}},
+        {25, {"robust estimation.", "nonparametric tests.", "data mining.", "sample statistics.",
+              "proof by contradiction."}},
+        {26, {"binomial distribution.", "normal distribution.", "law of large numbers.", "law of averages.",
+              "confidence interval."}},
+        {27, {"0.47 to 0.53", "0.03 to 0.97", "0.35 to 0.53", "0.29 to 0.41", "0.45 to 0.62"}},
+    };
+    for (const auto& [number, answers] : options) {
+        SCOPED_TRACE("question " + std::to_string(number));
+        EXPECT_EQ(storeThrough(ch7Questions, number).answers, answers);
+    }
+}
+
+TEST(HypothesisTests, QuestionFiveWordForWord)
+{
+    const Lines sample = {"No, the sample is used to test H0."};
+    testing_support::expectQuestion(
+        ch7Questions, 5, 5, {"H0 specifies the value of a"},
+        {"sample statistic.", "sample size.", "sample mean.", "sample proportion.", "population parameter."},
+        {sample, sample, sample, sample,
+         Lines{"Yes, for example, a population mean or binomial success probability."}});
+}
+
+// Each stock line is the whole hint of exactly these answers and of no other.
+TEST(HypothesisTests, StockLinesAreTheWholeHintOfTheirAnswers)
+{
+    const std::vector<std::pair<std::string, std::set<Place>>> stock = {
+        {"No, you are just guessing.",
+         {{9, 2}, {9, 4}, {10, 2}, {10, 3}, {11, 4}, {11, 5}, {12, 1}, {12, 3}, {13, 1}, {13, 2}, {13, 5},
+          {14, 1}, {14, 5}, {15, 4}, {15, 5}, {16, 2}, {16, 5}, {17, 4}, {17, 5}, {18, 1}, {18, 2}}},
+        {"No, you are guessing.",
+         {{19, 2}, {20, 3}, {20, 4}, {21, 1}, {21, 2}, {21, 3}, {21, 4}, {22, 3}, {22, 4}, {22, 5}, {24, 1},
+          {24, 2}, {24, 3}, {26, 3}, {26, 5}}},
+        {"No, this is meaningless.", {{8, 3}, {19, 3}, {19, 4}, {20, 1}, {20, 2}, {24, 4}}},
+        {"No, remember to take the sample size into account.", {{9, 1}, {10, 1}, {11, 1}, {12, 2}, {14, 2}}},
+        {"No, remember to use the square root of the sample size.", {{9, 5}, {10, 5}, {11, 3}, {12, 5}, {14, 4}}},
+        {"No, the sample is used to test H0.", {{5, 1}, {5, 2}, {5, 3}, {5, 4}}},
+        {"No, think about how a confidence interval is related to a hypothesis test.",
+         {{22, 2}, {23, 1}, {23, 3}, {23, 4}, {23, 5}, {27, 1}, {27, 2}, {27, 3}, {27, 5}}},
+        {"No, remember the 1, 2, 3, standard-deviations rules of thumb.", {{15, 1}, {15, 3}, {16, 1}, {16, 3}}},
+        {"Yes, using the 1, 2, 3, standard-deviations rules of thumb.", {{15, 2}, {16, 4}}},
+    };
+    for (const auto& [line, places] : stock) {
+        SCOPED_TRACE(line);
+        std::set<Place> found;
+        for (Integer n = 1; n <= 30; ++n)
+            for (Integer a = 1; a <= 5; ++a)
+                if (hintAt({n, a}) == Lines{line})
+                    found.insert({n, a});
+        EXPECT_EQ(found, places);
+    }
+}
+
+TEST(HypothesisTests, AnswersThatShareAHintShareItWordForWord)
+{
+    const std::vector<std::vector<Place>> groups = {
+        {{1, 1}, {1, 2}, {1, 3}}, {{2, 3}, {2, 4}}, {{4, 1}, {4, 2}},
+        {{6, 2}, {6, 5}},         {{8, 1}, {8, 4}}, {{17, 2}, {17, 3}},
+        {{28, 1}, {28, 2}, {29, 1}, {29, 2}},
+    };
+    for (const auto& group : groups) {
+        SCOPED_TRACE("question " + std::to_string(group.front().first));
+        for (const Place& place : group)
+            EXPECT_EQ(hintAt(place), hintAt(group.front())) << "answer " << place.second;
+    }
+    EXPECT_EQ(hintAt({1, 1}).size(), 2u);
+    EXPECT_NE(joined(hintAt({1, 1})).find("if H0 is true"), std::string::npos);
+    EXPECT_EQ(hintAt({28, 1}).size(), 2u);
+    EXPECT_NE(joined(hintAt({28, 1})).find("consistent the data are with the null hypothesis"), std::string::npos);
+}
+
+// The t values of these questions are read as z values; the hints say why.
+TEST(HypothesisTests, RulesOfThumbHintsOfTValuesNameTheirDegreesOfFreedom)
+{
+    const std::string yes = "Yes, using the 1, 2, 3, standard-deviations rules of thumb.  (With ";
+    const std::string no = "No, remember the 1, 2, 3, standard-deviations rules of thumb.  (With ";
+    const std::vector<std::tuple<Place, std::string, std::string>> cases = {
+        {{17, 1}, yes, "46"}, {{17, 2}, no, "46"}, {{17, 3}, no, "46"},
+        {{18, 4}, yes, "99"}, {{18, 5}, no, "99"},
+    };
+    for (const auto& [place, opening, degrees] : cases) {
+        SCOPED_TRACE("question " + std::to_string(place.first) + " answer " + std::to_string(place.second));
+        const Lines& hint = hintAt(place);
+        ASSERT_EQ(hint.size(), 3u);
+        EXPECT_EQ(hint[0], opening + degrees);
+        EXPECT_EQ(joined(hint), opening + degrees +
+                                    " degrees of freedom the t distribution is very close to the normal distribution.)");
+    }
+    EXPECT_NE(joined(hintAt({18, 3})).find("one-sided"), std::string::npos);
+}
+
+TEST(HypothesisTests, ComputationHintsUseEachQuestionsOwnData)
+{
+    const std::vector<std::pair<Place, Lines>> cases = {
+        {{9, 3}, {"Yes, t = (x-bar - mean)/(s/sqrt(100)) = (120 - 100)/(25/10) = 8.00."}},
+        {{10, 4}, {"Yes, t = (x-bar - mean)/(s/sqrt(25)) = (1 - 0)/(4/5) = 1.25."}},
+        {{11, 2}, {"Yes, t = (x-bar - mean)/(s/sqrt(100)) = (52 - 50)/(10/10) = 2.00."}},
+        {{12, 4},
+         {"Yes, z = (x/n - p)/sqrt(p(1 - p)/n), with p = 0.5, the value under H0:",
+          "z = (60/100 - 0.5)/sqrt(0.5(1 - 0.5)/100) = 0.10/0.05 = 2.00."}},
+        {{13, 3},
+         {"Yes, z = (x/n - p)/sqrt(p(1 - p)/n), with p = 0.5, the value under H0:",
+          "z = (80/100 - 0.5)/sqrt(0.5(1 - 0.5)/100) = 0.30/0.05 = 6.00."}},
+        {{14, 3},
+         {"Yes, z = (x/n - p)/sqrt(p(1 - p)/n), with p = 0.5, the value under H0:",
+          "z = (20/25 - 0.5)/sqrt(0.5(1 - 0.5)/25) = 0.30/0.10 = 3.00."}},
+    };
+    for (const auto& [place, hint] : cases) {
+        SCOPED_TRACE("question " + std::to_string(place.first));
+        EXPECT_EQ(hintAt(place), hint);
+    }
+    // 7.50 comes from the sample proportion in the standard error.
+    EXPECT_NE(hintAt({13, 4})[0].find("sample proportion 0.8"), std::string::npos);
+}
+
+TEST(HypothesisTests, IntervalBelowTheNullValueComesWithANegativeZ)
+{
+    const auto q = storeThrough(ch7Questions, 27);
+    EXPECT_NE(joined(q.lines).find("z = -4.74."), std::string::npos);
+    EXPECT_EQ(q.answers[3], "0.29 to 0.41");
+    EXPECT_NE(joined(q.hints[3]).find("below 0.5"), std::string::npos);
+}
+
+TEST(HypothesisTests, WrongNullHypothesesOfTheCourseQuestionPointToItsPurpose)
+{
+    const auto q = storeThrough(ch7Questions, 7);
+    for (std::size_t a = 1; a < 5; ++a) {
+        SCOPED_TRACE("answer " + std::to_string(a + 1));
+        const std::string text = joined(q.hints[a]);
+        const std::string ending = "Think about the purpose of a null hypothesis.";
+        ASSERT_GE(text.size(), ending.size());
+        EXPECT_EQ(text.substr(text.size() - ending.size()), ending);
+    }
+    EXPECT_NE(q.hints[3][0].find("one-sided alternative"), std::string::npos);
+}
+
+TEST(HypothesisTests, StoresNothingForANumberWithoutAQuestion)
+{
+    testing_support::expectNothingStoredOutside(ch7Questions);
+}
+
+// Nothing clears the record between questions: only the counts decide what is drawn.
+TEST(HypothesisTests, StoresOnlyTheLinesItsQuestionUses)
+{
+    using namespace Module1;
+    state() = State{};
+    gWhichQ = 6;
+    ch7Questions();
+    const std::string line2 = gMsgQ(2), line4 = gMsgQ(4);
+    gWhichQ = 2;
+    ch7Questions();
+    EXPECT_EQ(gNumLinesQ, 1);
+    EXPECT_EQ(gMsgQ(2), line2);
+    EXPECT_EQ(gMsgQ(4), line4);
+
+    gWhichQ = 17;
+    ch7Questions();
+    const std::string hintLine2 = gMsgH(2, 3);
+    gWhichQ = 15;
+    ch7Questions();
+    EXPECT_EQ(gNumLinesH(3), 1);
+    EXPECT_EQ(gMsgH(1, 3), "No, remember the 1, 2, 3, standard-deviations rules of thumb.");
+    EXPECT_EQ(gMsgH(2, 3), hintLine2);
+}
+
+TEST(HypothesisTests, NoQuestionTouchesTheChart)
+{
+    using namespace Module1;
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        state() = State{};
+        gMinPlotX = -7.0;
+        gMaxPlotY = -7.0;
+        gMajorXMarks = 9;
+        gNumBoxes = 9;
+        gXToGraph(1) = -7.0;
+        gChartType(2) = 9;
+        gBarName(1) = "earlier";
+        gWhichQ = n;
+        gGraph = 0;
+        ch7Questions();
+        EXPECT_EQ(gGraph, 0);
+        EXPECT_EQ(gMinPlotX, -7.0);
+        EXPECT_EQ(gMaxPlotY, -7.0);
+        EXPECT_EQ(gMajorXMarks, 9);
+        EXPECT_EQ(gNumBoxes, 9);
+        EXPECT_EQ(gXToGraph(1), -7.0);
+        EXPECT_EQ(gChartType(2), 9);
+        EXPECT_EQ(gBarName(1), "earlier");
+    }
+}
+
+} // namespace
