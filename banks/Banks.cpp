@@ -14,6 +14,7 @@ void installQuestionBanks()
         {1, ch2Questions},
         {3, ch4Questions},
         {4, ch5Questions},
+        {6, ch7Questions},
     };
     for (const auto& [category, bank] : written)
         installQuestionBank(category, bank);
