@@ -1,0 +1,428 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <regex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace testing_support;
+using Module1::ch9Questions;
+using Module1::Integer;
+
+using Place = std::pair<Integer, Integer>;  // {question, answer}
+
+std::string joined(const Lines& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += (text.empty() ? "" : " ") + line;
+    return text;
+}
+
+// ---------------------------------------------------------------------------------------
+// The whole sheet.
+
+const std::vector<Row> sheet = {
+    {1, "Suppose that you want to compare the average braking distances", 1, 2, {1, 2, 2, 1, 2}},
+    {2, "A farmer wants to compare the average yields", 1, 2, {1, 1, 1, 2, 2}},
+    {3, "Four groups of students take four different kinds of language course", 4, 3, {1, 1, 1, 1, 1}},
+    {4, "Four procedures are used to measure the speed of light", 1, 3, {2, 1, 1, 2, 2}},
+    {5, "Three kinds of fishing line", 5, 4, {2, 2, 2, 2, 2}},
+    {6, "The racing times, in seconds, of three horses", 4, 4, {2, 2, 2, 2, 2}},
+    {7, "The recovery times, in days, after three surgical procedures", 5, 4, {2, 2, 2, 2, 2}},
+    {8, "Four desserts are tested for calories", 1, 4, {2, 2, 2, 2, 2}},
+    {9, "When are the ANOVA F test and the difference-in-means t test", 4, 2, {3, 3, 2, 3, 3}},
+    {10, "An ANOVA F test would reject the null hypothesis most strongly", 5, 2, {1, 1, 2, 3, 3}},
+    {11, "The values of an F statistic can range from", 2, 1, {1, 4, 1, 1, 1}},
+    {12, "The ANOVA F test is more robust", 5, 2, {1, 1, 1, 1, 2}},
+    {13, "The ANOVA F test is more robust", 5, 2, {1, 1, 1, 1, 2}},
+    {14, "We don't use a two-sided p value", 2, 1, {1, 2, 1, 1, 1}},
+    {15, "If the value of an ANOVA F statistic is 0", 5, 1, {2, 2, 2, 2, 3}},
+    {16, "Four samples of size 25 have means 50.96", 1, 2, {4, 2, 2, 2, 2}},
+    {17, "Three samples of size 50 have means 6.90", 4, 2, {1, 2, 3, 2, 4}},
+    {18, "Three samples of size 20 have means 31.85", 5, 2, {2, 2, 2, 2, 3}},
+    {19, "Three samples of size 50 have means 24.60", 4, 2, {2, 2, 2, 3, 2}},
+    {20, "Three samples of size 25 have means 7.48", 2, 2, {1, 2, 1, 1, 1}},
+    {21, "Three samples of size 25 have means 6.98", 5, 2, {1, 1, 1, 1, 2}},
+    {22, "What is the p value for an ANOVA F test", 2, 4, {1, 2, 1, 1, 1}, true},
+    {23, "What is the p value for an ANOVA F test", 1, 4, {2, 1, 1, 1, 1}, true},
+    {24, "What is the p value for an ANOVA F test", 5, 4, {1, 1, 1, 1, 2}, true},
+    {25, "What is the p value for an ANOVA F test", 5, 4, {1, 1, 1, 1, 2}, true},
+    {26, "The null hypothesis of an ANOVA F test is rejected least strongly", 1, 1, {3, 1, 1, 1, 1}},
+    {27, "To compute the ANOVA F statistic", 4, 2, {2, 2, 2, 2, 2}},
+    {28, "To test whether five brands of gasoline", 1, 2, {2, 2, 1, 2, 1}},
+    {29, "To test whether the average time to run a mile", 1, 2, {2, 2, 1, 2, 2}},
+    {30, "For the ANOVA F statistic to be large", 5, 2, {2, 2, 2, 2, 2}},
+};
+
+// The answers wherever the sheet fixes them.
+const std::map<Integer, std::array<std::string, 5>> fixedOptions = {
+    {1, {"F statistic.", "regression t statistic.", "chi-square statistic.", "difference-in-means t statistic.",
+         "difference-in-proportions z statistic."}},
+    {2, {"ANOVA F test.", "box-plot test.", "difference-in-means t test.", "difference-in-proportions z test.",
+         "R-squared test."}},
+    {3, {"mu1 = 0, mu2 = 0, mu3 = 0, mu4 = 0", "mu1 = mu2, mu3 = mu4", "mu1 - mu2 = 0, mu3 - mu4 = 0",
+         "mu1 = mu2 = mu3 = mu4", "mu1 - mu2 = mu3 - mu4"}},
+    {6, {"m1 = 100.", "m1 = 100 and m2 = 100.", "s1 = 10", "s2 = 10.", "s3 = 10."}},
+    {7, {"m1 = 10.", "m2 = 10.", "s1 = 5.", "s2 = 5.", "n2 = 40."}},
+    {8, {"m1 = 250.", "m2 = 200.", "s1 = 100", "s2 = 100.", "s3 = 100."}},
+    {10, {"strongly negative.", "0.", "0.05.", "1.", "strongly positive."}},
+    {11, {"0 to 1.", "0 to infinity.", "-infinity to 0.", "-infinity to +infinity.", "-1 to +1."}},
+    {15, {"0.00", "0.05", "0.50", "0.95", "1.00"}},
+    {16, {"0.01", "3.25", "6.14", "25.68", "348.74"}},
+    {17, {"-0.23", "0.23", "0.97", "16.8", "551.5"}},
+    {18, {"4.4*10^-18", "0.003", "0.07", "0.26", "0.996"}},
+    {19, {"3.6*10^-29", "1.3*10^-16", "0.00003", "0.33", "0.93"}},
+    {20, {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"}},
+    {21, {"1.6*10^-25", "4.3*10^-9", "0.0001", "0.04", "0.87"}},
+    {22, {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"}},
+    {23, {"5.4*10^-34", "0.05", "0.25", "0.50", "0.97"}},
+    {24, {"2.3*10^-16", "7.7*10^-5", "0.06", "0.25", "0.97"}},
+    {25, {"4.2*10^-18", "1.5*10^-7", "0.002", "0.06", "0.87"}},
+    {27, {"variances.", "coefficients of variation.", "correlation coefficients.", "sizes.", "t values."}},
+    {28, {"ANOVA F statistic.", "chi-square statistic.", "difference-in-means t statistic.",
+          "difference-in-proportions z statistic.", "single-sample t statistic."}},
+    {29, {"ANOVA F statistic.", "chi-square statistic.", "difference-in-means t statistic.",
+          "difference-in-proportions z statistic.", "single-sample binomial p value."}},
+    {30, {"sample sizes.", "F value.", "t value.", "correlation coefficient.", "sample standard deviations."}},
+};
+
+TEST(AnovaTests, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
+{
+    expectRows(ch9Questions, sheet);
+    for (const auto& [number, options] : fixedOptions) {
+        SCOPED_TRACE("question " + std::to_string(number));
+        EXPECT_EQ(storeThrough(ch9Questions, number).answers, options);
+    }
+}
+
+TEST(AnovaTests, TextsKeepTheWidthsAndConventions)
+{
+    expectTextConventions(ch9Questions, {.maxQuestionLine = 78, .maxAnswer = 47, .maxHintLine = 78, .openingExceptions = {}});
+
+    // Sentences inside a line are parted by two blanks; a colon or semicolon by one.
+    const std::regex singleSpacedSentence{R"([.?!] [^ ])"};
+    const std::regex wideAfterPunctuation{R"([:;,]  |   )"};
+    for (Integer n = 1; n <= 30; ++n) {
+        const StoredQuestion q = storeThrough(ch9Questions, n);
+        Lines all = q.lines;
+        all.insert(all.end(), q.answers.begin(), q.answers.end());
+        for (const auto& hint : q.hints)
+            all.insert(all.end(), hint.begin(), hint.end());
+        for (const auto& line : all) {
+            EXPECT_FALSE(std::regex_search(line, singleSpacedSentence)) << n << ": \"" << line << "\"";
+            EXPECT_FALSE(std::regex_search(line, wideAfterPunctuation)) << n << ": \"" << line << "\"";
+        }
+    }
+
+    // The box-plot questions are narrower still: answers of 10, hints of 77 characters.
+    for (Integer n = 22; n <= 25; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch9Questions, n);
+        for (std::size_t a = 0; a < 5; ++a) {
+            EXPECT_LE(q.answers[a].size(), 10u);
+            for (const auto& line : q.hints[a])
+                EXPECT_LE(line.size(), 77u) << line;
+        }
+    }
+}
+
+TEST(AnovaTests, StoresNothingForANumberWithoutAQuestion)
+{
+    expectNothingStoredOutside(ch9Questions);
+}
+
+TEST(AnovaTests, QuotedQuestionsAreStoredWordForWord)
+{
+    expectQuestion(ch9Questions, 14, 2, {"We don't use a two-sided p value with an ANOVA F test because"},
+                   {"H0, itself, is two-sided.", "only a large F is evidence against H0.",
+                    "the degrees of freedom are negative.", "there are two kinds of degrees of freedom.",
+                    "we don't use p values at all."},
+                   {{{"No, this is nonsense."},
+                     {"Yes, F cannot be negative and F = 0 provides no evidence at all against H0.",
+                      "The larger is F, the smaller is the p value."},
+                     {"No, the F distribution isn't defined for negative degrees of freedom!"},
+                     {"No, this is true, but irrelevant."},
+                     {"No, we can use p values just as with other statistical tests."}}});
+
+    expectQuestion(ch9Questions, 25, 5, {"What is the p value for an ANOVA F test using these data?", "", "", ""},
+                   {"4.2*10^-18", "1.5*10^-7", "0.002", "0.06", "0.87"},
+                   {{{"No, are these data such overwhelming evidence against the null hypothesis?"},
+                     {"No, are these data such overwhelming evidence against the null hypothesis?"},
+                     {"No, are these data strong evidence against the null hypothesis?"},
+                     {"No, are these data persuasive evidence against the null hypothesis?"},
+                     {"Yes, these data are very unpersuasive because of the small samples and the",
+                      "small differences among the means relative to the standard deviations."}}});
+
+    for (Integer n = 22; n <= 25; ++n)
+        EXPECT_EQ(storeThrough(ch9Questions, n).lines[0], "What is the p value for an ANOVA F test using these data?");
+}
+
+// Every hint of the bank, by place.
+std::map<Place, Lines> allHints()
+{
+    std::map<Place, Lines> hints;
+    for (Integer n = 1; n <= 30; ++n) {
+        const StoredQuestion q = storeThrough(ch9Questions, n);
+        for (Integer a = 1; a <= 5; ++a)
+            hints[{n, a}] = q.hints[static_cast<std::size_t>(a - 1)];
+    }
+    return hints;
+}
+
+TEST(AnovaTests, StockHintsStandWhereTheyBelong)
+{
+    const std::map<Place, Lines> hints = allHints();
+
+    // One-line stock hints of the text questions: there and nowhere else.
+    const std::vector<std::pair<std::string, std::vector<Place>>> exclusive = {
+        {"No, the F value cannot be negative!", {{10, 1}, {11, 3}, {11, 4}, {11, 5}, {17, 1}}},
+        {"No, larger samples are better.", {{12, 1}, {12, 2}, {12, 3}, {12, 4}}},
+        {"No, think about the null hypothesis that is being tested.", {{26, 2}, {26, 3}, {26, 4}, {26, 5}}},
+        {"No, this doesn't mean anything.", {{2, 2}, {13, 2}}},
+        {"No, we have more than two samples.", {{1, 4}, {2, 3}}},
+    };
+    for (const auto& [line, places] : exclusive) {
+        std::vector<Place> found;
+        for (const auto& [place, hint] : hints)
+            if (hint == Lines{line})
+                found.push_back(place);
+        EXPECT_EQ(found, places) << line;
+    }
+
+    // The questions back of the box-plot questions.
+    const std::vector<std::pair<Lines, std::vector<Place>>> shared = {
+        {{"No, are these data unpersuasive evidence against the null hypothesis?"}, {{22, 3}, {22, 4}, {23, 3}, {23, 4}}},
+        {{"No, are these data totally unpersuasive evidence against the null hypothesis?"}, {{22, 5}, {23, 5}}},
+        {{"No, are these data such strong evidence against the null hypothesis?"}, {{24, 1}, {24, 2}}},
+        {{"No, are these data such overwhelming evidence against the null hypothesis?"}, {{22, 1}, {25, 1}, {25, 2}}},
+        {{"No, are these data persuasive evidence against the null hypothesis?"}, {{24, 3}, {25, 4}}},
+        {{"Yes, these data are very unpersuasive because of the small samples and the",
+          "small differences among the means relative to the standard deviations."},
+         {{24, 5}, {25, 5}}},
+    };
+    for (const auto& [lines, places] : shared)
+        for (const Place& place : places)
+            EXPECT_EQ(hints.at(place), lines) << "question " << place.first << " answer " << place.second;
+
+    // Questions 5 to 8 explain each wrong change through F as a ratio of two variations.
+    for (Integer n = 5; n <= 8; ++n) {
+        for (Integer a = 1; a <= 5; ++a) {
+            if (a != sheet[static_cast<std::size_t>(n - 1)].correct) {
+                EXPECT_EQ(hints.at({n, a})[0],
+                          "No, F is the ratio of the variation among the sample means to the variation")
+                    << "question " << n << " answer " << a;
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Questions 16 to 21 give summary statistics: their figures must follow from them.
+
+struct Summary {
+    Integer number;
+    std::vector<double> means;
+    std::vector<double> sds;
+    double n;                         // every sample's size
+    std::vector<std::string> figures; // texts that the right answer's hint must show
+    std::string f;                    // the F that hint shows
+    std::string p;                    // the p value it shows
+    bool asksForF = false;            // the options are F values, not p values
+};
+
+const std::vector<Summary> summaries = {
+    {16, {50.96, 50.28, 50.60, 51.8}, {32.39, 27.17, 29.20, 33.09}, 25, {"50.91", "10.73", "933.7", "3 and 96"}, "0.01", "0.998", true},
+    {17, {6.90, 7.64, 11.61}, {4.32, 4.57, 4.20}, 50, {"320.8", "19.06"}, "16.8", "2.6*10^-7", true},
+    {18, {31.85, 30.90, 31.20}, {31.25, 29.14, 33.65}, 20, {"4.72", "986.0", "2 and 57", "0.996 is the nearest option"}, "0.005", "0.995"},
+    {19, {24.60, 25.40, 24.72}, {2.88, 2.86, 3.00}, 50, {"9.31", "8.49", "2 and 147", "0.33 is the nearest option"}, "1.10", "0.34"},
+    {20, {7.48, 6.96, 11.36}, {2.66, 2.92, 3.41}, 25, {"144.5", "9.08", "2 and 72", "0.00002 is the nearest"}, "15.9", "0.000002"},
+    {21, {6.98, 6.96, 7.36}, {2.66, 2.92, 3.41}, 25, {"1.27", "9.08", "2 and 72"}, "0.14", "0.87"},
+};
+
+struct FTest {
+    double f;
+    double among;
+    double within;
+    double d2;
+};
+
+FTest anova(const Summary& s)
+{
+    const double k = static_cast<double>(s.means.size());
+    double grand = 0.0;
+    for (const double m : s.means)
+        grand += m / k;
+    double among = 0.0;
+    double within = 0.0;
+    for (std::size_t i = 0; i < s.means.size(); ++i) {
+        among += s.n * (s.means[i] - grand) * (s.means[i] - grand);
+        within += (s.n - 1.0) * s.sds[i] * s.sds[i];
+    }
+    const double d2 = k * s.n - k;
+    among /= k - 1.0;
+    within /= d2;
+    return {among / within, among, within, d2};
+}
+
+// The upper tail of F with 2 and d2 degrees of freedom.
+double pWithTwo(double f, double d2) { return std::pow(d2 / (d2 + 2.0 * f), d2 / 2.0); }
+
+// A stored number ("0.87", "2.6*10^-7") and half a unit of its last digit.
+std::pair<double, double> parsed(const std::string& text)
+{
+    const auto times = text.find("*10^");
+    const std::string mantissa = text.substr(0, times);
+    const double exponent = times == std::string::npos ? 0.0 : std::stod(text.substr(times + 4));
+    const auto point = mantissa.find('.');
+    const double decimals = point == std::string::npos ? 0.0 : static_cast<double>(mantissa.size() - point - 1);
+    return {std::stod(mantissa) * std::pow(10.0, exponent), 0.5 * std::pow(10.0, exponent - decimals) * 1.0001};
+}
+
+// The option nearest to a value: on a log scale for p values, which span many powers of ten.
+Integer nearestOption(const std::array<std::string, 5>& options, double value, bool logScale)
+{
+    Integer best = 0;
+    double bestDistance = INFINITY;
+    for (Integer a = 1; a <= 5; ++a) {
+        const double option = parsed(options[static_cast<std::size_t>(a - 1)]).first;
+        const double distance = logScale ? std::fabs(std::log(option) - std::log(value)) : std::fabs(option - value);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = a;
+        }
+    }
+    return best;
+}
+
+TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
+{
+    for (const Summary& s : summaries) {
+        SCOPED_TRACE("question " + std::to_string(s.number));
+        const StoredQuestion q = storeThrough(ch9Questions, s.number);
+        const std::string hint = joined(q.hints[static_cast<std::size_t>(q.correct - 1)]);
+        for (const auto& figure : s.figures)
+            EXPECT_NE(hint.find(figure), std::string::npos) << figure << " in: " << hint;
+        EXPECT_NE(hint.find(s.f), std::string::npos) << s.f << " in: " << hint;
+        EXPECT_NE(hint.find(s.p), std::string::npos) << s.p << " in: " << hint;
+
+        const FTest test = anova(s);
+        const auto [f, fTolerance] = parsed(s.f);
+        EXPECT_NEAR(test.f, f, fTolerance);
+        // The p value in closed form needs 2 degrees of freedom among the means: three samples.
+        if (s.means.size() == 3) {
+            const double p = pWithTwo(test.f, test.d2);
+            const auto [shown, pTolerance] = parsed(s.p);
+            EXPECT_NEAR(p, shown, pTolerance);
+            if (!s.asksForF) {
+                EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "p = " << p;
+            }
+        }
+        if (s.asksForF) {
+            EXPECT_EQ(nearestOption(q.answers, test.f, false), q.correct) << "F = " << test.f;
+        }
+    }
+
+    // Question 17 asks for F itself; its largest option's hint gives the p value that F would have.
+    const StoredQuestion q17 = storeThrough(ch9Questions, 17);
+    const std::string hint = joined(q17.hints[4]);
+    EXPECT_NE(hint.find("2 and 147"), std::string::npos) << hint;
+    ASSERT_NE(hint.find("4.7*10^-69"), std::string::npos) << hint;
+    EXPECT_NEAR(pWithTwo(551.5, 147.0) / 1e-69, 4.7, 0.05);
+
+    // The p value of F = 15.9 is about 0.000002; 0.00002 is only the nearest option.
+    const StoredQuestion q20 = storeThrough(ch9Questions, 20);
+    const std::string right20 = joined(q20.hints[1]);
+    EXPECT_NE(right20.find("about 0.000002,"), std::string::npos) << right20;
+    EXPECT_EQ(right20.find("p = 0.00002"), std::string::npos) << right20;
+}
+
+// ---------------------------------------------------------------------------------------
+// The three-box plots.
+
+struct BoxRow {
+    std::string label;
+    std::array<double, 5> values;  // minimum, maximum, first quartile, median, third quartile
+};
+
+struct ChartRow {
+    Integer number;
+    std::array<BoxRow, 3> boxes;
+    double maxX;
+    Integer divisions;
+};
+
+const std::vector<ChartRow> charts = {
+    {22, {{{"n = 25", {3, 12, 5.5, 7, 9}}, {"n = 25", {3, 12, 4, 7, 9}}, {"n = 25", {7, 16, 8, 12, 15}}}}, 20, 4},
+    {23, {{{"n = 15", {1, 8, 3, 5, 6}}, {"n = 20", {12, 19, 13.5, 14.5, 18}}, {"n = 25", {22, 29, 23, 25, 27}}}}, 30, 3},
+    {24, {{{"n = 20", {0, 95, 26, 49.5, 79}}, {"n = 20", {2, 99, 29, 52, 73}}, {"n = 20", {0, 97, 33, 52, 69}}}}, 100, 5},
+    {25, {{{"n = 25", {2.5, 11.5, 5, 6.5, 8.5}}, {"n = 25", {3, 12, 4, 7, 9}}, {"n = 25", {3, 12, 4, 8, 11}}}}, 20, 4},
+};
+
+TEST(AnovaTests, BoxPlotQuestionsStoreThreeLabelledBoxes)
+{
+    using namespace Module1;
+    for (const ChartRow& row : charts) {
+        SCOPED_TRACE("question " + std::to_string(row.number));
+        const StoredQuestion q = storeThrough(ch9Questions, row.number);
+        EXPECT_TRUE(q.chart);
+        EXPECT_EQ(gGraph, 1);
+        EXPECT_EQ(gChartType(2), ChartBoxPlot);
+        EXPECT_EQ(gNumBoxes, 3);
+        EXPECT_EQ(gMinPlotX, 0.0);
+        EXPECT_EQ(gMaxPlotX, row.maxX);
+        EXPECT_EQ(gMajorXMarks, row.divisions);
+        EXPECT_EQ(gMinPlotY, 0.0);
+        EXPECT_EQ(gMaxPlotY, 10.0);
+        EXPECT_EQ(gMajorYMarks, 0);
+        EXPECT_EQ(gFirstObs, 1);
+        EXPECT_EQ(gLastObs, 3);
+        for (Integer b = 1; b <= 3; ++b) {
+            const BoxRow& box = row.boxes[static_cast<std::size_t>(b - 1)];
+            EXPECT_EQ(gBarName(b), box.label) << "box " << b;
+            EXPECT_EQ(gYToGraph(b), static_cast<double>(3 * b - 2)) << "box " << b;
+            EXPECT_EQ(gXToGraph(b), 0.0) << "box " << b;
+            for (Integer k = 1; k <= 5; ++k)
+                EXPECT_EQ(gBoxplot(b, k), box.values[static_cast<std::size_t>(k - 1)]) << "box " << b << " value " << k;
+            // minimum <= Q1 <= median <= Q3 <= maximum, all on the axis.
+            EXPECT_LE(gMinPlotX, gBoxplot(b, 1));
+            EXPECT_LE(gBoxplot(b, 1), gBoxplot(b, 3));
+            EXPECT_LE(gBoxplot(b, 3), gBoxplot(b, 4));
+            EXPECT_LE(gBoxplot(b, 4), gBoxplot(b, 5));
+            EXPECT_LE(gBoxplot(b, 5), gBoxplot(b, 2));
+            EXPECT_LE(gBoxplot(b, 2), gMaxPlotX);
+        }
+    }
+}
+
+TEST(AnovaTests, ATextQuestionAfterABoxPlotLeavesTheChartDataAndShowsNoChart)
+{
+    using namespace Module1;
+    storeThrough(ch9Questions, 23);
+    const State afterChart = state();
+    gWhichQ = 1;
+    gGraph = 0;
+    ch9Questions();
+    EXPECT_EQ(gGraph, 0);
+    EXPECT_EQ(gNumBoxes, afterChart.gNumBoxes);
+    EXPECT_EQ(gMaxPlotX, afterChart.gMaxPlotX);
+    EXPECT_EQ(gMajorXMarks, afterChart.gMajorXMarks);
+    EXPECT_EQ(gMaxPlotY, afterChart.gMaxPlotY);
+    EXPECT_EQ(gChartType(2), afterChart.gChartType(2));
+    for (Integer b = 1; b <= 3; ++b) {
+        EXPECT_EQ(gBarName(b), afterChart.gBarName(b));
+        for (Integer k = 1; k <= 5; ++k)
+            EXPECT_EQ(gBoxplot(b, k), afterChart.gBoxplot(b, k));
+    }
+    EXPECT_EQ(gNumLinesQ, 2);
+}
+
+} // namespace

@@ -1,0 +1,420 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <cstdio>
+#include <regex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace Module1;
+using testing_support::Row;
+using testing_support::storeThrough;
+
+const QuestionBank bank = ch8Questions;
+
+const std::string boxPlotLine = "What is the 2-sided p value for a difference-in-means test using these data?";
+
+struct Sheet {
+    Row row;
+    std::array<std::string, 5> answers;
+};
+
+// The whole question sheet: first words, right answer, line counts, chart, and the answers as shown.
+const std::vector<Sheet> sheet = {
+    {{1, "A medical experiment compares", 1, 3, {3, 3, 2, 2, 1}},
+     {"pT = pC", "pT > pC", "pT < pC", "pT = 0.5", "pT - pC = 0.5"}},
+    {{2, "A poll compares", 5, 3, {2, 2, 2, 2, 3}},
+     {"pF > pM", "pF < pM", "pF = 0.5, pM = 0.5", "pF - pM = 0.5", "pF = pM"}},
+    {{3, "Two kinds of highway paint", 5, 3, {2, 2, 2, 2, 3}},
+     {"mean1 > mean2", "mean1 < mean2", "mean1 - mean2 > 1", "mean1 - mean2 = 1", "mean1 = mean2"}},
+    {{4, "A study compares the mean number of hours", 1, 3, {3, 2, 2, 2, 2}},
+     {"meanH = meanC", "meanH > meanC", "meanH < meanC", "meanH = 8, meanC = 8", "meanH - meanC = 1"}},
+    {{5, "To compare the grade-point averages", 5, 2, {1, 1, 1, 2, 4}},
+     {"box-plot ratio.", "histogram ratio.", "chi-square statistic.", "binomial 2-sided p value.",
+      "difference-in-means t statistic."}},
+    {{6, "To compare the mean annual rainfall", 2, 2, {2, 4, 2, 2, 1}},
+     {"binomial 2-sided p value.", "difference-in-means t statistic.", "regression analysis.",
+      "correlation analysis.", "chi-square statistic."}},
+    {{7, "Of 1000 seeds of type A", 3, 2, {1, 1, 4, 1, 2}},
+     {"ANOVA F statistic.", "box-and-whiskers statistic.", "difference-in-proportions z statistic.",
+      "one-column chi-square statistic.", "regression R-squared statistic."}},
+    {{8, "To compare the fraction of male", 3, 2, {1, 1, 3, 2, 1}},
+     {"ANOVA F statistic.", "difference-in-means t statistic.", "difference-in-proportions z statistic.",
+      "regression t statistic.", "stem-and-leaf statistic."}},
+    {{9, "A difference-in-means t test that takes", 3, 2, {1, 1, 2, 1, 1}},
+     {"difference-in-means chi-square statistic.", "merged histogram.", "pooled variance.", "quartile range.",
+      "R-squared adjusted for degrees of freedom."}},
+    {{10, "The pooled variance is a weighted average", 1, 2, {2, 1, 1, 1, 1}},
+     {"sample sizes.", "plausibility of each mean.", "size of each mean.", "size of each standard deviation.",
+      "correlation between the two samples."}},
+    {{11, "The number of degrees of freedom", 4, 2, {2, 2, 2, 2, 1}},
+     {"difference between the sample means.", "sum of the standard deviations.",
+      "difference between the two variances.", "sum of the sample sizes, minus 2.",
+      "difference between the sample sizes."}},
+    {{12, "For a difference-in-proportions z test", 5, 1, {1, 1, 1, 2, 2}},
+     {"n1 + n2", "n1 + n2 - 1", "n1 + n2 - 2", "n1 - n2 + 2", "irrelevant"}},
+    {{13, "When a difference-in-means t test lets", 4, 2, {2, 2, 2, 2, 1}},
+     {"n1 + n2 + 2", "the sum of the means.", "the difference between the means.", "estimated from the data.",
+      "irrelevant."}},
+    {{14, "In a medical study, each patient", 2, 4, {1, 2, 2, 2, 2}},
+     {"simple random sampling.", "matched-pair sampling.", "block sampling.", "stratified sampling.",
+      "systematic random sampling"}},
+    {{15, "In a matched-pair study", 2, 3, {1, 2, 1, 1, 1}}, {"2", "3", "5", "7", "2 and 5"}},
+    {{16, "Random samples of cars", 3, 3, {1, 1, 2, 1, 1}},
+     {"smaller the A mean.", "larger the B mean.", "smaller the A standard deviation.",
+      "larger the B standard deviation.", "smaller the A sample size."}},
+    {{17, "A study compares the numbers of cavities", 5, 3, {1, 1, 1, 1, 1}},
+     {"treatment mean.", "sum of the means.", "treatment standard deviation.", "control standard deviation.",
+      "control sample size."}},
+    {{18, "A study compares the heart-attack rate", 4, 3, {1, 1, 1, 1, 2}},
+     {"treatment percentage.", "sum of the treatment and control percentages.", "number of aspirins taken.",
+      "sum of the sample sizes.", "difference in the sample sizes."}},
+    {{19, "A sample of 1000 observations has 654", 1, 3, {2, 1, 1, 1, 1}},
+     {"0.0002", "0.079", "0.654", "0.575", "0.95"}},
+    {{20, "A sample of 25 observations has 15", 4, 3, {1, 1, 1, 2, 1}},
+     {"9.0 x 10^-11", "0.009", "0.05", "0.50", "0.95"}},
+    {{21, "A sample of 600 observations has 324", 5, 3, {1, 1, 1, 1, 2}},
+     {"0.005", "0.08", "0.46", "0.54", "2.48"}},
+    {{22, "Two samples of 100 observations", 5, 3, {1, 1, 1, 1, 3}},
+     {"0.005", "0.09", "0.56", "1.40", "6.94"}},
+    {{23, "A sample of 16 observations", 3, 3, {1, 1, 3, 1, 1}}, {"0.009", "0.09", "0.90", "9.00", "90.0"}},
+    {{24, "Two samples of 100 observations", 1, 3, {3, 1, 1, 1, 1}},
+     {"0.0000000002", "0.25", "0.50", "0.75", "0.97"}},
+    {{25, "A sample of 16 observations", 4, 3, {1, 1, 1, 3, 1}},
+     {"0.000008", "0.0001", "0.003", "0.38", "0.83"}},
+    {{26, "A difference-in-proportions test compares", 3, 3, {1, 1, 2, 1, 1}},
+     {"(x1/n1) + (x2/ n2)", "(x1/n1) - (x2/ n2)", "(x1 + x2)/(n1 + n2)", "(x1 - x2)/(n1 + n2)",
+      "(x1 - x2)/(n1 - n2)"}},
+    {{27, boxPlotLine, 1, 4, {2, 1, 1, 1, 1}, true}, {"1.3*10^-12", "0.07", "0.14", "0.73", "0.94"}},
+    {{28, boxPlotLine, 4, 4, {1, 1, 1, 2, 1}, true}, {"0.0002", "0.01", "0.05", "0.70", "0.99"}},
+    {{29, boxPlotLine, 4, 4, {1, 1, 1, 2, 1}, true}, {"2.5*10^-22", "1.2*10^-22", "0.01", "0.51", "0.95"}},
+    {{30, boxPlotLine, 1, 4, {2, 1, 1, 1, 1}, true}, {"2.5*10^-22", "0.05", "0.25", "0.75", "0.95"}},
+};
+
+TEST(ComparingTwoSamples, EveryQuestionMatchesItsSheet)
+{
+    std::vector<Row> rows;
+    for (const Sheet& s : sheet)
+        rows.push_back(s.row);
+    testing_support::expectRows(bank, rows);
+
+    for (const Sheet& s : sheet) {
+        SCOPED_TRACE("question " + std::to_string(s.row.number));
+        EXPECT_EQ(storeThrough(bank, s.row.number).answers, s.answers);
+    }
+}
+
+TEST(ComparingTwoSamples, KeepsTheTextConventions)
+{
+    // Tighter than the program-wide limits: question lines 77, answers 51, hint lines 80.
+    testing_support::TextRules rules;
+    rules.maxQuestionLine = 77;
+    rules.maxAnswer = 51;
+    rules.maxHintLine = 80;
+    testing_support::expectTextConventions(bank, rules);
+
+    // Two blanks after a sentence inside a line; one blank after a colon or a semicolon.
+    const std::regex oneBlankAfterSentence(R"([a-z0-9)?!]\. [^ ]|[?!] [A-Za-z(])");
+    const std::regex twoBlanksAfterColon("[:;]  ");
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const auto q = storeThrough(bank, n);
+        std::vector<std::string> texts(q.lines.begin(), q.lines.end());
+        texts.insert(texts.end(), q.answers.begin(), q.answers.end());
+        for (const auto& hint : q.hints)
+            texts.insert(texts.end(), hint.begin(), hint.end());
+        for (const auto& text : texts) {
+            EXPECT_FALSE(std::regex_search(text, oneBlankAfterSentence)) << text;
+            EXPECT_FALSE(std::regex_search(text, twoBlanksAfterColon)) << text;
+        }
+    }
+}
+
+TEST(ComparingTwoSamples, QuotedQuestionsWordForWord)
+{
+    testing_support::expectQuestion(
+        bank, 12, 5, {"For a difference-in-proportions z test, the number of degrees of freedom is"},
+        {"n1 + n2", "n1 + n2 - 1", "n1 + n2 - 2", "n1 - n2 + 2", "irrelevant"},
+        {{{"No, think about the meaning of a z statistic."},
+          {"No, think about the meaning of a z statistic."},
+          {"No, think about the meaning of a z statistic."},
+          {"No, think about the meaning of a z statistic (and this is a VERY peculiar",
+           "number of degrees of freedom!)."},
+          {"Yes, a z statistic involves the normal distribution, which doesn't depend on",
+           "degrees of freedom.  (Look at the Normal table in a statistics textbook.)"}}});
+
+    const Lines soPersuasive = {"No, do you really find this difference so statistically persuasive?"};
+    testing_support::expectQuestion(
+        bank, 28, 4, {boxPlotLine, "", "", ""}, {"0.0002", "0.01", "0.05", "0.70", "0.99"},
+        {{soPersuasive,
+          soPersuasive,
+          soPersuasive,
+          {"Yes, these data are unpersuasive because of the small samples and the",
+           "small difference in the means relative to the standard deviations."},
+          {"No, do you really find this difference totally unpersuasive?"}}});
+}
+
+TEST(ComparingTwoSamples, StockHintsRecurWordForWord)
+{
+    using Uses = std::vector<std::pair<Integer, Integer>>;  // {question, answer}
+    const struct {
+        std::string line;
+        Uses uses;
+    } stock[] = {
+        {"No, this is meaningless.", {{5, 1}, {5, 2}, {7, 2}, {8, 5}, {9, 2}, {9, 4}, {10, 2}}},
+        {"No, this is irrelevant.", {{9, 5}, {10, 3}, {10, 4}}},
+        {"No, the opposite.", {{16, 1}, {16, 2}, {17, 1}, {18, 1}}},
+        {"No, we are using the binomial model with categorical data.", {{7, 1}, {8, 1}, {8, 2}}},
+        {"No, these are not categorical data.", {{5, 3}, {6, 5}}},
+        {"No, a large standard deviation makes the results less convincing.", {{16, 4}, {17, 3}, {17, 4}}},
+        {"No, think about the meaning of a z statistic.", {{12, 1}, {12, 2}, {12, 3}}},
+        {"No, this is one of the success fractions, not the p value.", {{19, 3}, {19, 4}}},
+        {"No, this is one of the success fractions, not the z value.", {{21, 3}, {21, 4}}},
+        {"No, do you really find this difference statistically unpersuasive?",
+         {{19, 5}, {22, 2}, {22, 3}, {22, 4}, {24, 2}, {24, 3}, {24, 4}}},
+        // A z value of 0.005 is no evidence at all (question 21, answer 1).
+        {"No, do you really find this difference so statistically unpersuasive?",
+         {{21, 1}, {22, 1}, {23, 1}, {23, 2}, {25, 5}, {27, 3}, {27, 4}, {29, 5}, {30, 3}, {30, 4}}},
+        {"No, do you really find this difference so statistically persuasive?",
+         {{23, 4}, {23, 5}, {25, 1}, {25, 2}, {25, 3}, {28, 1}, {28, 2}, {28, 3}, {29, 1}, {29, 2}, {29, 3}}},
+        {"No, do you really find this difference that statistically persuasive?", {{20, 1}, {20, 2}, {20, 3}}},
+        {"No, do you really find this difference barely statistically persuasive?", {{27, 2}, {30, 2}}},
+        {"No, do you really find this difference totally unpersuasive?", {{27, 5}, {28, 5}, {30, 5}}},
+        {"Yes, more data are more persuasive.", {{17, 5}, {18, 4}}},
+    };
+    for (const auto& s : stock)
+        for (const auto& [number, answer] : s.uses) {
+            const auto q = storeThrough(bank, number);
+            EXPECT_EQ(q.hints[static_cast<std::size_t>(answer - 1)], Lines{s.line})
+                << "question " << number << ", answer " << answer;
+        }
+
+    // Answers that say the same wrong thing share one hint.
+    const struct {
+        Integer number;
+        Integer first;
+        Integer second;
+    } shared[] = {{2, 1, 2}, {3, 1, 2}, {4, 2, 3}};
+    for (const auto& s : shared) {
+        const auto q = storeThrough(bank, s.number);
+        EXPECT_EQ(q.hints[static_cast<std::size_t>(s.first - 1)], q.hints[static_cast<std::size_t>(s.second - 1)])
+            << "question " << s.number;
+    }
+}
+
+// What the right answers' hints compute, recomputed from the questions' data.
+double pooledZ(double x1, double n1, double x2, double n2)
+{
+    const double pooled = (x1 + x2) / (n1 + n2);
+    return std::abs(x1 / n1 - x2 / n2) / std::sqrt(pooled * (1.0 - pooled) * (1.0 / n1 + 1.0 / n2));
+}
+
+double pooledT(double mean1, double sd1, double n1, double mean2, double sd2, double n2)
+{
+    const double variance = ((n1 - 1.0) * sd1 * sd1 + (n2 - 1.0) * sd2 * sd2) / (n1 + n2 - 2.0);
+    return std::abs(mean2 - mean1) / std::sqrt(variance * (1.0 / n1 + 1.0 / n2));
+}
+
+double normalTwoSided(double z) { return std::erfc(z / std::sqrt(2.0)); }
+
+// Twice the upper tail of the t density, by Simpson's rule far enough out to be negligible.
+double tTwoSided(double t, double df)
+{
+    const double c = std::exp(std::lgamma((df + 1.0) / 2.0) - std::lgamma(df / 2.0)) / std::sqrt(df * std::numbers::pi);
+    const auto density = [&](double x) { return c * std::pow(1.0 + x * x / df, -(df + 1.0) / 2.0); };
+    const double end = t + 200.0;
+    const int steps = 200000;
+    const double h = (end - t) / steps;
+    double sum = density(t) + density(end);
+    for (int i = 1; i < steps; ++i)
+        sum += density(t + i * h) * (i % 2 == 1 ? 4.0 : 2.0);
+    return 2.0 * sum * h / 3.0;
+}
+
+std::string fixed(double value, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string oneFigure(double value)  // 7.7x10^-11
+{
+    const int exponent = static_cast<int>(std::floor(std::log10(value)));
+    return fixed(value / std::pow(10.0, exponent), 1) + "x10^" + std::to_string(exponent);
+}
+
+std::string hintText(Integer number, Integer answer)
+{
+    const auto q = storeThrough(bank, number);
+    std::string text;
+    for (const auto& line : q.hints[static_cast<std::size_t>(answer - 1)])
+        text += line + " ";
+    return text;
+}
+
+TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
+{
+    const double z7 = pooledZ(954, 1000, 872, 1000);
+    const double z19 = pooledZ(654, 1000, 575, 1000);
+    const double z20 = pooledZ(15, 25, 10, 20);
+    const double z21 = pooledZ(324, 600, 184, 400);
+    const double t22 = pooledT(24.2, 20.8, 100, 43.6, 18.7, 100);
+    const double t23 = pooledT(3.5, 10.4, 16, 7.2, 8.7, 9);
+
+    const struct {
+        Integer number;
+        std::string figure;
+    } figures[] = {
+        {7, "z = 0.082/0.0126 = " + fixed(z7, 2)},
+        {7, "p value is about " + oneFigure(normalTwoSided(z7))},
+        {19, "= " + fixed(z19, 2)},
+        {19, "p is about " + fixed(normalTwoSided(z19), 4)},
+        {20, "= " + fixed(z20, 2)},
+        {20, "p is about " + fixed(normalTwoSided(z20), 2)},
+        {21, "= " + fixed(z21, 2)},
+        {21, "p value is about " + fixed(normalTwoSided(z21), 2)},
+        {22, "= " + fixed(t22, 2)},
+        {22, "198 degrees of freedom p is about " + fixed(tTwoSided(t22, 198), 11)},
+        {24, "= " + fixed(t22, 2)},
+        {24, "p value is about " + fixed(tTwoSided(t22, 198), 11)},
+        {23, "= " + fixed(t23, 2)},
+        {23, "23 degrees of freedom p is about " + fixed(tTwoSided(t23, 23), 2)},
+        {25, "= " + fixed(t23, 2)},
+        {25, "p value is about " + fixed(tTwoSided(t23, 23), 2)},
+    };
+    for (const auto& f : figures) {
+        const auto right = storeThrough(bank, f.number).correct;
+        EXPECT_NE(hintText(f.number, right).find(f.figure), std::string::npos)
+            << "question " << f.number << " lacks \"" << f.figure << "\": " << hintText(f.number, right);
+    }
+    // The figures as they read (p about 0.00000000006, not 0.0000000002).
+    EXPECT_EQ(fixed(tTwoSided(t22, 198), 11), "0.00000000006");
+    EXPECT_EQ(oneFigure(normalTwoSided(z7)), "7.7x10^-11");
+
+    // Each question of a pair with the same data states the other's right answer.
+    EXPECT_NE(hintText(24, 1).find("6.94"), std::string::npos);
+    EXPECT_NE(hintText(25, 4).find("0.90"), std::string::npos);
+    EXPECT_NE(hintText(23, 3).find("0.38"), std::string::npos);
+
+    // The pooled variance weights each sample by its degrees of freedom.
+    EXPECT_NE(hintText(10, 1).find("degrees of freedom, n - 1"), std::string::npos);
+}
+
+TEST(ComparingTwoSamples, BoxPlotQuestionsStoreTheirCharts)
+{
+    const struct {
+        Integer number;
+        std::array<std::string, 2> labels;
+        std::array<Box, 2> boxes;
+        double maxX;
+        Integer divisions;
+    } charts[] = {
+        {27, {"n = 20", "n = 25"}, {{{1, 9, 3.5, 5, 8}, {10, 19, 11, 14, 16.5}}}, 20.0, 4},
+        {28, {"n = 10", "n = 15"}, {{{3.4, 22.8, 8.8, 16.1, 20.2}, {3.4, 21.6, 10.2, 14.6, 16.2}}}, 25.0, 5},
+        {29, {"n = 100", "n = 100"}, {{{0, 19.8, 4.2, 8.8, 14.7}, {0, 19.8, 5.3, 10.8, 15.2}}}, 20.0, 4},
+        {30, {"n = 100", "n = 100"}, {{{0, 9, 3, 5, 8}, {5, 14, 7, 9, 12}}}, 20.0, 4},
+    };
+    for (const auto& c : charts) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        const auto q = storeThrough(bank, c.number);
+        EXPECT_EQ(q.lines, (Lines{boxPlotLine, "", "", ""}));
+
+        EXPECT_EQ(gNumBoxes, 2);
+        for (Integer b = 1; b <= 2; ++b) {
+            SCOPED_TRACE("box " + std::to_string(b));
+            const Box& box = c.boxes[static_cast<std::size_t>(b - 1)];
+            EXPECT_EQ(gBarName(b), c.labels[static_cast<std::size_t>(b - 1)]);
+            EXPECT_EQ(gBoxplot(b, 1), box.minimum);
+            EXPECT_EQ(gBoxplot(b, 2), box.maximum);
+            EXPECT_EQ(gBoxplot(b, 3), box.firstQuartile);
+            EXPECT_EQ(gBoxplot(b, 4), box.median);
+            EXPECT_EQ(gBoxplot(b, 5), box.thirdQuartile);
+            EXPECT_LE(gMinPlotX, gBoxplot(b, 1));
+            EXPECT_LE(gBoxplot(b, 1), gBoxplot(b, 3));
+            EXPECT_LE(gBoxplot(b, 3), gBoxplot(b, 4));
+            EXPECT_LE(gBoxplot(b, 4), gBoxplot(b, 5));
+            EXPECT_LE(gBoxplot(b, 5), gBoxplot(b, 2));
+            EXPECT_LE(gBoxplot(b, 2), gMaxPlotX);
+        }
+        EXPECT_EQ(gMinPlotX, 0.0);
+        EXPECT_EQ(gMaxPlotX, c.maxX);
+        EXPECT_EQ(gMajorXMarks, c.divisions);
+        EXPECT_EQ(gMaxPlotX / static_cast<double>(gMajorXMarks), 5.0) << "a tick every 5";
+
+        // What boxPlot completes: two boxes at levels 1 and 4 on a vertical range 0 to 7.
+        EXPECT_EQ(gGraph, 1);
+        EXPECT_EQ(gChartType(1), 0);
+        EXPECT_EQ(gChartType(2), ChartBoxPlot);
+        EXPECT_EQ(gMinPlotY, 0.0);
+        EXPECT_EQ(gMaxPlotY, 7.0);
+        EXPECT_EQ(gFirstObs, 1);
+        EXPECT_EQ(gLastObs, 2);
+        EXPECT_EQ(gYToGraph(1), 1.0);
+        EXPECT_EQ(gYToGraph(2), 4.0);
+        EXPECT_EQ(gXToGraph(1), 0.0);
+        EXPECT_EQ(gXToGraph(2), 0.0);
+        EXPECT_EQ(gMajorYMarks, 0);
+        EXPECT_EQ(gXDecimals, 0);
+        EXPECT_EQ(gYDecimals, 0);
+        EXPECT_EQ(gXaxis, 0);
+        EXPECT_EQ(gYaxis, 0);
+        EXPECT_EQ(gXAxisLabel, "");
+        EXPECT_EQ(gYAxisLabel, "");
+    }
+}
+
+TEST(ComparingTwoSamples, TextQuestionsLeaveTheChartAlone)
+{
+    for (Integer n = 1; n <= 26; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        state() = State{};
+        gNumBoxes = 9;
+        gBarName(1) = "earlier";
+        gBoxplot(1, 1) = -7.0;
+        gMinPlotX = -7.0;
+        gMaxPlotY = -7.0;
+        gMajorXMarks = 9;
+        gYToGraph(1) = -7.0;
+        gChartType(2) = 9;
+        gWhichQ = n;
+        bank();
+        EXPECT_EQ(gGraph, 0);
+        EXPECT_EQ(gNumBoxes, 9);
+        EXPECT_EQ(gBarName(1), "earlier");
+        EXPECT_EQ(gBoxplot(1, 1), -7.0);
+        EXPECT_EQ(gMinPlotX, -7.0);
+        EXPECT_EQ(gMaxPlotY, -7.0);
+        EXPECT_EQ(gMajorXMarks, 9);
+        EXPECT_EQ(gYToGraph(1), -7.0);
+        EXPECT_EQ(gChartType(2), 9);
+    }
+}
+
+TEST(ComparingTwoSamples, NumbersWithoutAQuestionStoreNothing)
+{
+    testing_support::expectNothingStoredOutside(bank);
+}
+
+TEST(ComparingTwoSamples, AShorterHintIsCountedNotCleared)
+{
+    state() = State{};
+    gWhichQ = 5;
+    bank();
+    const std::string line4 = gMsgH(4, 5);
+    gWhichQ = 17;
+    bank();
+    EXPECT_EQ(gNumLinesH(5), 1);
+    EXPECT_EQ(gMsgH(1, 5), "Yes, more data are more persuasive.");
+    EXPECT_EQ(gMsgH(4, 5), line4) << "earlier lines stay, beyond the count";
+}
+
+} // namespace

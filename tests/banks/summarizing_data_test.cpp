@@ -1,0 +1,389 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace Module1;
+using testing_support::Row;
+using testing_support::StoredQuestion;
+using testing_support::storeThrough;
+
+const std::vector<Row> sheet = {
+    {1, "A large sample standard deviation implies that the", 3, 1, {1, 1, 4, 4, 3}},
+    {2, "The median value of a set of data", 1, 1, {2, 2, 2, 1, 1}},
+    {3, "To determine the median, it is most helpful", 4, 1, {1, 1, 1, 1, 1}},
+    {4, "The mean and median will be equal if", 2, 1, {1, 2, 2, 1, 2}},
+    {5, "Outliers tend to", 5, 1, {1, 1, 1, 1, 2}},
+    {6, "An outlier can be caused by", 5, 1, {1, 1, 1, 1, 1}},
+    {7, "Calculate the mean of these data: -4, 0, 4", 1, 1, {3, 1, 1, 1, 1}},
+    {8, "Calculate the mean of these data: 1, 3, 5, 7, 9, 11", 3, 1, {3, 1, 3, 1, 3}},
+    {9, "Calculate the mean of these data: 0, 4, 5, 6, 10", 2, 1, {3, 3, 1, 1, 3}},
+    {10, "Calculate the mean of these data: 1, 2, 3, 4, 10", 5, 1, {1, 1, 1, 1, 3}},
+    {11, "Calculate the median of these data: 1, 2, 3, 4, 10", 2, 1, {1, 1, 1, 1, 1}},
+    {12, "Calculate the median of these data: 5, 5, 7, 8, 9, 20", 3, 1, {1, 1, 3, 1, 1}},
+    {13, "Calculate the median of these data: 7, 1, 6, 24, 5, 5, 8", 1, 1, {1, 1, 1, 1, 1}},
+    {14, "Calculate the median of these data: 10, 5, 3, 20, 7, 3", 4, 1, {1, 1, 1, 3, 1}},
+    {15, "Calculate the mode of these data: 0, 0, 1, 2, 7", 1, 1, {1, 1, 1, 1, 1}},
+    {16, "Calculate the mode of these data: 10, 4, 6, 4", 3, 1, {1, 1, 1, 1, 1}},
+    {17, "Calculate the variance of these data: 3, 5, 7", 5, 1, {2, 1, 1, 1, 2}},
+    {18, "Calculate the variance of these data: 2, 2, 2", 1, 1, {1, 1, 1, 1, 1}},
+    {19, "Calculate the variance of these data: 5, 10, 15", 4, 1, {1, 1, 1, 2, 1}},
+    {20, "Calculate the standard deviation of these data: 4, 7, 10", 1, 1, {2, 1, 2, 1, 1}},
+    {21, "Calculate the standard deviation of these data: 5, 8, 8", 2, 1, {1, 2, 2, 1, 1}},
+    {22, "Calculate the standard deviation of these data: 5, 5, 5", 1, 1, {2, 1, 1, 1, 1}},
+    {23, "The box in a box plot shows the", 1, 1, {1, 1, 1, 1, 1}},
+    {24, "The interquartile range is the", 5, 1, {1, 1, 1, 1, 2}},
+    {25, "What is the median for the data described", 3, 5, {1, 1, 1, 1, 1}, true},
+    {26, "What is the median for the data described", 2, 5, {1, 1, 1, 1, 1}, true},
+    {27, "Which range encompasses roughly half the data described", 5, 5, {1, 1, 1, 1, 1}, true},
+    {28, "Which range encompasses roughly half the data described", 3, 5, {1, 1, 1, 1, 1}, true},
+    {29, "Which range encompasses three-fourths of the data described", 1, 5, {1, 1, 1, 1, 1}, true},
+    {30, "What is the third quartile for the data", 2, 5, {1, 1, 1, 1, 1}, true},
+};
+
+// Question 7 pads its unsigned answers with one blank so that they line up with "-2" and "-4".
+// The shared conventions allow no leading blank, so they see those answers without it.
+void ch3QuestionsUnpadded()
+{
+    ch3Questions();
+    if (gWhichQ != 7)
+        return;
+    for (Integer a = 1; a <= 5; ++a)
+        if (gMsgA(a).starts_with(' '))
+            gMsgA(a).erase(0, 1);
+}
+
+std::vector<std::string> everyLine(const StoredQuestion& q)
+{
+    std::vector<std::string> lines = q.lines;
+    lines.insert(lines.end(), q.answers.begin(), q.answers.end());
+    for (const auto& hint : q.hints)
+        lines.insert(lines.end(), hint.begin(), hint.end());
+    return lines;
+}
+
+TEST(SummarizingData, StoresEveryRowOfTheSheet)
+{
+    testing_support::expectRows(ch3Questions, sheet);
+}
+
+TEST(SummarizingData, KeepsTheTextConventions)
+{
+    testing_support::TextRules rules;
+    rules.maxQuestionLine = 75;
+    rules.maxAnswer = 64;
+    rules.maxHintLine = 76;
+    testing_support::expectTextConventions(ch3QuestionsUnpadded, rules);
+
+    const std::regex oneBlankAfterSentence{R"([.!?] [A-Z(])"};
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        for (const auto& line : everyLine(storeThrough(ch3Questions, n)))
+            EXPECT_FALSE(std::regex_search(line, oneBlankAfterSentence)) << "two blanks end a sentence: " << line;
+    }
+}
+
+TEST(SummarizingData, LinesUpTheSignsOfQuestionSeven)
+{
+    const StoredQuestion q = storeThrough(ch3Questions, 7);
+    int unsignedAnswers = 0;
+    for (const auto& answer : q.answers) {
+        if (answer.front() == '-')
+            continue;
+        ++unsignedAnswers;
+        EXPECT_TRUE(std::regex_match(answer, std::regex{" [0-9]+"})) << '"' << answer << '"';
+    }
+    EXPECT_EQ(unsignedAnswers, 3);
+}
+
+TEST(SummarizingData, StoresTheQuotedQuestionsWordForWord)
+{
+    testing_support::expectQuestion(
+        ch3Questions, 1, 3, {"A large sample standard deviation implies that the sample values are"},
+        {"large.", "small.", "dispersed.", "biased.", "skewed."},
+        {Lines{"No, if all the sample values are 1 billion, the standard deviation is zero!"},
+         Lines{"No, if all the sample values are 0.000001, the standard deviation is zero!"},
+         Lines{"Yes, the standard deviation is the square root of the variance, which is",
+               "the average squared deviation of the values from the sample mean.  If the",
+               "sample values vary greatly, there will be a large variance and a large", "standard deviation."},
+         Lines{"No, a sample with a large standard deviation need not be biased; for",
+               "example, the wealth of a random sample of 100 Americans might have a",
+               "large standard deviation and still be an unbiased estimator of the",
+               "average wealth of all Americans."},
+         Lines{"No, a sample with a large standard deviation need not be skewed; for",
+               "example, a histogram for the data could be a symmetrical bell curve with",
+               "a large standard deviation."}});
+    testing_support::expectQuestion(
+        ch3Questions, 17, 5, {"Calculate the variance of these data: 3, 5, 7"}, {"4/3", "8/3", "2", "5", "4"},
+        {Lines{"No, remember to square the deviations from the mean and to divide by", "n-1 instead of n."},
+         Lines{"No, remember to divide by n-1 instead of n."},
+         Lines{"No, I think you calculated the standard deviation instead of the variance!"},
+         Lines{"No, I think you calculated the mean instead of the variance!"},
+         Lines{"Yes, the variance is the average squared deviation about the mean, and we",
+               "divide by n-1 instead of n."}});
+    testing_support::expectQuestion(
+        ch3Questions, 25, 3, {"What is the median for the data described by this figure?", "", "", "", ""},
+        {"0", "5", "7", "12", "20"},
+        {Lines{"No, 0 is the minimum value."}, Lines{"No, 5 is the first quartile."},
+         Lines{"Yes, the median is the line inside the box."}, Lines{"No, 12 is the third quartile."},
+         Lines{"No, 20 is the maximum value."}});
+}
+
+// "4", "-2", "6.0", "4/3", "16 2/3", "square root of 6".
+double answerValue(std::string text)
+{
+    const std::string root = "square root of ";
+    if (text.starts_with(root))
+        return std::sqrt(answerValue(text.substr(root.size())));
+    std::smatch m;
+    if (std::regex_match(text, m, std::regex{R"( ?(-?[0-9]+) ([0-9]+)/([0-9]+))"}))
+        return std::stod(m[1]) + std::stod(m[2]) / std::stod(m[3]);
+    if (std::regex_match(text, m, std::regex{R"( ?(-?[0-9]+)/([0-9]+))"}))
+        return std::stod(m[1]) / std::stod(m[2]);
+    EXPECT_TRUE(std::regex_match(text, std::regex{R"( ?-?[0-9]+(\.[0-9]+)?)"})) << "not a number: " << text;
+    return std::stod(text);
+}
+
+double statistic(const std::string& name, std::vector<double> data)
+{
+    std::sort(data.begin(), data.end());
+    const auto n = data.size();
+    double mean = 0.0;
+    for (const double x : data)
+        mean += x / static_cast<double>(n);
+    if (name == "mean")
+        return mean;
+    if (name == "median")
+        return n % 2 == 1 ? data[n / 2] : (data[n / 2 - 1] + data[n / 2]) / 2.0;
+    if (name == "mode") {
+        std::map<double, int> counts;
+        for (const double x : data)
+            ++counts[x];
+        return std::max_element(counts.begin(), counts.end(),
+                                [](const auto& a, const auto& b) { return a.second < b.second; })
+            ->first;
+    }
+    double squares = 0.0;
+    for (const double x : data)
+        squares += (x - mean) * (x - mean);
+    const double variance = squares / static_cast<double>(n - 1);
+    return name == "variance" ? variance : std::sqrt(variance);
+}
+
+TEST(SummarizingData, CalculationsHaveOneRightAnswerThatFollowsFromTheData)
+{
+    const std::regex instruction{R"(Calculate the (mean|median|mode|variance|standard deviation) of these data: (.*))"};
+    for (Integer n = 7; n <= 22; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch3Questions, n);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(q.lines[0], m, instruction)) << q.lines[0];
+        std::vector<double> data;
+        const std::string list = m[2];
+        for (std::size_t at = 0; at != std::string::npos; at = list.find(',', at + 1))
+            data.push_back(std::stod(list.substr(at == 0 ? 0 : at + 1)));
+        const double truth = statistic(m[1], data);
+        for (std::size_t a = 0; a < 5; ++a) {
+            const bool right = static_cast<Integer>(a + 1) == q.correct;
+            EXPECT_EQ(std::abs(answerValue(q.answers[a]) - truth) < 1e-9, right)
+                << "answer " << a + 1 << " \"" << q.answers[a] << "\", the " << m[1].str() << " is " << truth;
+            if (n >= 8 && n <= 16) {
+                EXPECT_TRUE(std::regex_match(q.answers[a], std::regex{R"([0-9]+\.[0-9])"})) << q.answers[a];
+            }
+        }
+    }
+}
+
+TEST(SummarizingData, VarianceHintsDivideByNMinusOne)
+{
+    for (Integer n = 18; n <= 22; ++n) {
+        const StoredQuestion q = storeThrough(ch3Questions, n);
+        std::string hint;
+        for (const auto& line : q.hints[static_cast<std::size_t>(q.correct - 1)])
+            hint += line + " ";
+        EXPECT_NE(hint.find("n-1"), std::string::npos) << "question " << n << ": " << hint;
+    }
+    // Only the two hints given word for word call the variance an average.
+    for (Integer n = 1; n <= 30; ++n) {
+        const StoredQuestion q = storeThrough(ch3Questions, n);
+        for (std::size_t a = 0; a < 5; ++a) {
+            if ((n == 1 && a == 2) || (n == 17 && a == 4))
+                continue;
+            for (const auto& line : q.hints[a])
+                EXPECT_EQ(line.find("average squared"), std::string::npos) << "question " << n << ": " << line;
+        }
+    }
+}
+
+struct BoxQuestion {
+    Integer number;
+    std::array<double, 5> box;  // minimum, maximum, first quartile, median, third quartile
+    double minX;
+    double maxX;
+    Integer xDivisions;
+    std::string line;
+    std::string rightAnswer;
+};
+
+const std::vector<BoxQuestion> boxQuestions = {
+    {25, {0, 20, 5, 7, 12}, 0, 20, 4, "What is the median for the data described by this figure?", "7"},
+    {26, {5, 20, 8, 10, 14}, 0, 25, 5, "What is the median for the data described by this figure?", "10"},
+    {27, {15, 45, 20, 25, 35}, 10, 50, 4, "Which range encompasses roughly half the data described by this figure?",
+     "25 to 45"},
+    {28, {10, 42, 20, 30, 35}, 0, 50, 5, "Which range encompasses roughly half the data described by this figure?",
+     "20 to 35"},
+    {29, {5, 40, 20, 25, 30}, 0, 50, 5,
+     "Which range encompasses three-fourths of the data described by this figure?", "5 to 30"},
+    {30, {2, 8, 4, 5, 7}, 0, 10, 5, "What is the third quartile for the data described by this figure?", "7"},
+};
+
+TEST(SummarizingData, BoxPlotQuestionsSetUpOneUnlabelledBox)
+{
+    for (const BoxQuestion& b : boxQuestions) {
+        SCOPED_TRACE("question " + std::to_string(b.number));
+        const StoredQuestion q = storeThrough(ch3Questions, b.number);
+        EXPECT_EQ(q.lines[0], b.line);
+        EXPECT_EQ(q.answers[static_cast<std::size_t>(q.correct - 1)], b.rightAnswer);
+        for (Integer k = 1; k <= 5; ++k)
+            EXPECT_EQ(gBoxplot(1, k), b.box[static_cast<std::size_t>(k - 1)]) << "value " << k;
+        EXPECT_EQ(gMinPlotX, b.minX);
+        EXPECT_EQ(gMaxPlotX, b.maxX);
+        EXPECT_EQ(gMajorXMarks, b.xDivisions);
+        EXPECT_EQ(gNumBoxes, 1);
+        EXPECT_EQ(gBarName(1), "");
+        // What boxPlot completes for one box.
+        EXPECT_EQ(gGraph, 1);
+        EXPECT_EQ(gChartType(2), ChartBoxPlot);
+        EXPECT_EQ(gMinPlotY, 0.0);
+        EXPECT_EQ(gMaxPlotY, 4.0);
+        EXPECT_EQ(gFirstObs, 1);
+        EXPECT_EQ(gLastObs, 1);
+        EXPECT_EQ(gYToGraph(1), 1.0);
+        EXPECT_EQ(gXToGraph(1), b.minX);
+        EXPECT_EQ(gMajorYMarks, 0);
+        EXPECT_EQ(gXDecimals, 0);
+    }
+}
+
+const std::array<const char*, 5> statisticNames = {"minimum", "maximum", "first quartile", "median",
+                                                   "third quartile"};
+
+TEST(SummarizingData, SingleValueAnswersAreReadFromTheBox)
+{
+    for (const Integer n : {25, 26, 30}) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const BoxQuestion& b = *std::find_if(boxQuestions.begin(), boxQuestions.end(),
+                                             [n](const BoxQuestion& q) { return q.number == n; });
+        const StoredQuestion q = storeThrough(ch3Questions, n);
+        const std::size_t asked = n == 30 ? 4 : 3;
+        for (std::size_t a = 0; a < 5; ++a) {
+            const double value = answerValue(q.answers[a]);
+            EXPECT_EQ(value == b.box[asked], static_cast<Integer>(a + 1) == q.correct) << q.answers[a];
+            // A wrong answer that is one of the box's values has a hint naming that statistic.
+            const auto k = static_cast<std::size_t>(std::find(b.box.begin(), b.box.end(), value) - b.box.begin());
+            if (k < 5 && k != asked) {
+                EXPECT_NE(q.hints[a][0].find(statisticNames[k]), std::string::npos) << q.hints[a][0];
+            }
+        }
+        if (n != 26) {
+            std::array<double, 5> answers{};
+            std::transform(q.answers.begin(), q.answers.end(), answers.begin(), answerValue);
+            EXPECT_TRUE(std::is_permutation(answers.begin(), answers.end(), b.box.begin())) << "the five box values";
+        }
+    }
+}
+
+// Between two of the box's values lie as many fourths of the data as quartile steps separate them.
+TEST(SummarizingData, OnlyTheRightRangeHoldsTheShareAsked)
+{
+    const std::map<int, std::string> shareWords = {{1, "a fourth"}, {2, "half"}, {3, "three-fourths"}, {4, "all"}};
+    for (const auto& [n, fourths] : std::vector<std::pair<Integer, int>>{{27, 2}, {28, 2}, {29, 3}}) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const BoxQuestion& b = *std::find_if(boxQuestions.begin(), boxQuestions.end(),
+                                             [n](const BoxQuestion& q) { return q.number == n; });
+        const std::array<double, 5> ordered = {b.box[0], b.box[2], b.box[3], b.box[4], b.box[1]};
+        const StoredQuestion q = storeThrough(ch3Questions, n);
+        for (std::size_t a = 0; a < 5; ++a) {
+            std::smatch m;
+            ASSERT_TRUE(std::regex_match(q.answers[a], m, std::regex{"([0-9]+) to ([0-9]+)"})) << q.answers[a];
+            const auto from = std::find(ordered.begin(), ordered.end(), std::stod(m[1]));
+            const auto to = std::find(ordered.begin(), ordered.end(), std::stod(m[2]));
+            ASSERT_NE(from, ordered.end()) << q.answers[a] << " starts at none of the box's values";
+            ASSERT_NE(to, ordered.end()) << q.answers[a] << " ends at none of the box's values";
+            const auto held = static_cast<int>(to - from);
+            EXPECT_EQ(held == fourths, static_cast<Integer>(a + 1) == q.correct) << q.answers[a];
+            EXPECT_NE(q.hints[a][0].find(shareWords.at(held)), std::string::npos) << q.hints[a][0];
+        }
+    }
+}
+
+TEST(SummarizingData, TextQuestionsWriteNoChartField)
+{
+    for (Integer n = 1; n <= 24; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        state() = State{};
+        gMinPlotX = -7.0;
+        gMaxPlotX = -7.0;
+        gMaxPlotY = -7.0;
+        gMajorXMarks = 9;
+        gNumBoxes = 3;
+        gBoxplot(1, 1) = -7.0;
+        gBarName(1) = "n = 20";
+        gChartType(2) = ChartScatter;
+        gXToGraph(1) = -7.0;
+        gYToGraph(1) = -7.0;
+        gLastObs = 9;
+        gWhichQ = n;
+        ch3Questions();
+        EXPECT_EQ(gGraph, 0);
+        EXPECT_EQ(gMinPlotX, -7.0);
+        EXPECT_EQ(gMaxPlotX, -7.0);
+        EXPECT_EQ(gMaxPlotY, -7.0);
+        EXPECT_EQ(gMajorXMarks, 9);
+        EXPECT_EQ(gNumBoxes, 3);
+        EXPECT_EQ(gBoxplot(1, 1), -7.0);
+        EXPECT_EQ(gBarName(1), "n = 20");
+        EXPECT_EQ(gChartType(2), ChartScatter);
+        EXPECT_EQ(gXToGraph(1), -7.0);
+        EXPECT_EQ(gYToGraph(1), -7.0);
+        EXPECT_EQ(gLastObs, 9);
+    }
+}
+
+TEST(SummarizingData, OneBoxAfterAThreeBoxChartLeavesTheOtherBoxesAlone)
+{
+    state() = State{};
+    gNumBoxes = 3;
+    for (Integer b = 1; b <= 3; ++b) {
+        gBarName(b) = "n = 25";
+        for (Integer k = 1; k <= 5; ++k)
+            gBoxplot(b, k) = static_cast<double>(10 * b + k);
+    }
+    gMaxPlotY = 10.0;
+    gLastObs = 3;
+    gWhichQ = 27;
+    ch3Questions();
+    EXPECT_EQ(gNumBoxes, 1);
+    EXPECT_EQ(gLastObs, 1);
+    EXPECT_EQ(gMaxPlotY, 4.0);
+    EXPECT_EQ(gBarName(1), "");
+    EXPECT_EQ(gBoxplot(1, 1), 15.0);
+    for (Integer b = 2; b <= 3; ++b) {
+        EXPECT_EQ(gBarName(b), "n = 25");
+        for (Integer k = 1; k <= 5; ++k)
+            EXPECT_EQ(gBoxplot(b, k), static_cast<double>(10 * b + k));
+    }
+}
+
+} // namespace
