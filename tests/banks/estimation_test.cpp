@@ -1,0 +1,312 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <regex>
+#include <set>
+#include <utility>
+
+namespace {
+
+using namespace testing_support;
+using Module1::ch6Questions;
+
+using Answers = std::array<std::string, 5>;
+using Place = std::pair<Integer, Integer>;  // {question, answer}
+
+struct Case {
+    Row row;
+    std::optional<Answers> answers;  // when the sheet fixes the five options
+};
+
+const std::vector<Case>& sheet()
+{
+    static const std::vector<Case> cases = {
+        {{1, "The population mean", 4, 1, {1, 1, 1, 1, 1}},
+         Answers{"an estimator.", "an estimate.", "a hypothesis.", "a parameter.", "a confidence interval."}},
+        {{2, "The sample mean", 1, 1, {1, 1, 2, 1, 1}},
+         Answers{"an estimator.", "an outlier.", "a hypothesis.", "a parameter.", "a margin of error."}},
+        {{3, "The term 'sampling error'", 3, 1, {1, 1, 2, 1, 1}}, std::nullopt},
+        {{4, "The probabilities", 2, 2, {1, 3, 1, 1, 1}},
+         Answers{"degrees of freedom.", "sampling distribution.", "sample proportion.", "sample size.",
+                 "sample z value."}},
+        {{5, "A statistic is used", 4, 3, {1, 1, 1, 1, 1}},
+         Answers{"perfect.", "best least squares.", "least variance.", "unbiased.", "efficient."}},
+        {{6, "The standard deviation of the sampling distribution", 4, 1, {1, 2, 2, 2, 1}}, std::nullopt},
+        {{7, "A confidence interval for a population mean becomes wider", 3, 1, {1, 1, 4, 1, 1}}, std::nullopt},
+        {{8, "A sample has mean 20, standard deviation 5 and size 25.", 4, 2, {1, 1, 1, 1, 1}},
+         Answers{"5 plus or minus 4", "5 plus or minus 10", "5 plus or minus 20", "20 plus or minus 2",
+                 "20 plus or minus 10"}},
+        {{9, "A sample has standard deviation 10 and size 25.", 4, 2, {1, 1, 1, 1, 1}},
+         Answers{"2/5", "4/5", "2", "4", "20"}},
+        {{10, "A sample has standard deviation 25 and size 100.", 4, 2, {1, 1, 1, 1, 1}},
+         Answers{"0.25", "0.5", "2.5", "5", "25"}},
+        {{11, "The sample success proportion is 60/100.", 3, 2, {2, 2, 1, 1, 1}},
+         Answers{"0.5 plus or minus 0.01", "0.5 plus or minus 0.6", "0.6 plus or minus 0.1", "0.6 plus or minus 1.0",
+                 "0.95 plus or minus 0.5"}},
+        {{12, "The sample success proportion is 50/100.", 3, 2, {1, 1, 1, 1, 1}},
+         Answers{"0.01", "0.05", "0.10", "0.50", "1.00"}},
+        {{13, "The sample success proportion is 200/400.", 3, 2, {1, 1, 1, 1, 1}},
+         Answers{"0.001", "0.025", "0.050", "0.500", "1.000"}},
+        {{14, "With a sample of 100 trials", 4, 3, {1, 1, 1, 3, 1}}, Answers{"10", "50", "200", "400", "1000"}},
+        {{15, "With a sample of 25 observations", 2, 3, {1, 3, 1, 1, 1}}, Answers{"5", "10", "20", "40", "80"}},
+        {{16, "For a 95% confidence interval for a binomial success probability p", 5, 2, {1, 1, 1, 1, 3}},
+         Answers{"0.05.", "0.50.", "0.95.", "between 0.05 and 0.95.", "inside the interval."}},
+        {{17, "When the population standard deviation has to be estimated", 4, 2, {1, 1, 1, 2, 1}}, std::nullopt},
+        {{18, "A confidence interval is best used", 4, 1, {1, 1, 1, 1, 1}},
+         Answers{"truthfulness.", "origin.", "sample size.", "precision.", "bias."}},
+        {{19, "A 95% confidence interval for a population mean is to be computed.", 1, 3, {2, 1, 1, 1, 1}},
+         std::nullopt},
+        {{20, "A 95% confidence interval for a population mean from n observations", 4, 2, {1, 1, 1, 2, 2}},
+         Answers{"1", "5", "95", "n-1", "n"}},
+        {{21, "An unbiased estimator", 3, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{22, "The t distribution differs from the standardized normal", 1, 1, {3, 1, 1, 1, 1}},
+         Answers{"wider.", "narrower.", "centered at 0.", "not centered at 0.", "higher at the peak."}},
+        {{23, "In a 95% confidence interval for a population mean, a t value", 1, 2, {4, 1, 1, 1, 1}},
+         std::nullopt},
+        {{24, "A 95% confidence interval for a population mean is computed from a sample", 3, 2, {1, 1, 2, 1, 1}},
+         Answers{"0.05", "0.95", "2.05", "n", "n - 1"}},
+        {{25, "In the binomial model", 5, 2, {1, 1, 2, 1, 1}}, std::nullopt},
+        {{26, "Imagine drawing many samples", 3, 2, {1, 1, 2, 1, 1}}, std::nullopt},
+        {{27, "The use of the normal distribution", 1, 2, {4, 1, 1, 1, 1}}, std::nullopt},
+        {{28, "Incomes in a population", 4, 3, {1, 2, 1, 3, 1}},
+         Answers{"strongly skewed right.", "slightly skewed left.", "uniform (equally likely).", "symmetrical.",
+                 "U shaped."}},
+        {{29, "A z value", 1, 2, {4, 2, 1, 2, 2}}, std::nullopt},
+        {{30, "A 50% confidence interval", 5, 1, {2, 2, 1, 1, 2}}, std::nullopt},
+    };
+    return cases;
+}
+
+// Every stored text of every question, with where it came from.
+struct Text {
+    Integer question;
+    std::string where;
+    std::string text;
+};
+
+std::vector<Text> everyText()
+{
+    std::vector<Text> texts;
+    for (Integer n = 1; n <= 30; ++n) {
+        const StoredQuestion q = storeThrough(ch6Questions, n);
+        for (const auto& line : q.lines)
+            texts.push_back({n, "question", line});
+        for (std::size_t a = 0; a < 5; ++a) {
+            texts.push_back({n, "answer " + std::to_string(a + 1), q.answers[a]});
+            for (const auto& line : q.hints[a])
+                texts.push_back({n, "hint " + std::to_string(a + 1), line});
+        }
+    }
+    return texts;
+}
+
+TEST(Estimation, StoresEveryRowOfItsTable)
+{
+    std::vector<Row> rows;
+    for (const Case& c : sheet())
+        rows.push_back(c.row);
+    expectRows(ch6Questions, rows);
+
+    for (const Case& c : sheet()) {
+        if (!c.answers)
+            continue;
+        SCOPED_TRACE("question " + std::to_string(c.row.number));
+        EXPECT_EQ(storeThrough(ch6Questions, c.row.number).answers, *c.answers);
+    }
+
+    // The fourth option is a real theorem named after a person, among four fixed ones.
+    const StoredQuestion q27 = storeThrough(ch6Questions, 27);
+    EXPECT_EQ(q27.answers[0], "central limit theorem.");
+    EXPECT_EQ(q27.answers[1], "law of large numbers.");
+    EXPECT_EQ(q27.answers[2], "law of averages.");
+    EXPECT_EQ(q27.answers[3], "Chebyshev's theorem.");
+    EXPECT_EQ(q27.answers[4], "Bayes' Rule.");
+}
+
+TEST(Estimation, KeepsTheTextConventions)
+{
+    TextRules rules;
+    rules.maxQuestionLine = 79;
+    rules.maxAnswer = 51;
+    rules.maxHintLine = 84;
+    expectTextConventions(ch6Questions, rules);
+
+    // A sentence that follows another inside a line is set off by two blanks; a colon or
+    // a semicolon by one.
+    const std::regex oneBlankAfterSentence{R"([.!?] [^ ])"};
+    const std::regex wideGap{R"([:;]  |   )"};
+    for (const Text& t : everyText()) {
+        EXPECT_FALSE(std::regex_search(t.text, oneBlankAfterSentence))
+            << "question " << t.question << ", " << t.where << ": \"" << t.text << "\"";
+        EXPECT_FALSE(std::regex_search(t.text, wideGap))
+            << "question " << t.question << ", " << t.where << ": \"" << t.text << "\"";
+    }
+}
+
+TEST(Estimation, StoresQuestion12WordForWord)
+{
+    expectQuestion(ch6Questions, 12, 3,
+                   {"The sample success proportion is 50/100.  A 95% confidence interval for",
+                    "the binomial success probability is approximately plus or minus"},
+                   {"0.01", "0.05", "0.10", "0.50", "1.00"},
+                   {{{"No, you seem to be guessing."},
+                     {"No, remember to multiply by z."},
+                     {"Yes, using plus or minus z*square root of((x/n)(1 - x/n)/n)."},
+                     {"No, you seem to be guessing."},
+                     {"No, remember to use the square root of the sample size."}}});
+}
+
+TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
+{
+    // Where each stock line stands as a whole one-line hint.
+    std::map<std::string, std::set<Place>> found;
+    for (Integer n = 1; n <= 30; ++n) {
+        const StoredQuestion q = storeThrough(ch6Questions, n);
+        for (std::size_t a = 0; a < 5; ++a)
+            if (q.hints[a].size() == 1)
+                found[q.hints[a][0]].insert({n, static_cast<Integer>(a + 1)});
+    }
+
+    const std::vector<std::pair<std::string, std::set<Place>>> exact = {
+        {"No, remember to use the square root of the sample size.",
+         {{8, 5}, {9, 2}, {10, 2}, {11, 4}, {12, 5}, {13, 5}}},
+        {"No, remember to multiply by t.", {{9, 3}, {10, 3}}},
+        {"No, remember to multiply by z.", {{12, 2}, {13, 2}}},
+        {"No, remember that we use the square root of the sample size.", {{14, 3}, {15, 1}}},
+        {"No, these have the wrong units!", {{21, 1}, {21, 2}, {21, 4}, {21, 5}, {25, 1}, {25, 2}}},
+        {"No, these are the wrong units!", {{24, 1}, {24, 2}}},
+        {"No, this is irrelevant.", {{23, 2}, {23, 3}, {23, 5}, {26, 1}, {26, 2}}},
+        {"Yes, using plus or minus t*(standard deviation)/(square root of sample size).", {{8, 4}, {9, 4}, {10, 4}}},
+        {"Yes, using plus or minus z*square root of((x/n)(1 - x/n)/n).", {{11, 3}, {12, 3}, {13, 3}}},
+    };
+    for (const auto& [line, places] : exact)
+        EXPECT_EQ(found[line], places) << line;
+
+    // These two are placed by question only; their counts and questions are fixed.
+    struct Spread {
+        std::string line;
+        std::size_t count;
+        std::set<Integer> questions;
+    };
+    const std::vector<Spread> spread = {
+        {"No, you seem to be guessing.", 18, {4, 5, 9, 10, 12, 13, 14, 16, 20}},
+        {"No, this doesn't make sense.", 9, {4, 5, 6, 17, 18, 19, 25, 27}},
+    };
+    for (const Spread& s : spread) {
+        const std::set<Place>& places = found[s.line];
+        std::set<Integer> questions;
+        for (const Place& p : places)
+            questions.insert(p.first);
+        EXPECT_EQ(places.size(), s.count) << s.line;
+        EXPECT_EQ(questions, s.questions) << s.line;
+    }
+    EXPECT_TRUE(found["No, this doesn't make sense."].count({18, 2}));
+    EXPECT_TRUE(found["No, this doesn't make sense."].count({18, 3}));
+}
+
+TEST(Estimation, AsksHowTheTDistributionDiffersFromTheNormal)
+{
+    // "Centered at 0" holds for both distributions, so the question asks for a difference
+    // and that answer's hint says that both share the center.
+    const StoredQuestion q = storeThrough(ch6Questions, 22);
+    EXPECT_NE(q.lines[0].find("differs from the standardized normal"), std::string::npos) << q.lines[0];
+    ASSERT_EQ(q.hints[2].size(), 1u);
+    EXPECT_NE(q.hints[2][0].find("both"), std::string::npos) << q.hints[2][0];
+    EXPECT_NE(q.hints[2][0].find("centered at 0"), std::string::npos) << q.hints[2][0];
+}
+
+// What a bank could write, read back in full: the QuestionRecord with the stored lines
+// beyond the counts, and the ChartSpec fields that a chart question would set.
+struct Fields {
+    std::vector<std::string> texts;
+    std::vector<double> numbers;
+    bool operator==(const Fields&) const = default;
+};
+
+Fields record()
+{
+    using namespace Module1;
+    Fields f;
+    for (Integer i = 0; i <= 6; ++i)
+        f.texts.push_back(gMsgQ(i));
+    for (Integer a = 0; a <= 5; ++a) {
+        f.texts.push_back(gMsgA(a));
+        for (Integer j = 0; j <= 6; ++j)
+            f.texts.push_back(gMsgH(j, a));
+        f.numbers.push_back(static_cast<double>(gNumLinesH(a)));
+    }
+    f.numbers.push_back(static_cast<double>(gCorrAnswer));
+    f.numbers.push_back(static_cast<double>(gNumLinesQ));
+    return f;
+}
+
+Fields chart()
+{
+    using namespace Module1;
+    Fields f;
+    for (Integer i = 0; i <= 3; ++i)
+        f.texts.push_back(gBarName(i));
+    f.texts.push_back(gXAxisLabel);
+    f.texts.push_back(gYAxisLabel);
+    for (const Integer value : {gGraph, gFirstObs, gLastObs, gMajorXMarks, gMajorYMarks, gXDecimals, gYDecimals,
+                                gXaxis, gYaxis, gNumBoxes, gChartType(1), gChartType(2)})
+        f.numbers.push_back(static_cast<double>(value));
+    for (const double value : {gMinPlotX, gMaxPlotX, gMinPlotY, gMaxPlotY, gXToGraph(1), gYToGraph(1),
+                               gBoxplot(1, 1), gBoxplot(1, 5)})
+        f.numbers.push_back(value);
+    return f;
+}
+
+TEST(Estimation, WritesOnlyTheRecordOfTheQuestionAsked)
+{
+    using namespace Module1;
+
+    // No question touches the chart.
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        state() = State{};
+        gMinPlotX = -7.0;
+        gMaxPlotY = -7.0;
+        gXToGraph(1) = -7.0;
+        gBoxplot(1, 1) = -7.0;
+        gNumBoxes = 9;
+        gChartType(2) = 9;
+        gBarName(1) = "earlier";
+        gWhichQ = n;
+        gGraph = 0;
+        const Fields before = chart();
+        ch6Questions();
+        EXPECT_TRUE(chart() == before);
+    }
+
+    // A number without a question leaves the previous question exactly as it was.
+    for (const Integer number : {Integer{0}, Integer{31}, Integer{-1}}) {
+        SCOPED_TRACE("gWhichQ " + std::to_string(number));
+        storeThrough(ch6Questions, 23);
+        const Fields recordBefore = record();
+        const Fields chartBefore = chart();
+        gWhichQ = number;
+        ch6Questions();
+        EXPECT_TRUE(record() == recordBefore);
+        EXPECT_TRUE(chart() == chartBefore);
+        EXPECT_EQ(gMsgA(1), "the sample is large.");
+    }
+
+    // Nothing clears a longer hint: after question 23, question 21 draws one line of
+    // answer 1's hint while the lines below it still hold question 23's.
+    storeThrough(ch6Questions, 23);
+    const std::string line2 = gMsgH(2, 1);
+    gWhichQ = 21;
+    ch6Questions();
+    EXPECT_EQ(gNumLinesH(1), 1);
+    EXPECT_EQ(gMsgH(1, 1), "No, these have the wrong units!");
+    EXPECT_EQ(gMsgH(2, 1), line2);
+    EXPECT_FALSE(line2.empty());
+}
+
+} // namespace
