@@ -42,13 +42,15 @@ bool AppClass::StatisticalInferenceRandomCategories_Action()
 
 bool AppClass::AboutMerrowby_Action()
 {
+    // Reached first, so that a window made anew has opened before the screen is read.
+    ui::mainWindowClass& window = ui::findOrCreateMainWindow();
     if (gWindow == ScreenIntro) {
         gWindow = ScreenAboutFromIntro;
     } else if (gWindow == ScreenQuiz) {
         gWindow = ScreenAboutFromQuiz;
-        ui::findOrCreateMainWindow().hideControlsForAboutPage();
+        window.hideControlsForAboutPage();
     }
-    mainWindow().Refresh(true);
+    window.Refresh(true);
     return false;
 }
 

@@ -15,6 +15,7 @@ void installQuestionBanks()
         {2, ch3Questions},
         {3, ch4Questions},
         {4, ch5Questions},
+        {5, ch6Questions},
         {6, ch7Questions},
         {7, ch8Questions},
         {8, ch9Questions},
