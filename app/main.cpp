@@ -7,5 +7,6 @@ int main(int argc, char** argv)
     framework::qt::useQtPlatform();
     framework::RuntimeInit(argc, argv);
     app::Main();
+    framework::RuntimePerformFinalizers();
     return framework::RuntimeExit();
 }

@@ -87,6 +87,13 @@ void RuntimeQuit()
     platform().quit();
 }
 
+void RuntimePerformFinalizers()
+{
+    closeAllWindows();
+    releaseClosedWindows();
+    platform().shutdown();
+}
+
 int RuntimeExit()
 {
     return exitCode;

@@ -58,6 +58,8 @@ void RuntimeInit(int argc, char** argv);
 void RunFrameworkInitialization(const std::function<void()>& lateStartup);
 void RuntimeRun();
 void RuntimeQuit();
+// Closes every window and ends the platform; the exit code follows from RuntimeExit.
+void RuntimePerformFinalizers();
 int RuntimeExit();
 
 } // namespace framework

@@ -37,6 +37,8 @@ public:
     // Runs the event loop until the application quits; the loop's exit code.
     virtual int run() = 0;
     virtual void quit() = 0;
+    // Ends the window system once the windows are gone, before the program exits.
+    virtual void shutdown() = 0;
 
     virtual std::unique_ptr<WindowPeer> createWindowPeer(Window& window) = 0;
 
@@ -57,6 +59,7 @@ public:
     void runInitialization(const std::function<void()>& lateStartup) override { lateStartup(); }
     int run() override { return 0; }
     void quit() override {}
+    void shutdown() override {}
     std::unique_ptr<WindowPeer> createWindowPeer(Window&) override { return nullptr; }
     std::vector<std::string> fontFamilies() override { return {}; }
     ScreenInfo mainScreen() override { return {1024, 768}; }

@@ -144,6 +144,12 @@ Window* GetImplicitWindow(std::string_view className)
     return nullptr;
 }
 
+void closeAllWindows()
+{
+    while (!windows().open.empty())
+        windows().open.back()->Close();
+}
+
 void releaseClosedWindows()
 {
     windows().closed.clear();

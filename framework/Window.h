@@ -129,6 +129,9 @@ Window* GetImplicitWindow(std::string_view className);
 // Frees the windows closed so far (the platform calls it once their events are over).
 void releaseClosedWindows();
 
+// Closes every window the framework holds.
+void closeAllWindows();
+
 namespace detail {
 Window& hold(std::unique_ptr<Window> window);
 }

@@ -271,7 +271,17 @@ QtPlatform::QtPlatform()
     };
 }
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform()
+{
+    // Qt cannot be torn down among the static destructors; shutdown() does it in time.
+    (void)application_.release();
+}
+
+void QtPlatform::shutdown()
+{
+    signalNotifier_.reset();
+    application_.reset();
+}
 
 void QtPlatform::initialise(int argc, char** argv)
 {

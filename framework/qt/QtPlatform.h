@@ -25,6 +25,7 @@ public:
     void runInitialization(const std::function<void()>& lateStartup) override;
     int run() override;
     void quit() override;
+    void shutdown() override;
 
     std::unique_ptr<WindowPeer> createWindowPeer(Window& window) override;
 

@@ -24,11 +24,18 @@ bool started = false;
 
 } // namespace
 
+// Ends the program's windows and Qt before the process exits.
+class Finalizers : public ::testing::Environment {
+public:
+    void TearDown() override { framework::RuntimePerformFinalizers(); }
+};
+
 void AppTest::SetUpTestSuite()
 {
     if (started)
         return;
     started = true;
+    ::testing::AddGlobalTestEnvironment(new Finalizers);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     auto& platform = framework::qt::useQtPlatform();
     platform.urlOpener = [](const std::string& address) { urls.push_back(address); };
