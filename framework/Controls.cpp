@@ -53,7 +53,7 @@ void RectControl::click()
 void RectControl::changed()
 {
     if (window_)
-        window_->controlChanged();
+        window_->controlChanged(*this);
 }
 
 void PushButton::setCaption(std::string caption)
@@ -73,8 +73,10 @@ void RadioButton::setValue(bool value)
 {
     if (value && window())
         for (auto* other : window()->controlsOfKind<RadioButton>())
-            if (other != this)
+            if (other != this && other->value_) {
                 other->value_ = false;
+                other->changed();
+            }
     value_ = value;
     changed();
 }

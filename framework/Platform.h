@@ -10,6 +10,7 @@
 namespace framework {
 
 class MenuBar;
+class RectControl;
 class Window;
 
 // What the window system does for a window: created by the platform for each window that
@@ -18,7 +19,7 @@ class WindowPeer {
 public:
     virtual ~WindowPeer() = default;
     virtual void propertiesChanged() = 0;   // title, position, visibility
-    virtual void controlsChanged() = 0;     // a control's caption, state or geometry
+    virtual void controlChanged(RectControl& control) = 0;  // its caption, state or geometry
     virtual void menuBarChanged() = 0;
     virtual void refresh() = 0;             // schedule a paint of the whole content area
     virtual void close() = 0;

@@ -113,8 +113,23 @@ std::string Font(Integer index)
     return families[static_cast<std::size_t>(index)];
 }
 
+namespace {
+std::function<double()>& clockSource()
+{
+    static std::function<double()> source;
+    return source;
+}
+} // namespace
+
+void setClockSource(std::function<double()> secondsSince1970)
+{
+    clockSource() = std::move(secondsSince1970);
+}
+
 Date::Date()
-    : totalSeconds_(std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count())
+    : totalSeconds_(clockSource()
+                        ? clockSource()()
+                        : std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count())
 {
 }
 

@@ -95,7 +95,7 @@ RectControl& Window::AddControl(std::unique_ptr<RectControl> control)
 {
     control->window_ = this;
     controls_.push_back(std::move(control));
-    controlChanged();
+    controlChanged(*controls_.back());
     return *controls_.back();
 }
 
@@ -130,10 +130,10 @@ void Window::raiseKeyDown(const std::string& key)
     callGuarded([&] { Event_KeyDown(key); });
 }
 
-void Window::controlChanged()
+void Window::controlChanged(RectControl& control)
 {
     if (peer_)
-        peer_->controlsChanged();
+        peer_->controlChanged(control);
 }
 
 Window* GetImplicitWindow(std::string_view className)

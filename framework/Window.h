@@ -110,7 +110,7 @@ private:
 
     // Builds the window: CreateControls, Layout, its platform peer, then the Open event.
     void Constructor();
-    void controlChanged();
+    void controlChanged(RectControl& control);
 
     std::string className_;
     WindowProperties properties_;

@@ -169,6 +169,8 @@ void mainWindowClass::Event_Open()
     for (Integer k = 1; k <= NumCategories; ++k)
         gNumQ(k) = QuestionsPerBank;
     gLine = 0;
+    // A window made anew has no answer selected, whatever the closed one had.
+    gUserAnswer = 0;
     gWndMsg = RandomCategory;
     resetQ();
 }

@@ -60,6 +60,21 @@ public:
             sync(*control);
     }
 
+    void sync(RectControl& control)
+    {
+        QAbstractButton*& button = buttons_[&control];
+        if (!button)
+            button = create(control);
+        button->setGeometry(static_cast<int>(control.Left()), static_cast<int>(control.Top()),
+                            static_cast<int>(control.Width()), static_cast<int>(control.Height()));
+        button->setEnabled(control.Enabled());
+        button->setVisible(control.Visible());
+        if (const auto* push = dynamic_cast<const PushButton*>(&control))
+            button->setText(QString::fromStdString(push->Caption()));
+        if (const auto* radio = dynamic_cast<const RadioButton*>(&control))
+            button->setChecked(radio->Value());
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
@@ -86,21 +101,6 @@ protected:
     }
 
 private:
-    void sync(RectControl& control)
-    {
-        QAbstractButton*& button = buttons_[&control];
-        if (!button)
-            button = create(control);
-        button->setGeometry(static_cast<int>(control.Left()), static_cast<int>(control.Top()),
-                            static_cast<int>(control.Width()), static_cast<int>(control.Height()));
-        button->setEnabled(control.Enabled());
-        button->setVisible(control.Visible());
-        if (const auto* push = dynamic_cast<const PushButton*>(&control))
-            button->setText(QString::fromStdString(push->Caption()));
-        if (const auto* radio = dynamic_cast<const RadioButton*>(&control))
-            button->setChecked(radio->Value());
-    }
-
     QAbstractButton* create(RectControl& control)
     {
         QAbstractButton* button = nullptr;
@@ -186,10 +186,10 @@ public:
             frame_->show();
     }
 
-    void controlsChanged() override
+    void controlChanged(RectControl& control) override
     {
         if (frame_)
-            canvas_->syncControls();
+            canvas_->sync(control);
     }
 
     void menuBarChanged() override

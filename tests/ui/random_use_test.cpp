@@ -1,0 +1,216 @@
+// A long, seeded run of everything a user can do, with the quiz's invariants checked
+// after every step. Set MERROWBY_SEED to replay a run, MERROWBY_STEPS to change its length.
+
+#include "support/AppHarness.h"
+
+#include "framework/Exceptions.h"
+#include "framework/Runtime.h"
+#include "framework/Window.h"
+#include "quiz/Module1.h"
+#include "support/RecordingGraphics.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+
+using namespace Module1;
+using testing_support::AppTest;
+
+namespace {
+
+const char* const menuItems[] = {
+    "StatisticalDataDisplayingData",        "StatisticalDataSummarizingData",
+    "StatisticalDataProducingData",         "StatisticalInferenceExplainingData",
+    "StatisticalInferenceEstimation",       "StatisticalInferenceHypothesisTests",
+    "StatisticalInferenceComparingTwoSamples", "StatisticalInferenceANOVA",
+    "StatisticalInferenceChiSquare",        "StatisticalInferenceSimpleRegression",
+    "StatisticalInferenceRandomCategories", "AboutMerrowby",
+};
+
+std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
+{
+    const char* value = std::getenv(name);
+    return value ? std::strtoull(value, nullptr, 10) : fallback;
+}
+
+class RandomUse : public AppTest {
+protected:
+    std::mt19937_64 user;
+
+    Integer pick(Integer n) { return static_cast<Integer>(user() % static_cast<std::uint64_t>(n)); }
+
+    std::string step()
+    {
+        // Out of 1000: menus rarely enough that categories come to an end now and then.
+        const Integer kind = pick(1000);
+        if (kind < 30) {
+            const char* item = menuItems[pick(std::size(menuItems))];
+            choose(item);
+            return std::string("menu ") + item;
+        }
+        if (kind < 300) {
+            const Integer i = pick(5);
+            auto& button = window().answerButton(i);
+            if (button.Visible() && button.Enabled())
+                button.click();
+            return "answer " + std::to_string(i + 1);
+        }
+        if (kind < 500) {
+            // The right answer, so that categories really come to an end.
+            if (gWhichQ > 0 && window().answerButton(gCorrAnswer - 1).Enabled() &&
+                window().answerButton(gCorrAnswer - 1).Visible())
+                window().answerButton(gCorrAnswer - 1).click();
+            window().OkayButton().click();
+            return "right answer and Okay";
+        }
+        if (kind < 750) {
+            window().OkayButton().click();
+            return "Okay (" + window().OkayButton().Caption() + ")";
+        }
+        if (kind < 880) {
+            window().PassButton().click();
+            return "Pass";
+        }
+        if (kind < 920) {
+            window().raiseKeyDown("k");
+            return "key";
+        }
+        if (kind < 998) {
+            // Anywhere, and often right on the edges of the About page's link.
+            Integer x = pick(560);
+            Integer y = pick(340);
+            if (pick(2) == 0) {
+                x = (pick(2) ? gURLleft : gURLright - 5) + pick(3) - 1;
+                y = 98 + pick(2) * 15 + pick(3) - 1;
+            }
+            window().raiseMouseDown(x, y);
+            return "click " + std::to_string(x) + ", " + std::to_string(y);
+        }
+        window().Close();
+        framework::releaseClosedWindows();
+        const char* item = menuItems[pick(std::size(menuItems))];
+        EXPECT_TRUE(application().chooseMenuItem(item));
+        return std::string("close, then ") + item;
+    }
+
+    // The repaint that the framework makes after a refresh.
+    void paint()
+    {
+        testing_support::RecordingGraphics g;
+        window().raisePaint(g);
+    }
+
+    void checkInvariants(const std::string& what)
+    {
+        SCOPED_TRACE(what);
+        for (Integer c = 1; c <= NumCategories; ++c) {
+            Integer open = 0;
+            for (Integer k = 1; k <= gNumQ(c); ++k)
+                open += gQuestion(c, k) == StatusOpen;
+            ASSERT_EQ(gNumLeft(c), open) << "category " << c;
+        }
+
+        auto& w = window();
+        Integer selected = 0;
+        for (Integer i = 0; i < 5; ++i)
+            if (w.answerButton(i).Value()) {
+                ASSERT_EQ(selected, 0) << "two answers selected";
+                selected = i + 1;
+            }
+        ASSERT_TRUE(gUserAnswer == 0 || gUserAnswer == selected) << gUserAnswer << " / " << selected;
+
+        auto answers = [&w](bool visible, bool enabled) {
+            for (Integer i = 0; i < 5; ++i) {
+                EXPECT_EQ(w.answerButton(i).Visible(), visible) << "answer button " << i;
+                if (visible) {
+                    EXPECT_EQ(w.answerButton(i).Enabled(), enabled) << "answer button " << i;
+                }
+            }
+        };
+        const auto& okay = w.OkayButton();
+        const auto& pass = w.PassButton();
+
+        // "Pass" is usable only for a question that is still open.
+        if (pass.Visible() && pass.Enabled()) {
+            ASSERT_EQ(gWindow, ScreenQuiz);
+            ASSERT_GE(gWhichQ, 1);
+            ASSERT_EQ(gQuestion(gType, gWhichQ), StatusOpen);
+        }
+
+        switch (gWindow) {
+        case ScreenIntro:
+        case ScreenAboutFromIntro:
+        case ScreenAboutFromQuiz:
+            answers(false, false);
+            EXPECT_FALSE(okay.Visible());
+            EXPECT_FALSE(pass.Visible());
+            break;
+        case ScreenQuiz:
+            if (gWhichQ < 0) {
+                answers(false, false);
+                EXPECT_FALSE(pass.Visible());
+                EXPECT_FALSE(pass.Enabled());
+                EXPECT_TRUE(okay.Visible());
+                EXPECT_TRUE(okay.Enabled());
+                EXPECT_EQ(okay.Caption(), gWhichQ == NoneLeft ? "Reset" : "Retry");
+            } else {
+                ASSERT_GE(gWhichQ, 1);
+                ASSERT_LE(gWhichQ, 30);
+                EXPECT_TRUE(okay.Visible());
+                if (gQuestion(gType, gWhichQ) == StatusCorrect) {
+                    answers(true, false);
+                    EXPECT_FALSE(pass.Visible());
+                    EXPECT_EQ(okay.Caption(), "Another");
+                    EXPECT_TRUE(okay.Enabled());
+                } else {
+                    ASSERT_EQ(gQuestion(gType, gWhichQ), StatusOpen);
+                    answers(true, true);
+                    EXPECT_TRUE(pass.Visible());
+                    EXPECT_TRUE(pass.Enabled());
+                    EXPECT_EQ(okay.Caption(), "Okay");
+                    if (okay.Enabled()) {
+                        EXPECT_GT(gUserAnswer, 0);
+                    }
+                }
+            }
+            break;
+        default:
+            FAIL() << "screen " << gWindow;
+        }
+    }
+};
+
+TEST_F(RandomUse, EveryStepKeepsTheQuizConsistent)
+{
+    const std::uint64_t seed = fromEnvironment("MERROWBY_SEED", 20261210);
+    const std::uint64_t steps = fromEnvironment("MERROWBY_STEPS", 100000);
+    SCOPED_TRACE("replay with MERROWBY_SEED=" + std::to_string(seed));
+    user.seed(seed);
+    std::mt19937_64 generator(seed ^ 0x9e3779b97f4a7c15ULL);
+    framework::setRandomSource([&generator] { return std::generate_canonical<double, 53>(generator); });
+    framework::setClockSource([] { return 1234567890.0; });
+
+    const long reportedBefore = framework::unhandledExceptionCount();
+    std::map<std::string, long> reached;
+    for (std::uint64_t n = 1; n <= steps; ++n) {
+        const std::string what = step();
+        paint();
+        reached[gWindow == ScreenQuiz ? (gWhichQ == NoneLeft ? "all answered" : gWhichQ == OnlyPassedLeft ? "only passed left" : "question")
+                                      : "screen " + std::to_string(gWindow)] += 1;
+        checkInvariants("step " + std::to_string(n) + ": " + what);
+        ASSERT_EQ(framework::unhandledExceptionCount(), reportedBefore) << "step " << n << ": " << what;
+        if (HasFailure())
+            break;
+    }
+    framework::setClockSource(nullptr);
+    for (const auto& [where, count] : reached)
+        std::printf("  %-18s %ld steps\n", where.c_str(), count);
+    // A run this long goes everywhere: otherwise the sequence no longer exercises the quiz.
+    if (steps >= 50000) {
+        for (const char* where : {"all answered", "only passed left", "question", "screen 0", "screen 3", "screen 4"})
+            EXPECT_GT(reached[where], 0) << where;
+    }
+}
+
+} // namespace
