@@ -19,6 +19,7 @@ void installQuestionBanks()
         {6, ch7Questions},
         {7, ch8Questions},
         {8, ch9Questions},
+        {10, ch11Questions},
     };
     for (const auto& [category, bank] : written)
         installQuestionBank(category, bank);
