@@ -1,0 +1,454 @@
+#include "banks/Banks.h"
+#include "quiz/Module1.h"
+#include "support/BankChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <regex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace testing_support;
+using Module1::ch10Questions;
+using Module1::Integer;
+
+using Place = std::pair<Integer, Integer>;  // {question, answer}
+
+std::string joined(const Lines& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += (text.empty() ? "" : " ") + line;
+    return text;
+}
+
+const Lines& rightHint(const StoredQuestion& q) { return q.hints[static_cast<std::size_t>(q.correct - 1)]; }
+
+// ---------------------------------------------------------------------------------------
+// The whole sheet.
+
+const std::vector<Row> sheet = {
+    {1, "To see whether first names are spread evenly over the alphabet", 1, 5, {1, 1, 1, 1, 1}},
+    {2, "A school wants to know whether its tests are spread evenly", 1, 5, {1, 1, 1, 1, 1}},
+    {3, "A sample of 200 honor students", 3, 4, {2, 1, 2, 2, 1}},
+    {4, "Winning lottery numbers are sorted into 10 categories", 2, 3, {2, 2, 1, 2, 1}},
+    {5, "A sample of 300 grades", 3, 4, {2, 2, 2, 1, 1}},
+    {6, "Thirty students are asked which colour of shirt", 3, 4, {2, 2, 2, 1, 1}},
+    {7, "One hundred students are asked which one pet", 1, 4, {2, 2, 2, 2, 1}},
+    {8, "One hundred students are asked whether they would rather be beautiful", 3, 4, {2, 2, 2, 2, 1}},
+    {9, "The chi-square statistic adds up the squared deviations", 4, 3, {2, 2, 2, 3, 2}},
+    {10, "If O stands for an observed value and E for its expected value", 3, 2, {1, 2, 3, 1, 1}},
+    {11, "Which of these always holds for the observed and the expected values", 1, 2, {2, 2, 2, 2, 2}},
+    {12, "A chi-square test of independence is run on a contingency table of 3 rows", 2, 2, {1, 3, 1, 2, 2}},
+    {13, "A chi-square test of independence is run on a contingency table of 3 rows", 2, 2, {1, 3, 1, 2, 2}},
+    {14, "A chi-square test of independence on a contingency table of 2 rows", 5, 2, {1, 2, 1, 2, 2}},
+    {15, "The standard null hypothesis of a chi-square test on a contingency table", 2, 2, {1, 4, 1, 1, 1}},
+    {16, "The contingency table used with some chi-square tests", 4, 1, {1, 1, 1, 2, 1}},
+    {17, "Because of the way it is calculated, a chi-square test", 1, 1, {3, 2, 1, 1, 1}},
+    {18, "A poll of 3000 registered voters", 1, 4, {2, 2, 2, 2, 2}},
+    {19, "In a professor's tenure review, 100 students", 1, 4, {2, 2, 2, 2, 2}},
+    {20, "In a sample of 100 students, 8 of the 60 females", 4, 3, {2, 2, 2, 3, 2}},
+    {21, "A sample of 60 students is asked whether they prefer chocolate or vanilla", 1, 4, {2, 2, 2, 2, 2}},
+    {22, "Unlike a t test or a z test, a chi-square test never uses a two-sided p", 4, 2, {2, 2, 2, 2, 2}},
+    {23, "The values of the chi-square statistic in a goodness of fit test", 3, 1, {1, 1, 5, 1, 1}},
+    {24, "If the value of the chi-square statistic is 0", 5, 1, {3, 2, 2, 2, 4}},
+    {25, "A chi-square test rejects the null hypothesis most strongly", 4, 2, {2, 2, 1, 4, 1}},
+    {26, "An organization that writes tests samples 100 of its multiple-choice", 2, 3, {2, 2, 2, 1, 1}},
+    {27, "The students of a statistics course are classified", 2, 4, {2, 2, 2, 2, 2}},
+    {28, "A football coach studies an opponent's passes on third down", 2, 4, {2, 2, 1, 2, 1}},
+    {29, "To check whether each digit (0 to 9) produced by a random number generator", 2, 2, {2, 2, 2, 2, 2}},
+    {30, "In a class, the 20 females get 8 A, 8 B and 4 other grades", 3, 3, {2, 2, 2, 2, 2}},
+};
+
+using Options = std::array<std::string, 5>;
+
+const Options listStatisticsA = {"ANOVA F statistic.", "regression t statistic.", "chi-square statistic.",
+                                 "difference-in-means t statistic.", "difference-in-proportions z statistic."};
+const Options listStatisticsB = {"ANOVA F statistic.", "chi-square statistic.", "correlation coefficient.",
+                                 "difference-in-means t statistic.", "difference-in-proportions z statistic."};
+const Options tableStatistics = {"ANOVA F statistic.", "chi-square statistic.", "difference-in-means t statistic.",
+                                 "difference-in-proportions z statistic.", "single-sample t statistic."};
+
+// The answers wherever the sheet fixes them.
+const std::map<Integer, Options> fixedOptions = {
+    {1, {"2", "3", "26", "149", "150"}},
+    {2, {"4", "5", "95", "99", "100"}},
+    {3, listStatisticsA},
+    {4, {"ANOVA F statistic.", "chi-square statistic.", "correlation coefficient.", "coefficient of variation.",
+         "difference-in-proportions z statistic."}},
+    {5, {"0", "3", "32", "200", "3200"}},
+    {6, {"0", "2.5", "5", "25", "50"}},
+    {7, {"0.000001", "0.05", "0.33", "0.92", "30.8"}},
+    {8, {"1.1*10^-15", "0.00002", "0.36", "0.87", "2.06"}},
+    {10, {"(O - E)", "((O - E)^2)", "((O - E)^2)/E", "((O - E)^2)/(O - E)", "(O - E)/((O - E)^2)"}},
+    {12, {"1", "6", "7", "11", "12"}},
+    {13, {"1", "2", "4", "5", "6"}},
+    {14, {"matched-pair test.", "single-sample t test.", "single-sample binomial test.",
+          "difference-in-means t test.", "difference-in-proportions z test."}},
+    {15, {"equal.", "independent.", "added.", "multiplied.", "the same."}},
+    {17, {"goodness of fit test.", "sum of squares test.", "least squares test.", "minimax test.",
+          "Bayesian test."}},
+    {18, {"0.000002", "0.04", "0.23", "0.64", "0.97"}},
+    {19, {"0.00001", "0.10", "0.50", "0.73", "0.99"}},
+    {20, {"7.5*10^-42", "2.3*10^-12", "0.0000003", "0.15", "0.95"}},
+    {21, {"0.0", "0.75", "1.0", "5.0", "10.0"}},
+    {23, {"0 to 1.", "-1 to +1.", "0 to infinity.", "-infinity to 0.", "-infinity to +infinity."}},
+    {24, {"0.00", "0.05", "0.50", "0.95", "1.00"}},
+    {25, {"0.", "0.05.", "1.", "strongly positive.", "strongly negative."}},
+    {26, {"ANOVA F statistic.", "chi-square statistic.", "difference-in-means t statistic.",
+          "difference-in-proportions z statistic.", "regression t statistic."}},
+    {27, tableStatistics},
+    {28, listStatisticsB},
+    {29, tableStatistics},
+    {30, {"5", "6", "8", "10", "15"}},
+};
+
+// A stored number ("0.36", "5.7*10^-236") and half a unit of its last digit.
+std::pair<double, double> parsed(const std::string& text)
+{
+    const auto times = text.find("*10^");
+    const std::string mantissa = text.substr(0, times);
+    const double exponent = times == std::string::npos ? 0.0 : std::stod(text.substr(times + 4));
+    const auto point = mantissa.find('.');
+    const double decimals = point == std::string::npos ? 0.0 : static_cast<double>(mantissa.size() - point - 1);
+    return {std::stod(mantissa) * std::pow(10.0, exponent), 0.5 * std::pow(10.0, exponent - decimals) * 1.0001};
+}
+
+TEST(ChiSquareTests, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
+{
+    expectRows(ch10Questions, sheet);
+    for (const auto& [number, options] : fixedOptions) {
+        SCOPED_TRACE("question " + std::to_string(number));
+        EXPECT_EQ(storeThrough(ch10Questions, number).answers, options);
+    }
+
+    // Where every answer is a number, the options rise from answer 1 to answer 5.
+    for (const Integer n : {1, 2, 5, 6, 7, 8, 12, 13, 18, 19, 20, 21, 24, 30}) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const Options& options = fixedOptions.at(n);
+        for (std::size_t a = 1; a < 5; ++a)
+            EXPECT_LT(parsed(options[a - 1]).first, parsed(options[a]).first) << options[a];
+    }
+}
+
+TEST(ChiSquareTests, TextsKeepTheWidthsAndConventions)
+{
+    expectTextConventions(ch10Questions, {.maxQuestionLine = 79, .maxAnswer = 47, .maxHintLine = 78, .openingExceptions = {}});
+
+    // Sentences inside a line are parted by two blanks; a colon or semicolon by one. The
+    // bank writes "chi-square" and "p value" and nothing else for them.
+    const std::regex singleSpacedSentence{R"([.?!] [^ ])"};
+    const std::regex wideAfterPunctuation{R"([:;,]  |   )"};
+    const std::regex otherSpelling{R"(chi square|chi-squared|[Cc]hi-Square|p-value|P value)"};
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch10Questions, n);
+        Lines all = q.lines;
+        all.insert(all.end(), q.answers.begin(), q.answers.end());
+        for (const auto& hint : q.hints)
+            all.insert(all.end(), hint.begin(), hint.end());
+        for (const auto& line : all) {
+            EXPECT_FALSE(std::regex_search(line, singleSpacedSentence)) << line;
+            EXPECT_FALSE(std::regex_search(line, wideAfterPunctuation)) << line;
+            EXPECT_FALSE(std::regex_search(line, otherSpelling)) << line;
+        }
+
+        // No question has a chart: nothing of the chart is set up.
+        EXPECT_FALSE(q.chart);
+        EXPECT_EQ(Module1::gChartType(2), 0);
+        EXPECT_EQ(Module1::gNumBoxes, 0);
+        EXPECT_EQ(Module1::gLastObs, 0);
+    }
+}
+
+// Everything a bank may write into the record, every element included.
+struct Record {
+    Integer correct;
+    Integer numLinesQ;
+    std::vector<std::string> texts;
+    std::vector<Integer> numLinesH;
+    Integer graph;
+    bool operator==(const Record&) const = default;
+};
+
+Record record()
+{
+    using namespace Module1;
+    Record r{gCorrAnswer, gNumLinesQ, {}, {}, gGraph};
+    for (Integer i = 0; i <= 6; ++i)
+        r.texts.push_back(gMsgQ(i));
+    for (Integer a = 0; a <= 5; ++a) {
+        r.texts.push_back(gMsgA(a));
+        r.numLinesH.push_back(gNumLinesH(a));
+        for (Integer j = 0; j <= 6; ++j)
+            r.texts.push_back(gMsgH(j, a));
+    }
+    return r;
+}
+
+TEST(ChiSquareTests, StoresNothingForANumberWithoutAQuestion)
+{
+    expectNothingStoredOutside(ch10Questions);
+
+    // After a real question, too, every element of the record stays as it was.
+    for (const Integer number : {Integer{0}, Integer{31}, Integer{-1}}) {
+        SCOPED_TRACE("gWhichQ " + std::to_string(number));
+        storeThrough(ch10Questions, 23);
+        const Record before = record();
+        Module1::gWhichQ = number;
+        ch10Questions();
+        EXPECT_TRUE(record() == before);
+    }
+}
+
+TEST(ChiSquareTests, QuotedQuestionIsStoredWordForWord)
+{
+    expectQuestion(ch10Questions, 16, 4, {"The contingency table used with some chi-square tests is also known as a"},
+                   {"box-plot table.", "stem-and-leaf table.", "drop-leaf table.", "two-way table.", "ANOVA table."},
+                   {{{"No, what does this mean?  Nothing really."},
+                     {"No, what does this mean?  Nothing really."},
+                     {"No, this is a silly answer."},
+                     {"Yes, because the data are classified in two ways, by the row categories and",
+                      "by the column categories."},
+                     {"No, ANOVA tables are used to report the results of an ANOVA F test."}}});
+}
+
+TEST(ChiSquareTests, AShorterQuestionLeavesTheLinesBeyondItsCountAndRepeatsExactly)
+{
+    using namespace Module1;
+    const StoredQuestion first = storeThrough(ch10Questions, 1);
+    gWhichQ = 16;
+    ch10Questions();
+    EXPECT_EQ(gNumLinesQ, 1);
+    EXPECT_EQ(gMsgQ(1), "The contingency table used with some chi-square tests is also known as a");
+    for (Integer i = 2; i <= 5; ++i)
+        EXPECT_EQ(gMsgQ(i), first.lines[static_cast<std::size_t>(i - 1)]) << "line " << i;
+
+    // The same question stored twice leaves what storing it once leaves.
+    for (const Integer n : {1, 16, 23, 30}) {
+        storeThrough(ch10Questions, n);
+        const Record once = record();
+        ch10Questions();
+        EXPECT_TRUE(record() == once) << "question " << n;
+    }
+}
+
+// Every hint of the bank, by place.
+std::map<Place, Lines> allHints()
+{
+    std::map<Place, Lines> hints;
+    for (Integer n = 1; n <= 30; ++n) {
+        const StoredQuestion q = storeThrough(ch10Questions, n);
+        for (Integer a = 1; a <= 5; ++a)
+            hints[{n, a}] = q.hints[static_cast<std::size_t>(a - 1)];
+    }
+    return hints;
+}
+
+TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
+{
+    const std::map<Place, Lines> hints = allHints();
+
+    // One-line stock hints: there and nowhere else.
+    const std::vector<std::pair<std::string, std::vector<Place>>> stock = {
+        {"No, what does this mean?  Nothing really.", {{15, 1}, {15, 5}, {16, 1}, {16, 2}}},
+        {"No, we have more than two categories.", {{3, 5}, {4, 5}, {26, 4}}},
+        {"No, think about how many cells there are in this table.", {{12, 1}, {12, 3}, {13, 1}, {13, 3}}},
+        {"No, the chi-square value cannot be negative!", {{23, 2}, {23, 4}, {23, 5}}},
+        {"Yes, the number of categories minus 1.", {{1, 1}, {2, 1}}},
+        {"No, you are just guessing.", {{5, 4}, {6, 4}}},
+        {"No, remember to divide by the expected values.", {{5, 5}, {6, 5}}},
+        {"No, that is the chi-square value.", {{7, 5}, {8, 5}}},
+        {"No, what are the two correlated variables?", {{4, 3}, {28, 3}}},
+        {"No, what are the dependent and explanatory variables?", {{3, 2}, {26, 5}}},
+    };
+    for (const auto& [line, places] : stock) {
+        std::vector<Place> found;
+        for (const auto& [place, hint] : hints)
+            if (hint == Lines{line})
+                found.push_back(place);
+        EXPECT_EQ(found, places) << line;
+    }
+
+    // The two-line hints shared by the questions that ask for a statistic.
+    const Lines anova = {"No, an ANOVA F test compares the means of numerical data; what would the",
+                         "means and standard deviations be here?"};
+    for (const Integer n : {3, 4, 26, 27, 28})
+        EXPECT_EQ(hints.at({n, 1}), anova) << "question " << n;
+
+    const std::vector<std::pair<Place, std::string>> listOfCategories = {
+        {{3, 3}, "3 - 1 = 2"}, {{4, 2}, "10 - 1 = 9"}, {{26, 2}, "5 - 1 = 4"}, {{28, 2}, "3 - 1 = 2"}};
+    for (const auto& [place, degrees] : listOfCategories) {
+        EXPECT_EQ(hints.at(place), (Lines{"Yes, a chi-square test checks whether a list of categories is equally likely.",
+                                          "Here it has " + degrees + " degrees of freedom."}))
+            << "question " << place.first;
+    }
+
+    // The right answer's hint alone opens "Yes,": of 150 hints, 30.
+    int yes = 0;
+    for (const auto& [place, hint] : hints)
+        yes += hint[0].rfind("Yes,", 0) == 0 ? 1 : 0;
+    EXPECT_EQ(yes, 30);
+}
+
+// ---------------------------------------------------------------------------------------
+// The numeric questions: every figure of their hints must follow from their own data.
+
+// The upper tail of chi-square with 1, 2 or 3 degrees of freedom, in closed form.
+double upperTail(double chiSquare, int degrees)
+{
+    const double root = std::erfc(std::sqrt(chiSquare / 2.0));
+    if (degrees == 1)
+        return root;
+    if (degrees == 2)
+        return std::exp(-chiSquare / 2.0);
+    return root + std::sqrt(2.0 * chiSquare / std::numbers::pi) * std::exp(-chiSquare / 2.0);
+}
+
+struct Computed {
+    double chiSquare;
+    int degrees;
+};
+
+// Equally likely categories.
+Computed goodnessOfFit(const std::vector<double>& observed)
+{
+    double total = 0.0;
+    for (const double o : observed)
+        total += o;
+    const double expected = total / static_cast<double>(observed.size());
+    double chiSquare = 0.0;
+    for (const double o : observed)
+        chiSquare += (o - expected) * (o - expected) / expected;
+    return {chiSquare, static_cast<int>(observed.size()) - 1};
+}
+
+double expectedCount(const std::vector<std::vector<double>>& table, std::size_t i, std::size_t j)
+{
+    double row = 0.0;
+    double column = 0.0;
+    double total = 0.0;
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        for (std::size_t c = 0; c < table[r].size(); ++c) {
+            total += table[r][c];
+            row += r == i ? table[r][c] : 0.0;
+            column += c == j ? table[r][c] : 0.0;
+        }
+    }
+    return row * column / total;
+}
+
+Computed independence(const std::vector<std::vector<double>>& table)
+{
+    double chiSquare = 0.0;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t j = 0; j < table[i].size(); ++j) {
+            const double e = expectedCount(table, i, j);
+            chiSquare += (table[i][j] - e) * (table[i][j] - e) / e;
+        }
+    }
+    return {chiSquare, static_cast<int>((table.size() - 1) * (table[0].size() - 1))};
+}
+
+// The option nearest to a value: on a log scale for p values, which span many powers of ten.
+Integer nearestOption(const Options& options, double value, bool logScale)
+{
+    Integer best = 0;
+    double bestDistance = INFINITY;
+    for (Integer a = 1; a <= 5; ++a) {
+        const double option = parsed(options[static_cast<std::size_t>(a - 1)]).first;
+        const double distance = logScale ? std::fabs(std::log(option) - std::log(value)) : std::fabs(option - value);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = a;
+        }
+    }
+    return best;
+}
+
+struct NumericCase {
+    Integer number;
+    Computed computed;
+    std::string chiSquare;             // as the right answer's hint shows it
+    std::string p;                     // as every hint that gives p shows it; empty: none does
+    std::vector<std::string> figures;  // further texts the right answer's hint shows
+    bool asksForP;
+};
+
+const std::vector<NumericCase> numericCases = {
+    {5, goodnessOfFit({140, 100, 60}), "32", "1.1*10^-7", {"300/3 = 100", "40^2"}, false},
+    {6, goodnessOfFit({5, 10, 15}), "5", "0.08", {"30/3 = 10", "5^2"}, false},
+    {7, goodnessOfFit({31, 44, 18, 7}), "30.8", "0.000001", {"25 expected", "(36 + 361 + 49 + 324)/25"}, true},
+    {8, goodnessOfFit({29, 40, 31}), "2.06", "0.36", {"100/3 = 33.3"}, true},
+    {18, independence({{800, 200}, {100, 900}, {300, 700}}), "1083", "5.7*10^-236", {"80%", "10%"}, true},
+    {19, independence({{30, 10, 10}, {8, 12, 30}}), "22.9", "0.00001", {"60%", "16%"}, true},
+    {20, independence({{8, 52}, {2, 38}}), "1.85", "0.17", {"13%", "5%"}, true},
+    {21, independence({{30, 10}, {15, 5}}), "0", "", {"(30, 10, 15 and 5)"}, false},
+};
+
+TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
+{
+    const std::regex statedP{R"(p = ([0-9]+(\.[0-9]+)?(\*10\^-?[0-9]+)?))"};
+    for (const NumericCase& c : numericCases) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        const StoredQuestion q = storeThrough(ch10Questions, c.number);
+        const std::string hint = joined(rightHint(q));
+
+        const auto [chiSquare, chiTolerance] = parsed(c.chiSquare);
+        EXPECT_NEAR(c.computed.chiSquare, chiSquare, chiTolerance);
+        EXPECT_NE(hint.find(c.chiSquare), std::string::npos) << c.chiSquare << " in: " << hint;
+        for (const auto& figure : c.figures)
+            EXPECT_NE(hint.find(figure), std::string::npos) << figure << " in: " << hint;
+        if (c.number != 21) {
+            const std::string degrees = std::to_string(c.computed.degrees);
+            EXPECT_NE(hint.find("with " + degrees + " degree"), std::string::npos) << hint;
+        }
+
+        const double p = upperTail(c.computed.chiSquare, c.computed.degrees);
+        if (!c.p.empty()) {
+            const auto [shown, pTolerance] = parsed(c.p);
+            EXPECT_NEAR(p / shown, 1.0, pTolerance / shown) << "p = " << p;
+            EXPECT_NE(hint.find("p = " + c.p), std::string::npos) << hint;
+        }
+        // No hint of the question gives any other p value than the computed one.
+        for (const auto& answerHint : q.hints) {
+            const std::string text = joined(answerHint);
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), statedP); it != std::sregex_iterator(); ++it)
+                EXPECT_EQ((*it)[1].str(), c.p) << text;
+        }
+
+        // The right answer is the option nearest to the computed figure.
+        if (c.asksForP) {
+            EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "p = " << p;
+        } else {
+            EXPECT_EQ(nearestOption(q.answers, c.computed.chiSquare, false), q.correct)
+                << "chi-square = " << c.computed.chiSquare;
+        }
+    }
+
+    // Where the nearest option is not the computed p value, the right answer's hint says so.
+    EXPECT_NE(joined(rightHint(storeThrough(ch10Questions, 18))).find("far below even 0.000002"), std::string::npos);
+    EXPECT_NE(joined(rightHint(storeThrough(ch10Questions, 20))).find("the nearest option"), std::string::npos);
+
+    // Expected count of female A grades: (20 x 12)/30.
+    const StoredQuestion q30 = storeThrough(ch10Questions, 30);
+    const double femaleA = expectedCount({{8, 8, 4}, {4, 2, 4}}, 0, 0);
+    EXPECT_EQ(parsed(q30.answers[static_cast<std::size_t>(q30.correct - 1)]).first, femaleA);
+    EXPECT_NE(joined(rightHint(q30)).find("(20 x 12)/30 = 8"), std::string::npos);
+
+    // Degrees of freedom of the tables: (rows - 1)(columns - 1).
+    const std::vector<std::pair<Integer, std::string>> tables = {{12, "(3 - 1)(4 - 1) = 6"}, {13, "(3 - 1)(2 - 1) = 2"}};
+    for (const auto& [n, product] : tables) {
+        const StoredQuestion q = storeThrough(ch10Questions, n);
+        EXPECT_EQ(rightHint(q)[0].rfind("Yes, " + product + ".", 0), 0u) << rightHint(q)[0];
+    }
+}
+
+} // namespace
