@@ -16,10 +16,12 @@ Integer draw(Integer n)
     return static_cast<Integer>(framework::Round(static_cast<double>(n) * framework::Rnd()));
 }
 
-// A category whose bank is not installed has no question to ask.
-bool askable(Integer category)
+void callBank(Integer category)
 {
-    return gNumLeft(category) > 0 && questionBank(category) != nullptr;
+    const QuestionBank bank = questionBank(category);
+    if (!bank)
+        throw framework::NilObjectException("no question bank for category " + std::to_string(category));
+    bank();
 }
 
 bool anyPassed(Integer category)
@@ -40,7 +42,7 @@ void ChooseQuestion()
     if (randomMode()) {
         gWhichQ = NoneLeft;
         for (Integer c = 1; c <= NumCategories; ++c)
-            if (askable(c))
+            if (gNumLeft(c) > 0)
                 gWhichQ = 0;
         if (gWhichQ == NoneLeft) {
             for (Integer c = 1; c <= NumCategories; ++c)
@@ -49,10 +51,10 @@ void ChooseQuestion()
         } else {
             do
                 gType = draw(NumCategories);
-            while (!askable(gType));
+            while (gNumLeft(gType) <= 0);
         }
     } else {
-        if (askable(gType)) {
+        if (gNumLeft(gType) > 0) {
             gWhichQ = 0;
         } else {
             gWhichQ = NoneLeft;
@@ -70,7 +72,7 @@ void ChooseQuestion()
         while (q < 1 || gQuestion(gType, q) != StatusOpen);
         gWhichQ = q;
         gGraph = 0;
-        questionBank(gType)();
+        callBank(gType);
         showQuestion();
     }
 

@@ -334,18 +334,15 @@ TEST_F(Engine, ResetReopensTheScope)
     expectCountsMatchStatuses();
 }
 
-TEST_F(Engine, ACategoryWithoutABankIsNeverDrawn)
+TEST_F(Engine, AMissingBankRaisesNilObjectException)
 {
-    for (Integer c = 1; c <= NumCategories; ++c)
-        installQuestionBank(c, c == 3 ? fakeBank : nullptr);
-    script({0.1, 0.2, 0.3, 0.5});  // categories 1, 2, then 3
-    gWndMsg = RandomCategory;
-    ChooseQuestion();
-    EXPECT_EQ(gType, 3);
-
-    chooseCategory(5);
-    EXPECT_EQ(gWhichQ, NoneLeft);
-    EXPECT_EQ(bankCalls.size(), 1u);
+    installQuestionBank(5, nullptr);
+    script({0.5});
+    gType = 5;
+    gWndMsg = "Estimation";
+    EXPECT_THROW(ChooseQuestion(), framework::NilObjectException);
+    EXPECT_EQ(gWhichQ, 15);
+    EXPECT_EQ(window->refreshes, 0);
 }
 
 TEST_F(Engine, AMissingWindowEndsTheRoutineWithNilObjectException)
