@@ -22,7 +22,7 @@ const Lines centralLimit = {"No, the central limit theorem explains why sums and
 const Lines binomialModel = {"No, the binomial theorem gives the binomial model's probabilities, and the model",
                              "assumes independent trials: earlier results do not change later chances."};
 const Lines zFormula = {"Yes, z = (X - mean)/(standard deviation)."};
-const Lines dividedByMean = {"No, you seem to have divided by the mean instead of the standard deviation."};
+const Lines dividedByMean = {"No, you seem to have divided by the mean; z = (X - mean)/(standard deviation)."};
 const Lines normalRules = {"Yes, 68% of a normal distribution is within 1 standard deviation, 95% within 2."};
 const Lines bellShape = {"Yes, by the central limit theorem a binomial with many trials is bell-shaped."};
 const Lines believeInAverages = {"No, do you believe in the law of averages?"};
@@ -115,8 +115,8 @@ const QuestionSheet sheet = {{
                  "5 females, and 15 of these 20 students, 75%, are male."}}}},
     // 7
     {.correct = 3,
-     .lines = {"Of the patients who come to a student health centre with flu-like symptoms,",
-               "10% have the flu.  The centre correctly diagnoses 90% of the patients with",
+     .lines = {"Of the patients who come to a student health center with flu-like symptoms,",
+               "10% have the flu.  The center correctly diagnoses 90% of the patients with",
                "the flu and 90% of the patients without it.  What percentage of the patients",
                "whom it diagnoses with the flu really have it?"},
      .answers = {"10", "30", "50", "70", "90"},
@@ -310,7 +310,7 @@ const QuestionSheet sheet = {{
     // 27
     {.correct = 4,
      .lines = {"The binomial distribution with p = 0.1 and n = 1000 is"},
-     .answers = {"never approximately normal.", "outside the central limit theorem.", "centred at x = 500.",
+     .answers = {"never approximately normal.", "outside the central limit theorem.", "centered at x = 500.",
                  "bell-shaped.", "highly asymmetric."},
      .hints = {{theoremApplies,
                 theoremApplies,
@@ -334,7 +334,7 @@ const QuestionSheet sheet = {{
                "a failure more likely is known as"},
      .answers = {"Bayes' theorem.", "binomial model.", "central limit theorem.", "law of averages.",
                  "law of large numbers."},
-     .hints = {{{"No, Bayes' theorem finds P[A if B] from P[B if A]; it predicts no streaks."},
+     .hints = {{{"No, Bayes' theorem is a sound rule that finds P[A if B] from P[B if A]."},
                 binomialModel,
                 centralLimit,
                 lawOfAverages,

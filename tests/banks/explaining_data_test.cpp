@@ -35,7 +35,7 @@ const std::vector<Entry>& sheet()
                  "subjective assessments.", "convenient axioms."}},
         {{5, "The data in a contingency table", 5, 1, {1, 1, 1, 1, 1}}, std::nullopt},
         {{6, "In a class that is half male", 5, 3, {1, 1, 1, 1, 3}}, Answers{"20", "30", "50", "70", "75"}},
-        {{7, "Of the patients who come to a student health centre", 3, 4, {1, 1, 2, 1, 1}},
+        {{7, "Of the patients who come to a student health center", 3, 4, {1, 1, 2, 1, 1}},
          Answers{"10", "30", "50", "70", "90"}},
         {{8, "In a factory, 1% of the products are defective", 1, 3, {2, 1, 1, 1, 1}},
          Answers{"0.04", "0.50", "0.80", "0.85", "0.90"}},
@@ -121,6 +121,7 @@ TEST(ExplainingData, KeepsItsTextConventions)
     const std::regex singleBlankSentence{R"([.?!] [A-Z])"};
     const std::regex badPunctuationSpacing{R"([:;](  |[^ ]))"};
     const std::regex tripleBlank{"   "};
+    const std::regex britishSpelling{R"(\bcentr(e|ed)\b)"};
     for (Integer n = 1; n <= 30; ++n) {
         const StoredQuestion q = storeThrough(ch5Questions, n);
         Lines all = q.lines;
@@ -132,6 +133,7 @@ TEST(ExplainingData, KeepsItsTextConventions)
             EXPECT_FALSE(std::regex_search(line, singleBlankSentence));
             EXPECT_FALSE(std::regex_search(line, badPunctuationSpacing));
             EXPECT_FALSE(std::regex_search(line, tripleBlank));
+            EXPECT_FALSE(std::regex_search(line, britishSpelling));
         }
     }
 }
@@ -218,6 +220,7 @@ TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
         {{13, 5}, "0.25"},
         {{15, 2}, "np"},
         {{20, 3}, "z = (X - mean)/(standard deviation)"},
+        {{21, 1}, "z = (X - mean)/(standard deviation)"},
         {{26, 1}, "= 50"},
         {{26, 2}, "= 5"},
         {{26, 3}, "= 25"},
