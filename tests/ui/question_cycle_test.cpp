@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <set>
+
 using namespace Module1;
 using testing_support::AppTest;
 
@@ -308,6 +310,33 @@ TEST_F(QuestionCycle, ClosingTheWindowAndChoosingAnItemOpensAFreshOne)
     EXPECT_EQ(gNumLeft(3), 30);
     EXPECT_EQ(gWndMsg, "Random Category");
     EXPECT_EQ(gWindow, ScreenAboutFromIntro);
+}
+
+TEST_F(QuestionCycle, AnsweringAllThreeHundredInRandomModeEndsWithResetWhichOpensThemAgain)
+{
+    choose("StatisticalInferenceRandomCategories");
+    std::set<std::pair<Integer, Integer>> asked;
+    while (gWhichQ > 0) {
+        ASSERT_TRUE(asked.insert({gType, gWhichQ}).second) << "asked twice: " << gType << "/" << gWhichQ;
+        answerRight();
+        ASSERT_EQ(window().OkayButton().Caption(), "Another");
+        window().OkayButton().click();
+    }
+    EXPECT_EQ(asked.size(), 300u);
+    EXPECT_EQ(gWhichQ, NoneLeft);
+    const auto calls = paintCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(),
+                        "DrawString(\"Congratulations!  You have correctly answered all 300 questions in this\", 10, 25)"),
+              calls.end());
+    EXPECT_EQ(window().OkayButton().Caption(), "Reset");
+
+    window().OkayButton().click();
+    for (Integer c = 1; c <= 10; ++c) {
+        EXPECT_EQ(gNumLeft(c), 30);
+        EXPECT_EQ(openCount(c), 30);
+    }
+    EXPECT_GE(gWhichQ, 1);
+    EXPECT_EQ(window().OkayButton().Caption(), "Okay");
 }
 
 TEST(OpenWarmUp, CallsRndOnceForEachSecondsRemainderPlusOne)
