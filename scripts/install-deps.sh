@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev fonts-liberation2 xvfb xauth)
-[ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev)
+[ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
 
 missing=()
 for package in "${packages[@]}"; do
