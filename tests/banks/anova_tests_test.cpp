@@ -403,6 +403,53 @@ TEST(AnovaTests, BoxPlotQuestionsStoreThreeLabelledBoxes)
     }
 }
 
+// What a reader can estimate from a drawn box: each quarter of the sample spread evenly
+// between adjacent marks (minimum, quartiles, median, maximum).
+std::pair<double, double> meanAndSdFromBox(const std::array<double, 5>& values)
+{
+    const double marks[] = {values[0], values[2], values[3], values[4], values[1]};
+    double mean = 0.0;
+    for (int i = 0; i < 4; ++i)
+        mean += (marks[i] + marks[i + 1]) / 8.0;
+    double variance = 0.0;
+    for (int i = 0; i < 4; ++i) {
+        const double width = marks[i + 1] - marks[i];
+        const double middle = (marks[i] + marks[i + 1]) / 2.0;
+        variance += (width * width / 12.0 + (middle - mean) * (middle - mean)) / 4.0;
+    }
+    return {mean, std::sqrt(variance)};
+}
+
+TEST(AnovaTests, BoxPlotAnswersAreWhatTheBoxesShow)
+{
+    using namespace Module1;
+    for (Integer n = 22; n <= 25; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch9Questions, n);
+        double total = 0.0;
+        double sum = 0.0;
+        std::array<std::pair<double, double>, 3> estimates;
+        std::array<double, 3> sizes{};
+        for (std::size_t b = 0; b < 3; ++b) {
+            const Integer box = static_cast<Integer>(b + 1);
+            estimates[b] = meanAndSdFromBox(
+                {gBoxplot(box, 1), gBoxplot(box, 2), gBoxplot(box, 3), gBoxplot(box, 4), gBoxplot(box, 5)});
+            sizes[b] = std::stod(gBarName(box).substr(4));
+            total += sizes[b];
+            sum += sizes[b] * estimates[b].first;
+        }
+        const double grand = sum / total;
+        double among = 0.0;
+        double within = 0.0;
+        for (std::size_t b = 0; b < 3; ++b) {
+            among += sizes[b] * (estimates[b].first - grand) * (estimates[b].first - grand) / 2.0;
+            within += (sizes[b] - 1.0) * estimates[b].second * estimates[b].second / (total - 3.0);
+        }
+        const double p = pWithTwo(among / within, total - 3.0);
+        EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "the boxes suggest p = " << p;
+    }
+}
+
 TEST(AnovaTests, ATextQuestionAfterABoxPlotLeavesTheChartDataAndShowsNoChart)
 {
     using namespace Module1;

@@ -372,6 +372,61 @@ TEST(ComparingTwoSamples, BoxPlotQuestionsStoreTheirCharts)
     }
 }
 
+// What a reader can estimate from a drawn box: each quarter of the sample spread evenly
+// between adjacent marks (minimum, quartiles, median, maximum).
+struct Estimate {
+    double mean;
+    double sd;
+};
+
+Estimate fromBox(const Box& box)
+{
+    const double marks[] = {box.minimum, box.firstQuartile, box.median, box.thirdQuartile, box.maximum};
+    double mean = 0.0;
+    for (int i = 0; i < 4; ++i)
+        mean += (marks[i] + marks[i + 1]) / 8.0;
+    double variance = 0.0;
+    for (int i = 0; i < 4; ++i) {
+        const double width = marks[i + 1] - marks[i];
+        const double middle = (marks[i] + marks[i + 1]) / 2.0;
+        variance += (width * width / 12.0 + (middle - mean) * (middle - mean)) / 4.0;
+    }
+    return {mean, std::sqrt(variance)};
+}
+
+double shownNumber(const std::string& text)  // "0.51", "1.3*10^-12"
+{
+    const auto times = text.find("*10^");
+    if (times == std::string::npos)
+        return std::stod(text);
+    return std::stod(text.substr(0, times)) * std::pow(10.0, std::stod(text.substr(times + 4)));
+}
+
+TEST(ComparingTwoSamples, BoxPlotAnswersAreWhatTheBoxesShow)
+{
+    for (Integer n = 27; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const auto q = storeThrough(bank, n);
+        const auto size = [](Integer b) { return std::stod(gBarName(b).substr(4)); };
+        const Estimate one = fromBox({gBoxplot(1, 1), gBoxplot(1, 2), gBoxplot(1, 3), gBoxplot(1, 4), gBoxplot(1, 5)});
+        const Estimate two = fromBox({gBoxplot(2, 1), gBoxplot(2, 2), gBoxplot(2, 3), gBoxplot(2, 4), gBoxplot(2, 5)});
+        const double t = pooledT(one.mean, one.sd, size(1), two.mean, two.sd, size(2));
+        const double p = tTwoSided(t, size(1) + size(2) - 2.0);
+
+        // The right answer is the option nearest that p value, on a log scale.
+        Integer nearest = 0;
+        double best = INFINITY;
+        for (Integer a = 1; a <= 5; ++a) {
+            const double distance = std::fabs(std::log(shownNumber(q.answers[static_cast<std::size_t>(a - 1)])) - std::log(p));
+            if (distance < best) {
+                best = distance;
+                nearest = a;
+            }
+        }
+        EXPECT_EQ(nearest, q.correct) << "the boxes suggest p = " << p;
+    }
+}
+
 TEST(ComparingTwoSamples, TextQuestionsLeaveTheChartAlone)
 {
     for (Integer n = 1; n <= 26; ++n) {
