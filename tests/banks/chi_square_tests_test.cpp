@@ -40,7 +40,7 @@ const std::vector<Row> sheet = {
     {3, "A sample of 200 honor students", 3, 4, {2, 1, 2, 2, 1}},
     {4, "Winning lottery numbers are sorted into 10 categories", 2, 3, {2, 2, 1, 2, 1}},
     {5, "A sample of 300 grades", 3, 4, {2, 2, 2, 1, 1}},
-    {6, "Thirty students are asked which colour of shirt", 3, 4, {2, 2, 2, 1, 1}},
+    {6, "Thirty students are asked which color of shirt", 3, 4, {2, 2, 2, 1, 1}},
     {7, "One hundred students are asked which one pet", 1, 4, {2, 2, 2, 2, 1}},
     {8, "One hundred students are asked whether they would rather be beautiful", 3, 4, {2, 2, 2, 2, 1}},
     {9, "The chi-square statistic adds up the squared deviations", 4, 3, {2, 2, 2, 3, 2}},
