@@ -50,6 +50,8 @@ double RecordingGraphics::StringWidth(const std::string& text)
 {
     if (logWidths)
         calls.push_back("StringWidth(\"" + text + "\")");
+    if (const auto found = widthOf.find(text); found != widthOf.end())
+        return found->second;
     return static_cast<double>(CharWidth * text.size());
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/Graphics.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
 
     std::vector<std::string> calls;
     bool logWidths = false;
+    // Widths of particular texts, in place of 6 pixels a character.
+    std::map<std::string, double> widthOf;
 
     // The calls that start with the prefix, such as "DrawString(".
     std::vector<std::string> callsOf(const std::string& prefix) const;

@@ -184,6 +184,19 @@ TEST_F(Screens, TheAboutPageRecordsTheLinkExtent)
     EXPECT_EQ(std::string(ui::version::Number), PROJECT_VERSION_FOR_TESTS);
 }
 
+TEST_F(Screens, ALinkTwoHundredAndOnePixelsWideStandsFrom155To356)
+{
+    choose("AboutMerrowby");
+    RecordingGraphics g;
+    g.widthOf[ui::about::DownloadURL] = 201.6;  // truncated to 201
+    window().Event_Paint(g);
+    EXPECT_EQ(gURLleft, 155);
+    EXPECT_EQ(gURLright, 356);
+    const std::string link = ui::about::DownloadURL;
+    EXPECT_NE(std::find(g.calls.begin(), g.calls.end(), "DrawString(\"" + link + "\", 155, 110)"), g.calls.end());
+    EXPECT_NE(std::find(g.calls.begin(), g.calls.end(), "DrawLine(155, 113, 355, 113)"), g.calls.end());
+}
+
 TEST_F(Screens, ALinkOfEvenWidthRoundsItsHalfPixelAwayFromZero)
 {
     // 511 - 201 = 310 halves to 155; 511 - 200 = 311 halves to 155.5, which rounds to 156.
