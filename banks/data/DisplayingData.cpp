@@ -122,7 +122,7 @@ const QuestionSheet sheet = {{
      .answers = {"the smallest and the largest values of the data.", "values in the middle of the distribution.",
                  "values far away from most of the other data.", "values that should always be removed.",
                  "the most common values of the data."},
-     .hints = {{{"No, every data set has a smallest and a largest value, but few have outliers."},
+     .hints = {{{"No, every data set has a smallest and a largest value; many have no outliers."},
                 {"No, outliers lie at the edges of the distribution, far from its middle."},
                 {"Yes, outliers are unusually small or large values that lie far from the",
                  "rest of the data."},
@@ -166,7 +166,7 @@ const QuestionSheet sheet = {{
                 {"No, many readers like pictures; the trouble is what the pictures suggest."},
                 {"Yes, a picture twice as tall is usually also twice as wide, so its area is",
                  "four times as large and the difference looks much bigger than it is."},
-                {"No, a picture needs no more space than the bar it replaces."}}}},
+                {"No, space is not the main problem; the sizes of the pictures mislead."}}}},
     // 13
     {.correct = 1,
      .lines = {"A stem-and-leaf diagram shows more detail than a histogram because it"},
@@ -364,7 +364,7 @@ const QuestionSheet sheet = {{
                 {"Yes, with seven colors the reader must keep too many groups in mind at once."},
                 {"No, colors add no accuracy to the positions of the points."},
                 {"No, a time-series graph plots a variable against time."},
-                {"No, a scatter diagram shows two variables; one variable needs a histogram."}}}},
+                {"No, a scatter diagram shows two variables; a histogram suits one variable."}}}},
 }};
 
 } // namespace

@@ -28,7 +28,7 @@ const QuestionSheet& questions()
          .hints = {{{"Yes, a sample is a part of the population, usually a small part, chosen",
                      "to tell us something about the whole population."},
                     {"No, a sample is part of the population, so it cannot be larger."},
-                    {"No, data on the entire population is a census, not a sample."},
+                    {"No, data on the entire population make up a census, not a sample."},
                     {"No, most samples are a tiny fraction of the population, far less than half."},
                     {"No, a national poll of 1,000 adults is far less than 1 percent of the nation."}}}},
         // 2

@@ -319,7 +319,7 @@ const QuestionSheet& questions()
                    Lines{"No, the middle value of the ordered data is the median."},
                    Lines{"No, the interquartile range is built from quartiles, not from the mean."},
                    Lines{"Yes, it is the width of the box in a box plot, the range of the middle",
-                         "half of the data; unlike the range, it is not affected by outliers."}}},
+                         "half of the data; unlike the range, it is hardly affected by outliers."}}},
         // 25
         {.correct = 3,
          .lines = chartQuestion("What is the median for the data described by this figure?"),

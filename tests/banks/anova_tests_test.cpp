@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <map>
-#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,16 +15,6 @@ namespace {
 using namespace testing_support;
 using Module1::ch9Questions;
 using Module1::Integer;
-
-using Place = std::pair<Integer, Integer>;  // {question, answer}
-
-std::string joined(const Lines& lines)
-{
-    std::string text;
-    for (const auto& line : lines)
-        text += (text.empty() ? "" : " ") + line;
-    return text;
-}
 
 // ---------------------------------------------------------------------------------------
 // The whole sheet.
@@ -64,7 +53,7 @@ const std::vector<Row> sheet = {
 };
 
 // The answers wherever the sheet fixes them.
-const std::map<Integer, std::array<std::string, 5>> fixedOptions = {
+const std::map<Integer, Answers> fixedOptions = {
     {1, {"F statistic.", "regression t statistic.", "chi-square statistic.", "difference-in-means t statistic.",
          "difference-in-proportions z statistic."}},
     {2, {"ANOVA F test.", "box-plot test.", "difference-in-means t test.", "difference-in-proportions z test.",
@@ -98,10 +87,7 @@ const std::map<Integer, std::array<std::string, 5>> fixedOptions = {
 TEST(AnovaTests, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
 {
     expectRows(ch9Questions, sheet);
-    for (const auto& [number, options] : fixedOptions) {
-        SCOPED_TRACE("question " + std::to_string(number));
-        EXPECT_EQ(storeThrough(ch9Questions, number).answers, options);
-    }
+    expectAnswers(ch9Questions, fixedOptions);
 }
 
 TEST(AnovaTests, TextsKeepTheWidthsAndConventions)
@@ -109,19 +95,7 @@ TEST(AnovaTests, TextsKeepTheWidthsAndConventions)
     expectTextConventions(ch9Questions, {.maxQuestionLine = 78, .maxAnswer = 47, .maxHintLine = 78, .openingExceptions = {}});
 
     // Sentences inside a line are parted by two blanks; a colon or semicolon by one.
-    const std::regex singleSpacedSentence{R"([.?!] [^ ])"};
-    const std::regex wideAfterPunctuation{R"([:;,]  |   )"};
-    for (Integer n = 1; n <= 30; ++n) {
-        const StoredQuestion q = storeThrough(ch9Questions, n);
-        Lines all = q.lines;
-        all.insert(all.end(), q.answers.begin(), q.answers.end());
-        for (const auto& hint : q.hints)
-            all.insert(all.end(), hint.begin(), hint.end());
-        for (const auto& line : all) {
-            EXPECT_FALSE(std::regex_search(line, singleSpacedSentence)) << n << ": \"" << line << "\"";
-            EXPECT_FALSE(std::regex_search(line, wideAfterPunctuation)) << n << ": \"" << line << "\"";
-        }
-    }
+    expectNoTextMatches(ch9Questions, {R"([.?!] [^ ])", R"([:;,]  |   )"});
 
     // The box-plot questions are narrower still: answers of 10, hints of 77 characters.
     for (Integer n = 22; n <= 25; ++n) {
@@ -166,37 +140,18 @@ TEST(AnovaTests, QuotedQuestionsAreStoredWordForWord)
         EXPECT_EQ(storeThrough(ch9Questions, n).lines[0], "What is the p value for an ANOVA F test using these data?");
 }
 
-// Every hint of the bank, by place.
-std::map<Place, Lines> allHints()
-{
-    std::map<Place, Lines> hints;
-    for (Integer n = 1; n <= 30; ++n) {
-        const StoredQuestion q = storeThrough(ch9Questions, n);
-        for (Integer a = 1; a <= 5; ++a)
-            hints[{n, a}] = q.hints[static_cast<std::size_t>(a - 1)];
-    }
-    return hints;
-}
-
 TEST(AnovaTests, StockHintsStandWhereTheyBelong)
 {
-    const std::map<Place, Lines> hints = allHints();
+    const std::map<Place, Lines> hints = allHints(ch9Questions);
 
     // One-line stock hints of the text questions: there and nowhere else.
-    const std::vector<std::pair<std::string, std::vector<Place>>> exclusive = {
+    expectStockLinesOnlyAt(ch9Questions, {
         {"No, the F value cannot be negative!", {{10, 1}, {11, 3}, {11, 4}, {11, 5}, {17, 1}}},
         {"No, larger samples are better.", {{12, 1}, {12, 2}, {12, 3}, {12, 4}}},
         {"No, think about the null hypothesis that is being tested.", {{26, 2}, {26, 3}, {26, 4}, {26, 5}}},
         {"No, this doesn't mean anything.", {{2, 2}, {13, 2}}},
         {"No, we have more than two samples.", {{1, 4}, {2, 3}}},
-    };
-    for (const auto& [line, places] : exclusive) {
-        std::vector<Place> found;
-        for (const auto& [place, hint] : hints)
-            if (hint == Lines{line})
-                found.push_back(place);
-        EXPECT_EQ(found, places) << line;
-    }
+    });
 
     // The questions back of the box-plot questions.
     const std::vector<std::pair<Lines, std::vector<Place>>> shared = {
@@ -211,7 +166,7 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
     };
     for (const auto& [lines, places] : shared)
         for (const Place& place : places)
-            EXPECT_EQ(hints.at(place), lines) << "question " << place.first << " answer " << place.second;
+            EXPECT_EQ(hints.at(place), lines) << where(place);
 
     // Questions 5 to 8 explain each wrong change through F as a ratio of two variations.
     for (Integer n = 5; n <= 8; ++n) {
@@ -219,7 +174,7 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
             if (a != sheet[static_cast<std::size_t>(n - 1)].correct) {
                 EXPECT_EQ(hints.at({n, a})[0],
                           "No, F is the ratio of the variation among the sample means to the variation")
-                    << "question " << n << " answer " << a;
+                    << where({n, a});
             }
         }
     }
@@ -276,52 +231,23 @@ FTest anova(const Summary& s)
 // The upper tail of F with 2 and d2 degrees of freedom.
 double pWithTwo(double f, double d2) { return std::pow(d2 / (d2 + 2.0 * f), d2 / 2.0); }
 
-// A stored number ("0.87", "2.6*10^-7") and half a unit of its last digit.
-std::pair<double, double> parsed(const std::string& text)
-{
-    const auto times = text.find("*10^");
-    const std::string mantissa = text.substr(0, times);
-    const double exponent = times == std::string::npos ? 0.0 : std::stod(text.substr(times + 4));
-    const auto point = mantissa.find('.');
-    const double decimals = point == std::string::npos ? 0.0 : static_cast<double>(mantissa.size() - point - 1);
-    return {std::stod(mantissa) * std::pow(10.0, exponent), 0.5 * std::pow(10.0, exponent - decimals) * 1.0001};
-}
-
-// The option nearest to a value: on a log scale for p values, which span many powers of ten.
-Integer nearestOption(const std::array<std::string, 5>& options, double value, bool logScale)
-{
-    Integer best = 0;
-    double bestDistance = INFINITY;
-    for (Integer a = 1; a <= 5; ++a) {
-        const double option = parsed(options[static_cast<std::size_t>(a - 1)]).first;
-        const double distance = logScale ? std::fabs(std::log(option) - std::log(value)) : std::fabs(option - value);
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = a;
-        }
-    }
-    return best;
-}
-
 TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
 {
     for (const Summary& s : summaries) {
         SCOPED_TRACE("question " + std::to_string(s.number));
         const StoredQuestion q = storeThrough(ch9Questions, s.number);
-        const std::string hint = joined(q.hints[static_cast<std::size_t>(q.correct - 1)]);
+        const std::string hint = joined(rightHint(q));
         for (const auto& figure : s.figures)
             EXPECT_NE(hint.find(figure), std::string::npos) << figure << " in: " << hint;
         EXPECT_NE(hint.find(s.f), std::string::npos) << s.f << " in: " << hint;
         EXPECT_NE(hint.find(s.p), std::string::npos) << s.p << " in: " << hint;
 
         const FTest test = anova(s);
-        const auto [f, fTolerance] = parsed(s.f);
-        EXPECT_NEAR(test.f, f, fTolerance);
+        EXPECT_NEAR(test.f, shownValue(s.f), halfUnit(s.f));
         // The p value in closed form needs 2 degrees of freedom among the means: three samples.
         if (s.means.size() == 3) {
             const double p = pWithTwo(test.f, test.d2);
-            const auto [shown, pTolerance] = parsed(s.p);
-            EXPECT_NEAR(p, shown, pTolerance);
+            EXPECT_NEAR(p, shownValue(s.p), halfUnit(s.p));
             if (!s.asksForF) {
                 EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "p = " << p;
             }
@@ -392,32 +318,9 @@ TEST(AnovaTests, BoxPlotQuestionsStoreThreeLabelledBoxes)
             EXPECT_EQ(gXToGraph(b), 0.0) << "box " << b;
             for (Integer k = 1; k <= 5; ++k)
                 EXPECT_EQ(gBoxplot(b, k), box.values[static_cast<std::size_t>(k - 1)]) << "box " << b << " value " << k;
-            // minimum <= Q1 <= median <= Q3 <= maximum, all on the axis.
-            EXPECT_LE(gMinPlotX, gBoxplot(b, 1));
-            EXPECT_LE(gBoxplot(b, 1), gBoxplot(b, 3));
-            EXPECT_LE(gBoxplot(b, 3), gBoxplot(b, 4));
-            EXPECT_LE(gBoxplot(b, 4), gBoxplot(b, 5));
-            EXPECT_LE(gBoxplot(b, 5), gBoxplot(b, 2));
-            EXPECT_LE(gBoxplot(b, 2), gMaxPlotX);
+            expectBoxInOrder(b);
         }
     }
-}
-
-// What a reader can estimate from a drawn box: each quarter of the sample spread evenly
-// between adjacent marks (minimum, quartiles, median, maximum).
-std::pair<double, double> meanAndSdFromBox(const std::array<double, 5>& values)
-{
-    const double marks[] = {values[0], values[2], values[3], values[4], values[1]};
-    double mean = 0.0;
-    for (int i = 0; i < 4; ++i)
-        mean += (marks[i] + marks[i + 1]) / 8.0;
-    double variance = 0.0;
-    for (int i = 0; i < 4; ++i) {
-        const double width = marks[i + 1] - marks[i];
-        const double middle = (marks[i] + marks[i + 1]) / 2.0;
-        variance += (width * width / 12.0 + (middle - mean) * (middle - mean)) / 4.0;
-    }
-    return {mean, std::sqrt(variance)};
 }
 
 TEST(AnovaTests, BoxPlotAnswersAreWhatTheBoxesShow)
@@ -428,22 +331,21 @@ TEST(AnovaTests, BoxPlotAnswersAreWhatTheBoxesShow)
         const StoredQuestion q = storeThrough(ch9Questions, n);
         double total = 0.0;
         double sum = 0.0;
-        std::array<std::pair<double, double>, 3> estimates;
+        std::array<BoxEstimate, 3> estimates{};
         std::array<double, 3> sizes{};
         for (std::size_t b = 0; b < 3; ++b) {
             const Integer box = static_cast<Integer>(b + 1);
-            estimates[b] = meanAndSdFromBox(
-                {gBoxplot(box, 1), gBoxplot(box, 2), gBoxplot(box, 3), gBoxplot(box, 4), gBoxplot(box, 5)});
+            estimates[b] = estimateFromBox(box);
             sizes[b] = std::stod(gBarName(box).substr(4));
             total += sizes[b];
-            sum += sizes[b] * estimates[b].first;
+            sum += sizes[b] * estimates[b].mean;
         }
         const double grand = sum / total;
         double among = 0.0;
         double within = 0.0;
         for (std::size_t b = 0; b < 3; ++b) {
-            among += sizes[b] * (estimates[b].first - grand) * (estimates[b].first - grand) / 2.0;
-            within += (sizes[b] - 1.0) * estimates[b].second * estimates[b].second / (total - 3.0);
+            among += sizes[b] * (estimates[b].mean - grand) * (estimates[b].mean - grand) / 2.0;
+            within += (sizes[b] - 1.0) * estimates[b].sd * estimates[b].sd / (total - 3.0);
         }
         const double p = pWithTwo(among / within, total - 3.0);
         EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "the boxes suggest p = " << p;
@@ -453,11 +355,7 @@ TEST(AnovaTests, BoxPlotAnswersAreWhatTheBoxesShow)
 TEST(AnovaTests, ATextQuestionAfterABoxPlotLeavesTheChartDataAndShowsNoChart)
 {
     using namespace Module1;
-    storeThrough(ch9Questions, 23);
-    const State afterChart = state();
-    gWhichQ = 1;
-    gGraph = 0;
-    ch9Questions();
+    const State afterChart = askAfter(ch9Questions, 23, 1);
     EXPECT_EQ(gGraph, 0);
     EXPECT_EQ(gNumBoxes, afterChart.gNumBoxes);
     EXPECT_EQ(gMaxPlotX, afterChart.gMaxPlotX);

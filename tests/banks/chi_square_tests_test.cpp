@@ -19,18 +19,6 @@ using namespace testing_support;
 using Module1::ch10Questions;
 using Module1::Integer;
 
-using Place = std::pair<Integer, Integer>;  // {question, answer}
-
-std::string joined(const Lines& lines)
-{
-    std::string text;
-    for (const auto& line : lines)
-        text += (text.empty() ? "" : " ") + line;
-    return text;
-}
-
-const Lines& rightHint(const StoredQuestion& q) { return q.hints[static_cast<std::size_t>(q.correct - 1)]; }
-
 // ---------------------------------------------------------------------------------------
 // The whole sheet.
 
@@ -67,17 +55,15 @@ const std::vector<Row> sheet = {
     {30, "In a class, the 20 females get 8 A, 8 B and 4 other grades", 3, 3, {2, 2, 2, 2, 2}},
 };
 
-using Options = std::array<std::string, 5>;
-
-const Options listStatisticsA = {"ANOVA F statistic.", "regression t statistic.", "chi-square statistic.",
+const Answers listStatisticsA = {"ANOVA F statistic.", "regression t statistic.", "chi-square statistic.",
                                  "difference-in-means t statistic.", "difference-in-proportions z statistic."};
-const Options listStatisticsB = {"ANOVA F statistic.", "chi-square statistic.", "correlation coefficient.",
+const Answers listStatisticsB = {"ANOVA F statistic.", "chi-square statistic.", "correlation coefficient.",
                                  "difference-in-means t statistic.", "difference-in-proportions z statistic."};
-const Options tableStatistics = {"ANOVA F statistic.", "chi-square statistic.", "difference-in-means t statistic.",
+const Answers tableStatistics = {"ANOVA F statistic.", "chi-square statistic.", "difference-in-means t statistic.",
                                  "difference-in-proportions z statistic.", "single-sample t statistic."};
 
 // The answers wherever the sheet fixes them.
-const std::map<Integer, Options> fixedOptions = {
+const std::map<Integer, Answers> fixedOptions = {
     {1, {"2", "3", "26", "149", "150"}},
     {2, {"4", "5", "95", "99", "100"}},
     {3, listStatisticsA},
@@ -110,31 +96,17 @@ const std::map<Integer, Options> fixedOptions = {
     {30, {"5", "6", "8", "10", "15"}},
 };
 
-// A stored number ("0.36", "5.7*10^-236") and half a unit of its last digit.
-std::pair<double, double> parsed(const std::string& text)
-{
-    const auto times = text.find("*10^");
-    const std::string mantissa = text.substr(0, times);
-    const double exponent = times == std::string::npos ? 0.0 : std::stod(text.substr(times + 4));
-    const auto point = mantissa.find('.');
-    const double decimals = point == std::string::npos ? 0.0 : static_cast<double>(mantissa.size() - point - 1);
-    return {std::stod(mantissa) * std::pow(10.0, exponent), 0.5 * std::pow(10.0, exponent - decimals) * 1.0001};
-}
-
 TEST(ChiSquareTests, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
 {
     expectRows(ch10Questions, sheet);
-    for (const auto& [number, options] : fixedOptions) {
-        SCOPED_TRACE("question " + std::to_string(number));
-        EXPECT_EQ(storeThrough(ch10Questions, number).answers, options);
-    }
+    expectAnswers(ch10Questions, fixedOptions);
 
     // Where every answer is a number, the options rise from answer 1 to answer 5.
     for (const Integer n : {1, 2, 5, 6, 7, 8, 12, 13, 18, 19, 20, 21, 24, 30}) {
         SCOPED_TRACE("question " + std::to_string(n));
-        const Options& options = fixedOptions.at(n);
+        const Answers& options = fixedOptions.at(n);
         for (std::size_t a = 1; a < 5; ++a)
-            EXPECT_LT(parsed(options[a - 1]).first, parsed(options[a]).first) << options[a];
+            EXPECT_LT(shownValue(options[a - 1]), shownValue(options[a])) << options[a];
     }
 }
 
@@ -144,23 +116,13 @@ TEST(ChiSquareTests, TextsKeepTheWidthsAndConventions)
 
     // Sentences inside a line are parted by two blanks; a colon or semicolon by one. The
     // bank writes "chi-square" and "p value" and nothing else for them.
-    const std::regex singleSpacedSentence{R"([.?!] [^ ])"};
-    const std::regex wideAfterPunctuation{R"([:;,]  |   )"};
-    const std::regex otherSpelling{R"(chi square|chi-squared|[Cc]hi-Square|p-value|P value)"};
+    expectNoTextMatches(ch10Questions, {R"([.?!] [^ ])", R"([:;,]  |   )",
+                                        R"(chi square|chi-squared|[Cc]hi-Square|p-value|P value)"});
+
+    // No question has a chart: nothing of the chart is set up.
     for (Integer n = 1; n <= 30; ++n) {
         SCOPED_TRACE("question " + std::to_string(n));
         const StoredQuestion q = storeThrough(ch10Questions, n);
-        Lines all = q.lines;
-        all.insert(all.end(), q.answers.begin(), q.answers.end());
-        for (const auto& hint : q.hints)
-            all.insert(all.end(), hint.begin(), hint.end());
-        for (const auto& line : all) {
-            EXPECT_FALSE(std::regex_search(line, singleSpacedSentence)) << line;
-            EXPECT_FALSE(std::regex_search(line, wideAfterPunctuation)) << line;
-            EXPECT_FALSE(std::regex_search(line, otherSpelling)) << line;
-        }
-
-        // No question has a chart: nothing of the chart is set up.
         EXPECT_FALSE(q.chart);
         EXPECT_EQ(Module1::gChartType(2), 0);
         EXPECT_EQ(Module1::gNumBoxes, 0);
@@ -223,13 +185,11 @@ TEST(ChiSquareTests, QuotedQuestionIsStoredWordForWord)
 TEST(ChiSquareTests, AShorterQuestionLeavesTheLinesBeyondItsCountAndRepeatsExactly)
 {
     using namespace Module1;
-    const StoredQuestion first = storeThrough(ch10Questions, 1);
-    gWhichQ = 16;
-    ch10Questions();
+    const State first = askAfter(ch10Questions, 1, 16);
     EXPECT_EQ(gNumLinesQ, 1);
     EXPECT_EQ(gMsgQ(1), "The contingency table used with some chi-square tests is also known as a");
     for (Integer i = 2; i <= 5; ++i)
-        EXPECT_EQ(gMsgQ(i), first.lines[static_cast<std::size_t>(i - 1)]) << "line " << i;
+        EXPECT_EQ(gMsgQ(i), first.gMsgQ(i)) << "line " << i;
 
     // The same question stored twice leaves what storing it once leaves.
     for (const Integer n : {1, 16, 23, 30}) {
@@ -240,24 +200,12 @@ TEST(ChiSquareTests, AShorterQuestionLeavesTheLinesBeyondItsCountAndRepeatsExact
     }
 }
 
-// Every hint of the bank, by place.
-std::map<Place, Lines> allHints()
-{
-    std::map<Place, Lines> hints;
-    for (Integer n = 1; n <= 30; ++n) {
-        const StoredQuestion q = storeThrough(ch10Questions, n);
-        for (Integer a = 1; a <= 5; ++a)
-            hints[{n, a}] = q.hints[static_cast<std::size_t>(a - 1)];
-    }
-    return hints;
-}
-
 TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
 {
-    const std::map<Place, Lines> hints = allHints();
+    const std::map<Place, Lines> hints = allHints(ch10Questions);
 
     // One-line stock hints: there and nowhere else.
-    const std::vector<std::pair<std::string, std::vector<Place>>> stock = {
+    expectStockLinesOnlyAt(ch10Questions, {
         {"No, what does this mean?  Nothing really.", {{15, 1}, {15, 5}, {16, 1}, {16, 2}}},
         {"No, we have more than two categories.", {{3, 5}, {4, 5}, {26, 4}}},
         {"No, think about how many cells there are in this table.", {{12, 1}, {12, 3}, {13, 1}, {13, 3}}},
@@ -268,14 +216,7 @@ TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
         {"No, that is the chi-square value.", {{7, 5}, {8, 5}}},
         {"No, what are the two correlated variables?", {{4, 3}, {28, 3}}},
         {"No, what are the dependent and explanatory variables?", {{3, 2}, {26, 5}}},
-    };
-    for (const auto& [line, places] : stock) {
-        std::vector<Place> found;
-        for (const auto& [place, hint] : hints)
-            if (hint == Lines{line})
-                found.push_back(place);
-        EXPECT_EQ(found, places) << line;
-    }
+    });
 
     // The two-line hints shared by the questions that ask for a statistic.
     const Lines anova = {"No, an ANOVA F test compares the means of numerical data; what would the",
@@ -357,22 +298,6 @@ Computed independence(const std::vector<std::vector<double>>& table)
     return {chiSquare, static_cast<int>((table.size() - 1) * (table[0].size() - 1))};
 }
 
-// The option nearest to a value: on a log scale for p values, which span many powers of ten.
-Integer nearestOption(const Options& options, double value, bool logScale)
-{
-    Integer best = 0;
-    double bestDistance = INFINITY;
-    for (Integer a = 1; a <= 5; ++a) {
-        const double option = parsed(options[static_cast<std::size_t>(a - 1)]).first;
-        const double distance = logScale ? std::fabs(std::log(option) - std::log(value)) : std::fabs(option - value);
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = a;
-        }
-    }
-    return best;
-}
-
 struct NumericCase {
     Integer number;
     Computed computed;
@@ -401,8 +326,7 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
         const StoredQuestion q = storeThrough(ch10Questions, c.number);
         const std::string hint = joined(rightHint(q));
 
-        const auto [chiSquare, chiTolerance] = parsed(c.chiSquare);
-        EXPECT_NEAR(c.computed.chiSquare, chiSquare, chiTolerance);
+        EXPECT_NEAR(c.computed.chiSquare, shownValue(c.chiSquare), halfUnit(c.chiSquare));
         EXPECT_NE(hint.find(c.chiSquare), std::string::npos) << c.chiSquare << " in: " << hint;
         for (const auto& figure : c.figures)
             EXPECT_NE(hint.find(figure), std::string::npos) << figure << " in: " << hint;
@@ -413,8 +337,8 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
 
         const double p = upperTail(c.computed.chiSquare, c.computed.degrees);
         if (!c.p.empty()) {
-            const auto [shown, pTolerance] = parsed(c.p);
-            EXPECT_NEAR(p / shown, 1.0, pTolerance / shown) << "p = " << p;
+            const double shown = shownValue(c.p);
+            EXPECT_NEAR(p / shown, 1.0, halfUnit(c.p) / shown) << "p = " << p;
             EXPECT_NE(hint.find("p = " + c.p), std::string::npos) << hint;
         }
         // No hint of the question gives any other p value than the computed one.
@@ -440,7 +364,7 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
     // Expected count of female A grades: (20 x 12)/30.
     const StoredQuestion q30 = storeThrough(ch10Questions, 30);
     const double femaleA = expectedCount({{8, 8, 4}, {4, 2, 4}}, 0, 0);
-    EXPECT_EQ(parsed(q30.answers[static_cast<std::size_t>(q30.correct - 1)]).first, femaleA);
+    EXPECT_EQ(shownValue(q30.answers[static_cast<std::size_t>(q30.correct - 1)]), femaleA);
     EXPECT_NE(joined(rightHint(q30)).find("(20 x 12)/30 = 8"), std::string::npos);
 
     // Degrees of freedom of the tables: (rows - 1)(columns - 1).

@@ -6,29 +6,24 @@
 
 #include <cmath>
 #include <numbers>
-#include <cstdio>
-#include <regex>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
 using namespace Module1;
-using testing_support::Row;
+using testing_support::fixed;
+using testing_support::hintAt;
+using testing_support::joined;
+using testing_support::SheetRow;
 using testing_support::storeThrough;
 
 const QuestionBank bank = ch8Questions;
 
 const std::string boxPlotLine = "What is the 2-sided p value for a difference-in-means test using these data?";
 
-struct Sheet {
-    Row row;
-    std::array<std::string, 5> answers;
-};
-
 // The whole question sheet: first words, right answer, line counts, chart, and the answers as shown.
-const std::vector<Sheet> sheet = {
+const std::vector<SheetRow> sheet = {
     {{1, "A medical experiment compares", 1, 3, {3, 3, 2, 2, 1}},
      {"pT = pC", "pT > pC", "pT < pC", "pT = 0.5", "pT - pC = 0.5"}},
     {{2, "A poll compares", 5, 3, {2, 2, 2, 2, 3}},
@@ -101,41 +96,17 @@ const std::vector<Sheet> sheet = {
 
 TEST(ComparingTwoSamples, EveryQuestionMatchesItsSheet)
 {
-    std::vector<Row> rows;
-    for (const Sheet& s : sheet)
-        rows.push_back(s.row);
-    testing_support::expectRows(bank, rows);
-
-    for (const Sheet& s : sheet) {
-        SCOPED_TRACE("question " + std::to_string(s.row.number));
-        EXPECT_EQ(storeThrough(bank, s.row.number).answers, s.answers);
-    }
+    testing_support::expectSheet(bank, sheet);
 }
 
 TEST(ComparingTwoSamples, KeepsTheTextConventions)
 {
     // Tighter than the program-wide limits: question lines 77, answers 51, hint lines 80.
-    testing_support::TextRules rules;
-    rules.maxQuestionLine = 77;
-    rules.maxAnswer = 51;
-    rules.maxHintLine = 80;
-    testing_support::expectTextConventions(bank, rules);
+    testing_support::expectTextConventions(
+        bank, {.maxQuestionLine = 77, .maxAnswer = 51, .maxHintLine = 80, .openingExceptions = {}});
 
     // Two blanks after a sentence inside a line; one blank after a colon or a semicolon.
-    const std::regex oneBlankAfterSentence(R"([a-z0-9)?!]\. [^ ]|[?!] [A-Za-z(])");
-    const std::regex twoBlanksAfterColon("[:;]  ");
-    for (Integer n = 1; n <= 30; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        const auto q = storeThrough(bank, n);
-        std::vector<std::string> texts(q.lines.begin(), q.lines.end());
-        texts.insert(texts.end(), q.answers.begin(), q.answers.end());
-        for (const auto& hint : q.hints)
-            texts.insert(texts.end(), hint.begin(), hint.end());
-        for (const auto& text : texts) {
-            EXPECT_FALSE(std::regex_search(text, oneBlankAfterSentence)) << text;
-            EXPECT_FALSE(std::regex_search(text, twoBlanksAfterColon)) << text;
-        }
-    }
+    testing_support::expectNoTextMatches(bank, {R"([a-z0-9)?!]\. [^ ]|[?!] [A-Za-z(])", "[:;]  "});
 }
 
 TEST(ComparingTwoSamples, QuotedQuestionsWordForWord)
@@ -164,11 +135,7 @@ TEST(ComparingTwoSamples, QuotedQuestionsWordForWord)
 
 TEST(ComparingTwoSamples, StockHintsRecurWordForWord)
 {
-    using Uses = std::vector<std::pair<Integer, Integer>>;  // {question, answer}
-    const struct {
-        std::string line;
-        Uses uses;
-    } stock[] = {
+    testing_support::expectStockLinesAt(bank, {
         {"No, this is meaningless.", {{5, 1}, {5, 2}, {7, 2}, {8, 5}, {9, 2}, {9, 4}, {10, 2}}},
         {"No, this is irrelevant.", {{9, 5}, {10, 3}, {10, 4}}},
         {"No, the opposite.", {{16, 1}, {16, 2}, {17, 1}, {18, 1}}},
@@ -189,25 +156,10 @@ TEST(ComparingTwoSamples, StockHintsRecurWordForWord)
         {"No, do you really find this difference barely statistically persuasive?", {{27, 2}, {30, 2}}},
         {"No, do you really find this difference totally unpersuasive?", {{27, 5}, {28, 5}, {30, 5}}},
         {"Yes, more data are more persuasive.", {{17, 5}, {18, 4}}},
-    };
-    for (const auto& s : stock)
-        for (const auto& [number, answer] : s.uses) {
-            const auto q = storeThrough(bank, number);
-            EXPECT_EQ(q.hints[static_cast<std::size_t>(answer - 1)], Lines{s.line})
-                << "question " << number << ", answer " << answer;
-        }
+    });
 
     // Answers that say the same wrong thing share one hint.
-    const struct {
-        Integer number;
-        Integer first;
-        Integer second;
-    } shared[] = {{2, 1, 2}, {3, 1, 2}, {4, 2, 3}};
-    for (const auto& s : shared) {
-        const auto q = storeThrough(bank, s.number);
-        EXPECT_EQ(q.hints[static_cast<std::size_t>(s.first - 1)], q.hints[static_cast<std::size_t>(s.second - 1)])
-            << "question " << s.number;
-    }
+    testing_support::expectSharedHints(bank, {{{2, 1}, {2, 2}}, {{3, 1}, {3, 2}}, {{4, 2}, {4, 3}}});
 }
 
 // What the right answers' hints compute, recomputed from the questions' data.
@@ -239,13 +191,6 @@ double tTwoSided(double t, double df)
     return 2.0 * sum * h / 3.0;
 }
 
-std::string fixed(double value, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 std::string oneFigure(double value)  // 7.7x10^-11
 {
     const int exponent = static_cast<int>(std::floor(std::log10(value)));
@@ -254,11 +199,7 @@ std::string oneFigure(double value)  // 7.7x10^-11
 
 std::string hintText(Integer number, Integer answer)
 {
-    const auto q = storeThrough(bank, number);
-    std::string text;
-    for (const auto& line : q.hints[static_cast<std::size_t>(answer - 1)])
-        text += line + " ";
-    return text;
+    return joined(hintAt(bank, {number, answer}));
 }
 
 TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
@@ -338,12 +279,7 @@ TEST(ComparingTwoSamples, BoxPlotQuestionsStoreTheirCharts)
             EXPECT_EQ(gBoxplot(b, 3), box.firstQuartile);
             EXPECT_EQ(gBoxplot(b, 4), box.median);
             EXPECT_EQ(gBoxplot(b, 5), box.thirdQuartile);
-            EXPECT_LE(gMinPlotX, gBoxplot(b, 1));
-            EXPECT_LE(gBoxplot(b, 1), gBoxplot(b, 3));
-            EXPECT_LE(gBoxplot(b, 3), gBoxplot(b, 4));
-            EXPECT_LE(gBoxplot(b, 4), gBoxplot(b, 5));
-            EXPECT_LE(gBoxplot(b, 5), gBoxplot(b, 2));
-            EXPECT_LE(gBoxplot(b, 2), gMaxPlotX);
+            testing_support::expectBoxInOrder(b);
         }
         EXPECT_EQ(gMinPlotX, 0.0);
         EXPECT_EQ(gMaxPlotX, c.maxX);
@@ -372,86 +308,27 @@ TEST(ComparingTwoSamples, BoxPlotQuestionsStoreTheirCharts)
     }
 }
 
-// What a reader can estimate from a drawn box: each quarter of the sample spread evenly
-// between adjacent marks (minimum, quartiles, median, maximum).
-struct Estimate {
-    double mean;
-    double sd;
-};
-
-Estimate fromBox(const Box& box)
-{
-    const double marks[] = {box.minimum, box.firstQuartile, box.median, box.thirdQuartile, box.maximum};
-    double mean = 0.0;
-    for (int i = 0; i < 4; ++i)
-        mean += (marks[i] + marks[i + 1]) / 8.0;
-    double variance = 0.0;
-    for (int i = 0; i < 4; ++i) {
-        const double width = marks[i + 1] - marks[i];
-        const double middle = (marks[i] + marks[i + 1]) / 2.0;
-        variance += (width * width / 12.0 + (middle - mean) * (middle - mean)) / 4.0;
-    }
-    return {mean, std::sqrt(variance)};
-}
-
-double shownNumber(const std::string& text)  // "0.51", "1.3*10^-12"
-{
-    const auto times = text.find("*10^");
-    if (times == std::string::npos)
-        return std::stod(text);
-    return std::stod(text.substr(0, times)) * std::pow(10.0, std::stod(text.substr(times + 4)));
-}
-
 TEST(ComparingTwoSamples, BoxPlotAnswersAreWhatTheBoxesShow)
 {
     for (Integer n = 27; n <= 30; ++n) {
         SCOPED_TRACE("question " + std::to_string(n));
         const auto q = storeThrough(bank, n);
         const auto size = [](Integer b) { return std::stod(gBarName(b).substr(4)); };
-        const Estimate one = fromBox({gBoxplot(1, 1), gBoxplot(1, 2), gBoxplot(1, 3), gBoxplot(1, 4), gBoxplot(1, 5)});
-        const Estimate two = fromBox({gBoxplot(2, 1), gBoxplot(2, 2), gBoxplot(2, 3), gBoxplot(2, 4), gBoxplot(2, 5)});
+        const auto one = testing_support::estimateFromBox(1);
+        const auto two = testing_support::estimateFromBox(2);
         const double t = pooledT(one.mean, one.sd, size(1), two.mean, two.sd, size(2));
         const double p = tTwoSided(t, size(1) + size(2) - 2.0);
 
         // The right answer is the option nearest that p value, on a log scale.
-        Integer nearest = 0;
-        double best = INFINITY;
-        for (Integer a = 1; a <= 5; ++a) {
-            const double distance = std::fabs(std::log(shownNumber(q.answers[static_cast<std::size_t>(a - 1)])) - std::log(p));
-            if (distance < best) {
-                best = distance;
-                nearest = a;
-            }
-        }
-        EXPECT_EQ(nearest, q.correct) << "the boxes suggest p = " << p;
+        EXPECT_EQ(testing_support::nearestOption(q.answers, p, true), q.correct) << "the boxes suggest p = " << p;
     }
 }
 
 TEST(ComparingTwoSamples, TextQuestionsLeaveTheChartAlone)
 {
-    for (Integer n = 1; n <= 26; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        state() = State{};
-        gNumBoxes = 9;
-        gBarName(1) = "earlier";
-        gBoxplot(1, 1) = -7.0;
-        gMinPlotX = -7.0;
-        gMaxPlotY = -7.0;
-        gMajorXMarks = 9;
-        gYToGraph(1) = -7.0;
-        gChartType(2) = 9;
-        gWhichQ = n;
-        bank();
-        EXPECT_EQ(gGraph, 0);
-        EXPECT_EQ(gNumBoxes, 9);
-        EXPECT_EQ(gBarName(1), "earlier");
-        EXPECT_EQ(gBoxplot(1, 1), -7.0);
-        EXPECT_EQ(gMinPlotX, -7.0);
-        EXPECT_EQ(gMaxPlotY, -7.0);
-        EXPECT_EQ(gMajorXMarks, 9);
-        EXPECT_EQ(gYToGraph(1), -7.0);
-        EXPECT_EQ(gChartType(2), 9);
-    }
+    using enum testing_support::ChartField;
+    testing_support::expectChartLeftAlone(
+        bank, 1, 26, {NumBoxes, BarName1, Boxplot11, MinPlotX, MaxPlotY, MajorXMarks, YToGraph1, ChartType2});
 }
 
 TEST(ComparingTwoSamples, NumbersWithoutAQuestionStoreNothing)
@@ -461,12 +338,7 @@ TEST(ComparingTwoSamples, NumbersWithoutAQuestionStoreNothing)
 
 TEST(ComparingTwoSamples, AShorterHintIsCountedNotCleared)
 {
-    state() = State{};
-    gWhichQ = 5;
-    bank();
-    const std::string line4 = gMsgH(4, 5);
-    gWhichQ = 17;
-    bank();
+    const std::string line4 = testing_support::askAfter(bank, 5, 17).gMsgH(4, 5);
     EXPECT_EQ(gNumLinesH(5), 1);
     EXPECT_EQ(gMsgH(1, 5), "Yes, more data are more persuasive.");
     EXPECT_EQ(gMsgH(4, 5), line4) << "earlier lines stay, beyond the count";

@@ -5,39 +5,28 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
-#include <regex>
 #include <set>
-#include <utility>
 
 namespace {
 
 using namespace testing_support;
 using Module1::ch6Questions;
 
-using Answers = std::array<std::string, 5>;
-using Place = std::pair<Integer, Integer>;  // {question, answer}
-
-struct Case {
-    Row row;
-    std::optional<Answers> answers;  // when the sheet fixes the five options
-};
-
-const std::vector<Case>& sheet()
+const std::vector<SheetRow>& sheet()
 {
-    static const std::vector<Case> cases = {
+    static const std::vector<SheetRow> cases = {
         {{1, "The population mean", 4, 1, {1, 1, 1, 1, 1}},
          Answers{"an estimator.", "an estimate.", "a hypothesis.", "a parameter.", "a confidence interval."}},
         {{2, "The sample mean", 1, 1, {1, 1, 2, 1, 1}},
          Answers{"an estimator.", "an outlier.", "a hypothesis.", "a parameter.", "a margin of error."}},
-        {{3, "The term 'sampling error'", 3, 1, {1, 1, 2, 1, 1}}, std::nullopt},
+        {{3, "The term 'sampling error'", 3, 1, {1, 1, 2, 1, 1}}},
         {{4, "The probabilities", 2, 2, {1, 3, 1, 1, 1}},
          Answers{"degrees of freedom.", "sampling distribution.", "sample proportion.", "sample size.",
                  "sample z value."}},
         {{5, "A statistic is used", 4, 3, {1, 1, 1, 1, 1}},
          Answers{"perfect.", "best least squares.", "least variance.", "unbiased.", "efficient."}},
-        {{6, "The standard deviation of the sampling distribution", 4, 1, {1, 2, 2, 2, 1}}, std::nullopt},
-        {{7, "A confidence interval for a population mean becomes wider", 3, 1, {1, 1, 4, 1, 1}}, std::nullopt},
+        {{6, "The standard deviation of the sampling distribution", 4, 1, {1, 2, 2, 2, 1}}},
+        {{7, "A confidence interval for a population mean becomes wider", 3, 1, {1, 1, 4, 1, 1}}},
         {{8, "A sample has mean 20, standard deviation 5 and size 25.", 4, 2, {1, 1, 1, 1, 1}},
          Answers{"5 plus or minus 4", "5 plus or minus 10", "5 plus or minus 20", "20 plus or minus 2",
                  "20 plus or minus 10"}},
@@ -56,68 +45,33 @@ const std::vector<Case>& sheet()
         {{15, "With a sample of 25 observations", 2, 3, {1, 3, 1, 1, 1}}, Answers{"5", "10", "20", "40", "80"}},
         {{16, "For a 95% confidence interval for a binomial success probability p", 5, 2, {1, 1, 1, 1, 3}},
          Answers{"0.05.", "0.50.", "0.95.", "between 0.05 and 0.95.", "inside the interval."}},
-        {{17, "When the population standard deviation has to be estimated", 4, 2, {1, 1, 1, 2, 1}}, std::nullopt},
+        {{17, "When the population standard deviation has to be estimated", 4, 2, {1, 1, 1, 2, 1}}},
         {{18, "A confidence interval is best used", 4, 1, {1, 1, 1, 1, 1}},
          Answers{"truthfulness.", "origin.", "sample size.", "precision.", "bias."}},
-        {{19, "A 95% confidence interval for a population mean is to be computed.", 1, 3, {2, 1, 1, 1, 1}},
-         std::nullopt},
+        {{19, "A 95% confidence interval for a population mean is to be computed.", 1, 3, {2, 1, 1, 1, 1}}},
         {{20, "A 95% confidence interval for a population mean from n observations", 4, 2, {1, 1, 1, 2, 2}},
          Answers{"1", "5", "95", "n-1", "n"}},
-        {{21, "An unbiased estimator", 3, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{21, "An unbiased estimator", 3, 1, {1, 1, 1, 1, 1}}},
         {{22, "The t distribution differs from the standardized normal", 1, 1, {3, 1, 1, 1, 1}},
          Answers{"wider.", "narrower.", "centered at 0.", "not centered at 0.", "higher at the peak."}},
-        {{23, "In a 95% confidence interval for a population mean, a t value", 1, 2, {4, 1, 1, 1, 1}},
-         std::nullopt},
+        {{23, "In a 95% confidence interval for a population mean, a t value", 1, 2, {4, 1, 1, 1, 1}}},
         {{24, "A 95% confidence interval for a population mean is computed from a sample", 3, 2, {1, 1, 2, 1, 1}},
          Answers{"0.05", "0.95", "2.05", "n", "n - 1"}},
-        {{25, "In the binomial model", 5, 2, {1, 1, 2, 1, 1}}, std::nullopt},
-        {{26, "Imagine drawing many samples", 3, 2, {1, 1, 2, 1, 1}}, std::nullopt},
-        {{27, "The use of the normal distribution", 1, 2, {4, 1, 1, 1, 1}}, std::nullopt},
+        {{25, "In the binomial model", 5, 2, {1, 1, 2, 1, 1}}},
+        {{26, "Imagine drawing many samples", 3, 2, {1, 1, 2, 1, 1}}},
+        {{27, "The use of the normal distribution", 1, 2, {4, 1, 1, 1, 1}}},
         {{28, "Incomes in a population", 4, 3, {1, 2, 1, 3, 1}},
          Answers{"strongly skewed right.", "slightly skewed left.", "uniform (equally likely).", "symmetrical.",
                  "U shaped."}},
-        {{29, "A z value", 1, 2, {4, 2, 1, 2, 2}}, std::nullopt},
-        {{30, "A 50% confidence interval", 5, 1, {2, 2, 1, 1, 2}}, std::nullopt},
+        {{29, "A z value", 1, 2, {4, 2, 1, 2, 2}}},
+        {{30, "A 50% confidence interval", 5, 1, {2, 2, 1, 1, 2}}},
     };
     return cases;
 }
 
-// Every stored text of every question, with where it came from.
-struct Text {
-    Integer question;
-    std::string where;
-    std::string text;
-};
-
-std::vector<Text> everyText()
-{
-    std::vector<Text> texts;
-    for (Integer n = 1; n <= 30; ++n) {
-        const StoredQuestion q = storeThrough(ch6Questions, n);
-        for (const auto& line : q.lines)
-            texts.push_back({n, "question", line});
-        for (std::size_t a = 0; a < 5; ++a) {
-            texts.push_back({n, "answer " + std::to_string(a + 1), q.answers[a]});
-            for (const auto& line : q.hints[a])
-                texts.push_back({n, "hint " + std::to_string(a + 1), line});
-        }
-    }
-    return texts;
-}
-
 TEST(Estimation, StoresEveryRowOfItsTable)
 {
-    std::vector<Row> rows;
-    for (const Case& c : sheet())
-        rows.push_back(c.row);
-    expectRows(ch6Questions, rows);
-
-    for (const Case& c : sheet()) {
-        if (!c.answers)
-            continue;
-        SCOPED_TRACE("question " + std::to_string(c.row.number));
-        EXPECT_EQ(storeThrough(ch6Questions, c.row.number).answers, *c.answers);
-    }
+    expectSheet(ch6Questions, sheet());
 
     // The fourth option is a real theorem named after a person, among four fixed ones.
     const StoredQuestion q27 = storeThrough(ch6Questions, 27);
@@ -130,22 +84,11 @@ TEST(Estimation, StoresEveryRowOfItsTable)
 
 TEST(Estimation, KeepsTheTextConventions)
 {
-    TextRules rules;
-    rules.maxQuestionLine = 79;
-    rules.maxAnswer = 51;
-    rules.maxHintLine = 84;
-    expectTextConventions(ch6Questions, rules);
+    expectTextConventions(ch6Questions, {.maxQuestionLine = 79, .maxAnswer = 51, .maxHintLine = 84, .openingExceptions = {}});
 
     // A sentence that follows another inside a line is set off by two blanks; a colon or
     // a semicolon by one.
-    const std::regex oneBlankAfterSentence{R"([.!?] [^ ])"};
-    const std::regex wideGap{R"([:;]  |   )"};
-    for (const Text& t : everyText()) {
-        EXPECT_FALSE(std::regex_search(t.text, oneBlankAfterSentence))
-            << "question " << t.question << ", " << t.where << ": \"" << t.text << "\"";
-        EXPECT_FALSE(std::regex_search(t.text, wideGap))
-            << "question " << t.question << ", " << t.where << ": \"" << t.text << "\"";
-    }
+    expectNoTextMatches(ch6Questions, {R"([.!?] [^ ])", R"([:;]  |   )"});
 }
 
 TEST(Estimation, StoresQuestion12WordForWord)
@@ -163,16 +106,7 @@ TEST(Estimation, StoresQuestion12WordForWord)
 
 TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
 {
-    // Where each stock line stands as a whole one-line hint.
-    std::map<std::string, std::set<Place>> found;
-    for (Integer n = 1; n <= 30; ++n) {
-        const StoredQuestion q = storeThrough(ch6Questions, n);
-        for (std::size_t a = 0; a < 5; ++a)
-            if (q.hints[a].size() == 1)
-                found[q.hints[a][0]].insert({n, static_cast<Integer>(a + 1)});
-    }
-
-    const std::vector<std::pair<std::string, std::set<Place>>> exact = {
+    expectStockLinesOnlyAt(ch6Questions, {
         {"No, remember to use the square root of the sample size.",
          {{8, 5}, {9, 2}, {10, 2}, {11, 4}, {12, 5}, {13, 5}}},
         {"No, remember to multiply by t.", {{9, 3}, {10, 3}}},
@@ -183,9 +117,7 @@ TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
         {"No, this is irrelevant.", {{23, 2}, {23, 3}, {23, 5}, {26, 1}, {26, 2}}},
         {"Yes, using plus or minus t*(standard deviation)/(square root of sample size).", {{8, 4}, {9, 4}, {10, 4}}},
         {"Yes, using plus or minus z*square root of((x/n)(1 - x/n)/n).", {{11, 3}, {12, 3}, {13, 3}}},
-    };
-    for (const auto& [line, places] : exact)
-        EXPECT_EQ(found[line], places) << line;
+    });
 
     // These two are placed by question only; their counts and questions are fixed.
     struct Spread {
@@ -197,16 +129,17 @@ TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
         {"No, you seem to be guessing.", 18, {4, 5, 9, 10, 12, 13, 14, 16, 20}},
         {"No, this doesn't make sense.", 9, {4, 5, 6, 17, 18, 19, 25, 27}},
     };
+    const std::map<Place, Lines> hints = allHints(ch6Questions);
     for (const Spread& s : spread) {
-        const std::set<Place>& places = found[s.line];
+        const std::vector<Place> places = placesOf(hints, Lines{s.line});
         std::set<Integer> questions;
         for (const Place& p : places)
             questions.insert(p.first);
         EXPECT_EQ(places.size(), s.count) << s.line;
         EXPECT_EQ(questions, s.questions) << s.line;
     }
-    EXPECT_TRUE(found["No, this doesn't make sense."].count({18, 2}));
-    EXPECT_TRUE(found["No, this doesn't make sense."].count({18, 3}));
+    EXPECT_EQ(hints.at({18, 2}), Lines{"No, this doesn't make sense."});
+    EXPECT_EQ(hints.at({18, 3}), Lines{"No, this doesn't make sense."});
 }
 
 TEST(Estimation, AsksHowTheTDistributionDiffersFromTheNormal)
@@ -299,10 +232,7 @@ TEST(Estimation, WritesOnlyTheRecordOfTheQuestionAsked)
 
     // Nothing clears a longer hint: after question 23, question 21 draws one line of
     // answer 1's hint while the lines below it still hold question 23's.
-    storeThrough(ch6Questions, 23);
-    const std::string line2 = gMsgH(2, 1);
-    gWhichQ = 21;
-    ch6Questions();
+    const std::string line2 = askAfter(ch6Questions, 23, 21).gMsgH(2, 1);
     EXPECT_EQ(gNumLinesH(1), 1);
     EXPECT_EQ(gMsgH(1, 1), "No, these have the wrong units!");
     EXPECT_EQ(gMsgH(2, 1), line2);

@@ -4,28 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <regex>
-#include <utility>
-
 namespace {
 
 using namespace testing_support;
 using Module1::ch5Questions;
 
-using Answers = std::array<std::string, 5>;
-using Place = std::pair<Integer, Integer>;  // {question, answer}
-
-// A question of the sheet, and its five options where they are fixed numbers, formulas or terms.
-struct Entry {
-    Row row;
-    std::optional<Answers> options;
-};
-
-const std::vector<Entry>& sheet()
+// The questions of the sheet, with their five options where they are fixed numbers, formulas or terms.
+const std::vector<SheetRow>& sheet()
 {
-    static const std::vector<Entry> entries = {
-        {{1, "The central limit theorem", 4, 1, {2, 2, 1, 3, 1}}, std::nullopt},
+    static const std::vector<SheetRow> entries = {
+        {{1, "The central limit theorem", 4, 1, {2, 2, 1, 3, 1}}},
         {{2, "Bayesian probabilities", 4, 1, {1, 1, 2, 1, 1}},
          Answers{"long-run frequencies.", "mathematical proofs.", "equally likely calculations.",
                  "subjective assessments.", "religious theorems."}},
@@ -33,7 +21,7 @@ const std::vector<Entry>& sheet()
         {{4, "The prices of life insurance", 1, 1, {1, 1, 1, 1, 1}},
          Answers{"long-run frequencies.", "mathematical proofs.", "equally likely calculations.",
                  "subjective assessments.", "convenient axioms."}},
-        {{5, "The data in a contingency table", 5, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{5, "The data in a contingency table", 5, 1, {1, 1, 1, 1, 1}}},
         {{6, "In a class that is half male", 5, 3, {1, 1, 1, 1, 3}}, Answers{"20", "30", "50", "70", "75"}},
         {{7, "Of the patients who come to a student health center", 3, 4, {1, 1, 2, 1, 1}},
          Answers{"10", "30", "50", "70", "90"}},
@@ -42,7 +30,7 @@ const std::vector<Entry>& sheet()
         {{9, "Two events A and B are independent", 3, 1, {1, 1, 1, 1, 1}},
          Answers{"P[A] = P[B]", "P[A if B] = P[B]", "P[B if A] = P[B]", "P[A if B] = P[B if A]",
                  "P[A] = P[A and B]"}},
-        {{10, "A classic example of independent events", 1, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{10, "A classic example of independent events", 1, 1, {1, 1, 1, 1, 1}}},
         {{11, "The binomial model assumes", 4, 2, {1, 1, 1, 1, 1}},
          Answers{"0.", "0.5.", "1.0.", "constant.", "equal to the number of trials."}},
         {{12, "The probability of 6 heads in 10 flips", 5, 1, {1, 1, 1, 1, 1}},
@@ -57,22 +45,22 @@ const std::vector<Entry>& sheet()
         {{17, "The mistaken belief that in a long run of fair coin flips", 2, 2, {2, 1, 1, 2, 3}},
          Answers{"law of large numbers.", "law of averages.", "central limit theorem.", "binomial theorem.",
                  "regression toward the mean."}},
-        {{18, "On the density curve", 2, 2, {1, 2, 1, 2, 1}}, std::nullopt},
+        {{18, "On the density curve", 2, 2, {1, 2, 1, 2, 1}}},
         {{19, "A standardized z variable", 2, 1, {1, 2, 1, 1, 1}},
          Answers{"0 and standard deviation of 0.", "0 and standard deviation of 1.",
                  "1 and standard deviation of 0.", "1 and standard deviation of 1.",
                  "1 and standard deviation of -1."}},
         {{20, "A variable X has a mean of 10", 3, 2, {1, 1, 1, 1, 1}}, Answers{"2", "3", "4", "6", "20"}},
         {{21, "A variable X has a mean of 20", 2, 2, {1, 1, 1, 1, 1}}, Answers{"2.5", "3", "5", "10", "20"}},
-        {{22, "A z value of 1", 5, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{22, "A z value of 1", 5, 1, {1, 1, 1, 1, 1}}},
         {{23, "X is normally distributed with a mean of 40", 3, 2, {1, 1, 1, 1, 1}},
          Answers{"0.025", "0.05", "0.16", "0.25", "0.50"}},
         {{24, "X is normally distributed with a mean of 20", 5, 2, {1, 1, 1, 1, 1}},
          Answers{"0.10", "0.20", "0.50", "0.75", "0.95"}},
         {{25, "X is normally distributed with a mean of 25", 5, 2, {1, 1, 1, 1, 1}},
          Answers{"0.20", "0.25", "0.30", "0.40", "0.50"}},
-        {{26, "The distribution of the number of heads in 100 flips", 5, 2, {2, 2, 1, 2, 1}}, std::nullopt},
-        {{27, "The binomial distribution with p = 0.1 and n = 1000", 4, 1, {1, 1, 1, 1, 1}}, std::nullopt},
+        {{26, "The distribution of the number of heads in 100 flips", 5, 2, {2, 2, 1, 2, 1}}},
+        {{27, "The binomial distribution with p = 0.1 and n = 1000", 4, 1, {1, 1, 1, 1, 1}}},
         {{28, "A fair coin has landed heads", 1, 2, {1, 1, 1, 2, 1}}, Answers{"1/2", "1/3", "2/3", "1/8", "7/8"}},
         {{29, "The mistaken belief that, by the laws of probability", 4, 2, {1, 2, 1, 1, 3}},
          Answers{"Bayes' theorem.", "binomial model.", "central limit theorem.", "law of averages.",
@@ -85,57 +73,21 @@ const std::vector<Entry>& sheet()
 
 Lines hintOf(const Place& place)
 {
-    return storeThrough(ch5Questions, place.first).hints[static_cast<std::size_t>(place.second - 1)];
-}
-
-std::string where(const Place& place)
-{
-    return "question " + std::to_string(place.first) + ", answer " + std::to_string(place.second);
+    return hintAt(ch5Questions, place);
 }
 
 TEST(ExplainingData, StoresEveryQuestionOfItsTable)
 {
-    std::vector<Row> rows;
-    for (const Entry& entry : sheet())
-        rows.push_back(entry.row);
-    expectRows(ch5Questions, rows);
-
-    for (const Entry& entry : sheet()) {
-        if (!entry.options)
-            continue;
-        SCOPED_TRACE("question " + std::to_string(entry.row.number));
-        EXPECT_EQ(storeThrough(ch5Questions, entry.row.number).answers, *entry.options);
-    }
+    expectSheet(ch5Questions, sheet());
 }
 
 TEST(ExplainingData, KeepsItsTextConventions)
 {
-    TextRules rules;
-    rules.maxQuestionLine = 77;
-    rules.maxAnswer = 39;
-    rules.maxHintLine = 80;
-    expectTextConventions(ch5Questions, rules);
+    expectTextConventions(ch5Questions, {.maxQuestionLine = 77, .maxAnswer = 39, .maxHintLine = 80, .openingExceptions = {}});
 
     // A sentence that follows another inside a line is set off by two blanks, a colon or a
-    // semicolon by one.
-    const std::regex singleBlankSentence{R"([.?!] [A-Z])"};
-    const std::regex badPunctuationSpacing{R"([:;](  |[^ ]))"};
-    const std::regex tripleBlank{"   "};
-    const std::regex britishSpelling{R"(\bcentr(e|ed)\b)"};
-    for (Integer n = 1; n <= 30; ++n) {
-        const StoredQuestion q = storeThrough(ch5Questions, n);
-        Lines all = q.lines;
-        all.insert(all.end(), q.answers.begin(), q.answers.end());
-        for (const Lines& hint : q.hints)
-            all.insert(all.end(), hint.begin(), hint.end());
-        for (const std::string& line : all) {
-            SCOPED_TRACE("question " + std::to_string(n) + ": \"" + line + "\"");
-            EXPECT_FALSE(std::regex_search(line, singleBlankSentence));
-            EXPECT_FALSE(std::regex_search(line, badPunctuationSpacing));
-            EXPECT_FALSE(std::regex_search(line, tripleBlank));
-            EXPECT_FALSE(std::regex_search(line, britishSpelling));
-        }
-    }
+    // semicolon by one; no triple blanks, and American spelling.
+    expectNoTextMatches(ch5Questions, {R"([.?!] [A-Z])", R"([:;](  |[^ ]))", "   ", R"(\bcentr(e|ed)\b)"});
 }
 
 TEST(ExplainingData, StoresQuestionThreeWordForWord)
@@ -180,11 +132,7 @@ TEST(ExplainingData, SharesHintsWordForWord)
         {{26, 5}, {27, 4}},
         {{28, 2}, {30, 5}},
     };
-    for (const auto& group : groups) {
-        const Lines first = hintOf(group.front());
-        for (const Place& place : group)
-            EXPECT_EQ(hintOf(place), first) << where(place) << " against " << where(group.front());
-    }
+    expectSharedHints(ch5Questions, groups);
 
     // The shared hints of the three table questions send the user to a table of round numbers.
     EXPECT_NE(hintOf({6, 1})[0].find("contingency table of 100 students"), std::string::npos);
@@ -197,17 +145,14 @@ TEST(ExplainingData, SharesHintsWordForWord)
 
 TEST(ExplainingData, UsesTheStockLines)
 {
-    const std::vector<std::pair<std::string, std::vector<Place>>> stock = {
+    expectStockLinesAt(ch5Questions, {
         {"No, you seem to be guessing.",
          {{20, 2}, {20, 4}, {20, 5}, {21, 3}, {21, 4}, {21, 5}, {23, 1}, {23, 5}, {24, 1}, {24, 2}}},
         {"No, this doesn't make sense.", {{2, 5}, {3, 5}, {4, 5}, {11, 5}, {18, 5}, {5, 4}}},
         {"No, remember the 1, 2, 3, standard-deviations rules of thumb.", {{23, 2}, {23, 4}, {24, 3}, {24, 4}}},
         {"No, think about it a bit more carefully.", {{15, 1}, {15, 3}, {16, 2}}},
         {"No, think about it more carefully.", {{15, 4}, {16, 1}, {16, 3}}},
-    };
-    for (const auto& [line, places] : stock)
-        for (const Place& place : places)
-            EXPECT_EQ(hintOf(place), Lines{line}) << where(place);
+    });
 }
 
 TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
@@ -229,9 +174,7 @@ TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
         {{30, 2}, "about 0.025"},
     };
     for (const auto& [place, figure] : figures) {
-        std::string text;
-        for (const std::string& line : hintOf(place))
-            text += line + " ";
+        const std::string text = joined(hintOf(place));
         EXPECT_NE(text.find(figure), std::string::npos) << where(place) << ": " << text;
     }
 }
@@ -261,40 +204,17 @@ TEST(ExplainingData, WritesEveryHintAndLeavesLinesBeyondTheCounts)
     EXPECT_NE(gMsgH(1, 1), "earlier");
 
     // A shorter hint after a longer one: only the count tells where the hint ends.
-    state() = State{};
-    gWhichQ = 30;
-    ch5Questions();
-    ASSERT_EQ(gNumLinesH(2), 4);
-    const std::string oldLine4 = gMsgH(4, 2);
-    gWhichQ = 10;
-    ch5Questions();
+    const State after30 = askAfter(ch5Questions, 30, 10);
+    ASSERT_EQ(after30.gNumLinesH(2), 4);
     EXPECT_EQ(gNumLinesH(2), 1);
-    EXPECT_EQ(gMsgH(4, 2), oldLine4);
+    EXPECT_EQ(gMsgH(4, 2), after30.gMsgH(4, 2));
     EXPECT_EQ(gNumLinesQ, 1);
 }
 
 TEST(ExplainingData, SetsUpNoChart)
 {
-    using namespace Module1;
-    for (Integer n = 1; n <= 30; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        state() = State{};
-        gMinPlotX = -7.0;
-        gMaxPlotY = -7.0;
-        gNumBoxes = 9;
-        gLastObs = 9;
-        gXToGraph(1) = -7.0;
-        gChartType(2) = 9;
-        gWhichQ = n;
-        ch5Questions();
-        EXPECT_EQ(gGraph, 0);
-        EXPECT_EQ(gMinPlotX, -7.0);
-        EXPECT_EQ(gMaxPlotY, -7.0);
-        EXPECT_EQ(gNumBoxes, 9);
-        EXPECT_EQ(gLastObs, 9);
-        EXPECT_EQ(gXToGraph(1), -7.0);
-        EXPECT_EQ(gChartType(2), 9);
-    }
+    using enum ChartField;
+    expectChartLeftAlone(ch5Questions, 1, 30, {MinPlotX, MaxPlotY, NumBoxes, LastObs, XToGraph1, ChartType2});
 }
 
 } // namespace

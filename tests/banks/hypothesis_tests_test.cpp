@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <set>
+#include <map>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -16,33 +14,14 @@ namespace {
 using Module1::ch7Questions;
 using Module1::Integer;
 using Module1::Lines;
+using testing_support::joined;
+using testing_support::Place;
 using testing_support::storeThrough;
-
-using Place = std::pair<Integer, Integer>;  // {question, answer}
-
-const std::array<Lines, 5>& hintsOf(Integer question)
-{
-    static std::array<testing_support::StoredQuestion, 31> stored;
-    static bool filled = false;
-    if (!filled) {
-        for (Integer n = 1; n <= 30; ++n)
-            stored[static_cast<std::size_t>(n)] = storeThrough(ch7Questions, n);
-        filled = true;
-    }
-    return stored[static_cast<std::size_t>(question)].hints;
-}
 
 const Lines& hintAt(const Place& place)
 {
-    return hintsOf(place.first)[static_cast<std::size_t>(place.second - 1)];
-}
-
-std::string joined(const Lines& lines)
-{
-    std::string text;
-    for (const auto& line : lines)
-        text += (text.empty() ? "" : " ") + line;
-    return text;
+    static const std::map<Place, Lines> hints = testing_support::allHints(ch7Questions);
+    return hints.at(place);
 }
 
 TEST(HypothesisTests, EveryQuestionHasItsRightAnswerAndLineCounts)
@@ -83,11 +62,8 @@ TEST(HypothesisTests, EveryQuestionHasItsRightAnswerAndLineCounts)
 
 TEST(HypothesisTests, TextsAreShortPlainAsciiAndOpenYesOrNo)
 {
-    testing_support::TextRules rules;
-    rules.maxQuestionLine = 78;
-    rules.maxAnswer = 48;
-    rules.maxHintLine = 79;
-    testing_support::expectTextConventions(ch7Questions, rules);
+    testing_support::expectTextConventions(
+        ch7Questions, {.maxQuestionLine = 78, .maxAnswer = 48, .maxHintLine = 79, .openingExceptions = {}});
 }
 
 TEST(HypothesisTests, OnlyTheLastQuestionStandsAlone)
@@ -105,7 +81,7 @@ TEST(HypothesisTests, OnlyTheLastQuestionStandsAlone)
 
 TEST(HypothesisTests, OptionsAreGivenExactly)
 {
-    const std::vector<std::pair<Integer, std::array<std::string, 5>>> options = {
+    testing_support::expectAnswers(ch7Questions, {
         {2, {"null hypothesis.", "research hypothesis.", "test hypothesis.", "wrong hypothesis.",
              "alternative hypothesis."}},
         {4, {"logical reasoning.", "axiomatic reasoning.", "statistical contradiction.", "mathematical deduction.",
@@ -134,11 +110,7 @@ TEST(HypothesisTests, OptionsAreGivenExactly)
         {26, {"binomial distribution.", "normal distribution.", "law of large numbers.", "law of averages.",
               "confidence interval."}},
         {27, {"0.47 to 0.53", "0.03 to 0.97", "0.35 to 0.53", "0.29 to 0.41", "0.45 to 0.62"}},
-    };
-    for (const auto& [number, answers] : options) {
-        SCOPED_TRACE("question " + std::to_string(number));
-        EXPECT_EQ(storeThrough(ch7Questions, number).answers, answers);
-    }
+    });
 }
 
 TEST(HypothesisTests, QuestionFiveWordForWord)
@@ -154,7 +126,7 @@ TEST(HypothesisTests, QuestionFiveWordForWord)
 // Each stock line is the whole hint of exactly these answers and of no other.
 TEST(HypothesisTests, StockLinesAreTheWholeHintOfTheirAnswers)
 {
-    const std::vector<std::pair<std::string, std::set<Place>>> stock = {
+    testing_support::expectStockLinesOnlyAt(ch7Questions, {
         {"No, you are just guessing.",
          {{9, 2}, {9, 4}, {10, 2}, {10, 3}, {11, 4}, {11, 5}, {12, 1}, {12, 3}, {13, 1}, {13, 2}, {13, 5},
           {14, 1}, {14, 5}, {15, 4}, {15, 5}, {16, 2}, {16, 5}, {17, 4}, {17, 5}, {18, 1}, {18, 2}}},
@@ -169,30 +141,16 @@ TEST(HypothesisTests, StockLinesAreTheWholeHintOfTheirAnswers)
          {{22, 2}, {23, 1}, {23, 3}, {23, 4}, {23, 5}, {27, 1}, {27, 2}, {27, 3}, {27, 5}}},
         {"No, remember the 1, 2, 3, standard-deviations rules of thumb.", {{15, 1}, {15, 3}, {16, 1}, {16, 3}}},
         {"Yes, using the 1, 2, 3, standard-deviations rules of thumb.", {{15, 2}, {16, 4}}},
-    };
-    for (const auto& [line, places] : stock) {
-        SCOPED_TRACE(line);
-        std::set<Place> found;
-        for (Integer n = 1; n <= 30; ++n)
-            for (Integer a = 1; a <= 5; ++a)
-                if (hintAt({n, a}) == Lines{line})
-                    found.insert({n, a});
-        EXPECT_EQ(found, places);
-    }
+    });
 }
 
 TEST(HypothesisTests, AnswersThatShareAHintShareItWordForWord)
 {
-    const std::vector<std::vector<Place>> groups = {
+    testing_support::expectSharedHints(ch7Questions, {
         {{1, 1}, {1, 2}, {1, 3}}, {{2, 3}, {2, 4}}, {{4, 1}, {4, 2}},
         {{6, 2}, {6, 5}},         {{8, 1}, {8, 4}}, {{17, 2}, {17, 3}},
         {{28, 1}, {28, 2}, {29, 1}, {29, 2}},
-    };
-    for (const auto& group : groups) {
-        SCOPED_TRACE("question " + std::to_string(group.front().first));
-        for (const Place& place : group)
-            EXPECT_EQ(hintAt(place), hintAt(group.front())) << "answer " << place.second;
-    }
+    });
     EXPECT_EQ(hintAt({1, 1}).size(), 2u);
     EXPECT_NE(joined(hintAt({1, 1})).find("if H0 is true"), std::string::npos);
     EXPECT_EQ(hintAt({28, 1}).size(), 2u);
@@ -273,15 +231,10 @@ TEST(HypothesisTests, StoresNothingForANumberWithoutAQuestion)
 TEST(HypothesisTests, StoresOnlyTheLinesItsQuestionUses)
 {
     using namespace Module1;
-    state() = State{};
-    gWhichQ = 6;
-    ch7Questions();
-    const std::string line2 = gMsgQ(2), line4 = gMsgQ(4);
-    gWhichQ = 2;
-    ch7Questions();
+    const State after6 = testing_support::askAfter(ch7Questions, 6, 2);
     EXPECT_EQ(gNumLinesQ, 1);
-    EXPECT_EQ(gMsgQ(2), line2);
-    EXPECT_EQ(gMsgQ(4), line4);
+    EXPECT_EQ(gMsgQ(2), after6.gMsgQ(2));
+    EXPECT_EQ(gMsgQ(4), after6.gMsgQ(4));
 
     gWhichQ = 17;
     ch7Questions();
@@ -295,29 +248,9 @@ TEST(HypothesisTests, StoresOnlyTheLinesItsQuestionUses)
 
 TEST(HypothesisTests, NoQuestionTouchesTheChart)
 {
-    using namespace Module1;
-    for (Integer n = 1; n <= 30; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        state() = State{};
-        gMinPlotX = -7.0;
-        gMaxPlotY = -7.0;
-        gMajorXMarks = 9;
-        gNumBoxes = 9;
-        gXToGraph(1) = -7.0;
-        gChartType(2) = 9;
-        gBarName(1) = "earlier";
-        gWhichQ = n;
-        gGraph = 0;
-        ch7Questions();
-        EXPECT_EQ(gGraph, 0);
-        EXPECT_EQ(gMinPlotX, -7.0);
-        EXPECT_EQ(gMaxPlotY, -7.0);
-        EXPECT_EQ(gMajorXMarks, 9);
-        EXPECT_EQ(gNumBoxes, 9);
-        EXPECT_EQ(gXToGraph(1), -7.0);
-        EXPECT_EQ(gChartType(2), 9);
-        EXPECT_EQ(gBarName(1), "earlier");
-    }
+    using enum testing_support::ChartField;
+    testing_support::expectChartLeftAlone(ch7Questions, 1, 30,
+                                          {MinPlotX, MaxPlotY, MajorXMarks, NumBoxes, XToGraph1, ChartType2, BarName1});
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <cctype>
 #include <regex>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -130,18 +132,27 @@ TEST(ProducingData, QuotedQuestionsWordForWord)
                       "advertised specials, giving the first store an advantage."}}});
 }
 
-// In the online poll and the drinking comparison these would be right as well, so none
-// of them may stand as a wrong answer.
+// Flaws that would be right as well: visitors choose to answer an online poll, and
+// fourth-year students differ from first-year ones in age and in who stayed at college.
+// None of them may stand as a wrong answer.
 TEST(ProducingData, NoDistractorIsAlsoRight)
 {
-    for (const Integer n : {Integer{29}, Integer{30}}) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        const StoredQuestion q = storeThrough(ch4Questions, n);
+    struct Case {
+        Integer number;
+        std::vector<std::string> alsoRight;
+    };
+    const std::vector<Case> cases = {
+        {29, {"self-selection", "voluntary", "confounding", "survivor"}},
+        {30, {"selection", "confounding", "survivor"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        const StoredQuestion q = storeThrough(ch4Questions, c.number);
         for (Integer a = 1; a <= 5; ++a) {
             if (a == q.correct)
                 continue;
             const std::string& answer = q.answers[static_cast<std::size_t>(a - 1)];
-            for (const char* term : {"self-selection", "confounding", "survivor", "control group"})
+            for (const std::string& term : c.alsoRight)
                 EXPECT_EQ(answer.find(term), std::string::npos) << answer;
         }
     }

@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <map>
-#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,28 +16,12 @@ using namespace testing_support;
 using Module1::ch11Questions;
 using Module1::Integer;
 
-using Place = std::pair<Integer, Integer>;  // {question, answer}
-using Options = std::array<std::string, 5>;
-
 const std::vector<Integer> scatterQuestions = {1, 2, 3, 4, 22, 23, 24, 25, 26, 27, 28, 29, 30};
 
 bool isScatter(Integer n) { return n <= 4 || n >= 22; }
 
-std::string joined(const Lines& lines)
-{
-    std::string text;
-    for (const auto& line : lines)
-        text += (text.empty() ? "" : " ") + line;
-    return text;
-}
-
 // ---------------------------------------------------------------------------------------
 // The whole sheet: every row, and every question's options exactly.
-
-struct SheetRow {
-    Row row;
-    Options options;
-};
 
 const std::string correlationLine = "What is the correlation coefficient for the data described by this figure?";
 const std::string pValueLine = "What is the 2-sided p value for H0: b = 0 using the data in this figure?";
@@ -48,7 +30,7 @@ const std::string rSquaredLine = "What is the value of R-squared in this simple 
 const std::string problemLine = "What problem is there in estimating this simple regression model?";
 
 const std::array<Integer, 5> oneLineEach = {1, 1, 1, 1, 1};
-const Options ranges = {"0 to 1.", "0 to infinity.", "-infinity to 0.", "-infinity to +infinity.", "-1 to +1."};
+const Answers ranges = {"0 to 1.", "0 to infinity.", "-infinity to 0.", "-infinity to +infinity.", "-1 to +1."};
 
 const std::vector<SheetRow> sheet = {
     {{1, correlationLine, 4, 5, oneLineEach, true}, {"-0.19", "0.03", "0.10", "0.53", "0.95"}},
@@ -109,17 +91,12 @@ const std::vector<SheetRow> sheet = {
 
 TEST(SimpleRegression, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
 {
-    std::vector<Row> rows;
-    for (const SheetRow& entry : sheet)
-        rows.push_back(entry.row);
-    expectRows(ch11Questions, rows);
+    expectSheet(ch11Questions, sheet);
+    // Each kind of scatter question shares one question line, with four empty lines below.
     for (const SheetRow& entry : sheet) {
         SCOPED_TRACE("question " + std::to_string(entry.row.number));
-        const StoredQuestion q = storeThrough(ch11Questions, entry.row.number);
-        EXPECT_EQ(q.answers, entry.options);
-        // Each kind of scatter question shares one question line, with four empty lines below.
         if (entry.row.chart) {
-            EXPECT_EQ(q.lines, (Lines{entry.row.name, "", "", "", ""}));
+            EXPECT_EQ(storeThrough(ch11Questions, entry.row.number).lines, (Lines{entry.row.name, "", "", "", ""}));
         }
     }
 }
@@ -128,8 +105,6 @@ TEST(SimpleRegression, TextsKeepTheWidthsAndConventions)
 {
     expectTextConventions(ch11Questions, {.maxQuestionLine = 79, .maxAnswer = 51, .maxHintLine = 84, .openingExceptions = {}});
 
-    const std::regex singleSpacedSentence{R"([.?!] [^ ])"};
-    const std::regex wideAfterPunctuation{R"([:;,]  |   )"};
     for (Integer n = 1; n <= 30; ++n) {
         SCOPED_TRACE("question " + std::to_string(n));
         const StoredQuestion q = storeThrough(ch11Questions, n);
@@ -150,17 +125,10 @@ TEST(SimpleRegression, TextsKeepTheWidthsAndConventions)
             for (const auto& hint : q.hints)
                 EXPECT_LE(hint.size(), 4u);
         }
-
-        // Sentences inside a line are parted by two blanks; a colon or semicolon by one.
-        Lines all = q.lines;
-        all.insert(all.end(), q.answers.begin(), q.answers.end());
-        for (const auto& hint : q.hints)
-            all.insert(all.end(), hint.begin(), hint.end());
-        for (const auto& line : all) {
-            EXPECT_FALSE(std::regex_search(line, singleSpacedSentence)) << "\"" << line << "\"";
-            EXPECT_FALSE(std::regex_search(line, wideAfterPunctuation)) << "\"" << line << "\"";
-        }
     }
+
+    // Sentences inside a line are parted by two blanks; a colon or semicolon by one.
+    expectNoTextMatches(ch11Questions, {R"([.?!] [^ ])", R"([:;,]  |   )"});
 }
 
 TEST(SimpleRegression, StoresNothingForANumberWithoutAQuestion)
@@ -192,38 +160,19 @@ TEST(SimpleRegression, QuotedQuestionsAreStoredWordForWord)
                      {"No, this doesn't cause any problems."}}});
 }
 
-// Every hint of the bank, by place.
-std::map<Place, Lines> allHints()
-{
-    std::map<Place, Lines> hints;
-    for (Integer n = 1; n <= 30; ++n) {
-        const StoredQuestion q = storeThrough(ch11Questions, n);
-        for (Integer a = 1; a <= 5; ++a)
-            hints[{n, a}] = q.hints[static_cast<std::size_t>(a - 1)];
-    }
-    return hints;
-}
-
 TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
 {
-    const std::map<Place, Lines> hints = allHints();
+    const std::map<Place, Lines> hints = allHints(ch11Questions);
 
     // One-line stock hints: there and nowhere else.
-    const std::vector<std::pair<std::string, std::vector<Place>>> stock = {
+    expectStockLinesOnlyAt(ch11Questions, {
         {"No, you are guessing.  Think about the t value.",
          {{20, 2}, {20, 3}, {20, 4}, {20, 5}, {21, 1}, {21, 2}, {21, 4}, {21, 5}}},
         {"No, think about the mathematical symbol for the correlation coefficient.", {{17, 1}, {17, 3}, {17, 4}, {17, 5}}},
         {"No, R-squared cannot be negative.", {{19, 3}, {19, 4}, {19, 5}}},
         {"No, visualize a fitted line and then estimate its slope.",
          {{23, 1}, {23, 3}, {23, 4}, {23, 5}, {25, 1}, {25, 2}, {25, 4}, {25, 5}, {29, 2}, {29, 3}, {29, 4}, {29, 5}}},
-    };
-    for (const auto& [line, places] : stock) {
-        std::vector<Place> found;
-        for (const auto& [place, hint] : hints)
-            if (hint == Lines{line})
-                found.push_back(place);
-        EXPECT_EQ(found, places) << line;
-    }
+    });
 
     // Answers that share one hint, and what the shared hint is about.
     struct Shared {
@@ -243,8 +192,7 @@ TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
         const Lines& first = hints.at(group.places[0]);
         EXPECT_EQ(static_cast<Integer>(first.size()), group.lines) << group.about;
         EXPECT_NE(joined(first).find(group.about), std::string::npos) << joined(first);
-        for (const Place& place : group.places)
-            EXPECT_EQ(hints.at(place), first) << "question " << place.first << " answer " << place.second;
+        expectSharedHints(ch11Questions, {group.places});
     }
 
     // What the table says particular hints say.
@@ -257,7 +205,7 @@ TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
     };
     for (const auto& [place, text] : saying)
         EXPECT_NE(joined(hints.at(place)).find(text), std::string::npos)
-            << "question " << place.first << " answer " << place.second << ": " << joined(hints.at(place));
+            << where(place) << ": " << joined(hints.at(place));
 
     // Every wrong hint of questions 6 and 10 (picture the line; which assumption?).
     for (Integer a : {1, 3, 4, 5})
@@ -351,11 +299,7 @@ TEST(SimpleRegression, ScatterQuestionsStoreTheirTenPointsAndAxes)
 TEST(SimpleRegression, ATextQuestionAfterAScatterLeavesTheChartDataAndShowsNoChart)
 {
     using namespace Module1;
-    storeThrough(ch11Questions, 28);
-    const State afterChart = state();
-    gWhichQ = 5;
-    gGraph = 0;
-    ch11Questions();
+    const State afterChart = askAfter(ch11Questions, 28, 5);
     EXPECT_EQ(gGraph, 0);
     EXPECT_EQ(gNumLinesQ, 1);
     EXPECT_EQ(gLastObs, afterChart.gLastObs);
@@ -416,39 +360,6 @@ Fit fitStoredPoints(Integer count = 10)
     fit.t = fit.b / std::sqrt(residual / (n - 2.0) / sxx);
     fit.p = twoSidedP(fit.t, static_cast<int>(count) - 2);
     return fit;
-}
-
-std::string fixed(double value, int decimals)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-// A stored option ("0.0004", "1.5*10^-9") as a number.
-double optionValue(const std::string& text)
-{
-    const auto times = text.find("*10^");
-    const double exponent = times == std::string::npos ? 0.0 : std::stod(text.substr(times + 4));
-    return std::stod(text.substr(0, times)) * std::pow(10.0, exponent);
-}
-
-// The option nearest to a value: on a log scale for p values, which span powers of ten.
-Integer nearestOption(const Options& options, double value, bool logScale)
-{
-    Integer best = 0;
-    double bestDistance = INFINITY;
-    for (Integer a = 1; a <= 5; ++a) {
-        const double option = optionValue(options[static_cast<std::size_t>(a - 1)]);
-        if (logScale && option <= 0.0)
-            continue;
-        const double distance = logScale ? std::fabs(std::log(option / value)) : std::fabs(option - value);
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = a;
-        }
-    }
-    return best;
 }
 
 enum class Asks { Correlation, Slope, PValue, RSquared };
@@ -521,7 +432,7 @@ TEST(SimpleRegression, ScatterAnswersAndHintsFollowFromTheStoredPoints)
         }
         EXPECT_EQ(nearestOption(q.answers, asked, row.asks == Asks::PValue), q.correct) << "value " << asked;
 
-        const std::string hint = joined(q.hints[static_cast<std::size_t>(q.correct - 1)]);
+        const std::string hint = joined(rightHint(q));
         for (const auto& figure : row.figures(fit))
             EXPECT_NE(hint.find(figure), std::string::npos) << "\"" << figure << "\" in: " << hint;
     }

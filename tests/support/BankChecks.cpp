@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <regex>
 #include <set>
 
 namespace testing_support {
@@ -107,6 +110,16 @@ void expectTextConventions(QuestionBank bank, const TextRules& rules)
     }
 }
 
+State askAfter(QuestionBank bank, Integer earlier, Integer later)
+{
+    storeThrough(bank, earlier);
+    const State left = state();
+    gWhichQ = later;
+    gGraph = 0;
+    bank();
+    return left;
+}
+
 void expectNothingStoredOutside(QuestionBank bank)
 {
     for (const Integer number : {Integer{0}, Integer{-1}, Integer{-2}, Integer{31}, Integer{1000}}) {
@@ -146,6 +159,222 @@ void expectQuestion(QuestionBank bank, Integer number, Integer correct, const Li
     EXPECT_EQ(q.answers, answers);
     for (std::size_t a = 0; a < 5; ++a)
         EXPECT_EQ(q.hints[a], hints[a]) << "answer " << a + 1;
+}
+
+void expectSheet(QuestionBank bank, const std::vector<SheetRow>& sheet)
+{
+    std::vector<Row> rows;
+    std::map<Integer, Answers> answers;
+    for (const SheetRow& entry : sheet) {
+        rows.push_back(entry.row);
+        if (entry.answers != Answers{})
+            answers[entry.row.number] = entry.answers;
+    }
+    expectRows(bank, rows);
+    expectAnswers(bank, answers);
+}
+
+void expectAnswers(QuestionBank bank, const std::map<Integer, Answers>& answers)
+{
+    for (const auto& [number, expected] : answers) {
+        SCOPED_TRACE("question " + std::to_string(number));
+        EXPECT_EQ(storeThrough(bank, number).answers, expected);
+    }
+}
+
+std::string where(const Place& place)
+{
+    return "question " + std::to_string(place.first) + ", answer " + std::to_string(place.second);
+}
+
+std::string joined(const Lines& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += (text.empty() ? "" : " ") + line;
+    return text;
+}
+
+Lines hintAt(QuestionBank bank, const Place& place)
+{
+    return storeThrough(bank, place.first).hints[static_cast<std::size_t>(place.second - 1)];
+}
+
+const Lines& rightHint(const StoredQuestion& q)
+{
+    return q.hints[static_cast<std::size_t>(q.correct - 1)];
+}
+
+std::map<Place, Lines> allHints(QuestionBank bank)
+{
+    std::map<Place, Lines> hints;
+    for (Integer n = 1; n <= 30; ++n) {
+        const StoredQuestion q = storeThrough(bank, n);
+        for (Integer a = 1; a <= 5; ++a)
+            hints[{n, a}] = q.hints[static_cast<std::size_t>(a - 1)];
+    }
+    return hints;
+}
+
+std::vector<Place> placesOf(const std::map<Place, Lines>& hints, const Lines& hint)
+{
+    std::vector<Place> places;
+    for (const auto& [place, lines] : hints)
+        if (lines == hint)
+            places.push_back(place);
+    return places;
+}
+
+void expectStockLinesAt(QuestionBank bank, const std::vector<StockLine>& stock)
+{
+    const std::map<Place, Lines> hints = allHints(bank);
+    for (const StockLine& s : stock)
+        for (const Place& place : s.places)
+            EXPECT_EQ(hints.at(place), Lines{s.line}) << where(place);
+}
+
+void expectStockLinesOnlyAt(QuestionBank bank, const std::vector<StockLine>& stock)
+{
+    const std::map<Place, Lines> hints = allHints(bank);
+    for (const StockLine& s : stock)
+        EXPECT_EQ(placesOf(hints, Lines{s.line}), s.places) << s.line;
+}
+
+void expectSharedHints(QuestionBank bank, const std::vector<std::vector<Place>>& groups)
+{
+    const std::map<Place, Lines> hints = allHints(bank);
+    for (const auto& group : groups)
+        for (const Place& place : group)
+            EXPECT_EQ(hints.at(place), hints.at(group.front())) << where(place) << " against " << where(group.front());
+}
+
+Lines textsOf(const StoredQuestion& q)
+{
+    Lines texts = q.lines;
+    texts.insert(texts.end(), q.answers.begin(), q.answers.end());
+    for (const Lines& hint : q.hints)
+        texts.insert(texts.end(), hint.begin(), hint.end());
+    return texts;
+}
+
+void expectNoTextMatches(QuestionBank bank, const std::vector<std::string>& patterns)
+{
+    std::vector<std::regex> compiled;
+    for (const std::string& pattern : patterns)
+        compiled.emplace_back(pattern);
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        for (const std::string& text : textsOf(storeThrough(bank, n)))
+            for (std::size_t i = 0; i < compiled.size(); ++i)
+                EXPECT_FALSE(std::regex_search(text, compiled[i])) << "\"" << text << "\" matches " << patterns[i];
+    }
+}
+
+void expectChartLeftAlone(QuestionBank bank, Integer first, Integer last, const std::vector<ChartField>& fields)
+{
+    for (Integer n = first; n <= last; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        state() = State{};
+        for (const ChartField field : fields) {
+            switch (field) {
+            case ChartField::MinPlotX: gMinPlotX = -7.0; break;
+            case ChartField::MaxPlotY: gMaxPlotY = -7.0; break;
+            case ChartField::MajorXMarks: gMajorXMarks = 9; break;
+            case ChartField::NumBoxes: gNumBoxes = 9; break;
+            case ChartField::LastObs: gLastObs = 9; break;
+            case ChartField::XToGraph1: gXToGraph(1) = -7.0; break;
+            case ChartField::YToGraph1: gYToGraph(1) = -7.0; break;
+            case ChartField::Boxplot11: gBoxplot(1, 1) = -7.0; break;
+            case ChartField::ChartType2: gChartType(2) = 9; break;
+            case ChartField::BarName1: gBarName(1) = "earlier"; break;
+            }
+        }
+        gWhichQ = n;
+        gGraph = 0;
+        bank();
+        EXPECT_EQ(gGraph, 0);
+        for (const ChartField field : fields) {
+            switch (field) {
+            case ChartField::MinPlotX: EXPECT_EQ(gMinPlotX, -7.0); break;
+            case ChartField::MaxPlotY: EXPECT_EQ(gMaxPlotY, -7.0); break;
+            case ChartField::MajorXMarks: EXPECT_EQ(gMajorXMarks, 9); break;
+            case ChartField::NumBoxes: EXPECT_EQ(gNumBoxes, 9); break;
+            case ChartField::LastObs: EXPECT_EQ(gLastObs, 9); break;
+            case ChartField::XToGraph1: EXPECT_EQ(gXToGraph(1), -7.0); break;
+            case ChartField::YToGraph1: EXPECT_EQ(gYToGraph(1), -7.0); break;
+            case ChartField::Boxplot11: EXPECT_EQ(gBoxplot(1, 1), -7.0); break;
+            case ChartField::ChartType2: EXPECT_EQ(gChartType(2), 9); break;
+            case ChartField::BarName1: EXPECT_EQ(gBarName(1), "earlier"); break;
+            }
+        }
+    }
+}
+
+double shownValue(const std::string& text)
+{
+    const auto times = text.find("*10^");
+    const double exponent = times == std::string::npos ? 0.0 : std::stod(text.substr(times + 4));
+    return std::stod(text.substr(0, times)) * std::pow(10.0, exponent);
+}
+
+double halfUnit(const std::string& text)
+{
+    const auto times = text.find("*10^");
+    const std::string mantissa = text.substr(0, times);
+    const double exponent = times == std::string::npos ? 0.0 : std::stod(text.substr(times + 4));
+    const auto point = mantissa.find('.');
+    const double decimals = point == std::string::npos ? 0.0 : static_cast<double>(mantissa.size() - point - 1);
+    return 0.5 * std::pow(10.0, exponent - decimals) * 1.0001;
+}
+
+Integer nearestOption(const Answers& options, double value, bool logScale)
+{
+    Integer best = 0;
+    double bestDistance = INFINITY;
+    for (Integer a = 1; a <= 5; ++a) {
+        const double option = shownValue(options[static_cast<std::size_t>(a - 1)]);
+        if (logScale && option <= 0.0)
+            continue;
+        const double distance = logScale ? std::fabs(std::log(option) - std::log(value)) : std::fabs(option - value);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = a;
+        }
+    }
+    return best;
+}
+
+std::string fixed(double value, int decimals)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+BoxEstimate estimateFromBox(Integer box)
+{
+    const double marks[] = {gBoxplot(box, 1), gBoxplot(box, 3), gBoxplot(box, 4), gBoxplot(box, 5), gBoxplot(box, 2)};
+    double mean = 0.0;
+    for (int i = 0; i < 4; ++i)
+        mean += (marks[i] + marks[i + 1]) / 8.0;
+    double variance = 0.0;
+    for (int i = 0; i < 4; ++i) {
+        const double width = marks[i + 1] - marks[i];
+        const double middle = (marks[i] + marks[i + 1]) / 2.0;
+        variance += (width * width / 12.0 + (middle - mean) * (middle - mean)) / 4.0;
+    }
+    return {mean, std::sqrt(variance)};
+}
+
+void expectBoxInOrder(Integer box)
+{
+    SCOPED_TRACE("box " + std::to_string(box));
+    EXPECT_LE(gMinPlotX, gBoxplot(box, 1));
+    EXPECT_LE(gBoxplot(box, 1), gBoxplot(box, 3));
+    EXPECT_LE(gBoxplot(box, 3), gBoxplot(box, 4));
+    EXPECT_LE(gBoxplot(box, 4), gBoxplot(box, 5));
+    EXPECT_LE(gBoxplot(box, 5), gBoxplot(box, 2));
+    EXPECT_LE(gBoxplot(box, 2), gMaxPlotX);
 }
 
 } // namespace testing_support

@@ -1,12 +1,16 @@
 #pragma once
 
 // Checks that every bank's tests share: the rows of a bank's question table, the text
-// conventions, and the numbers without a question.
+// conventions, the numbers without a question; and the look-ups of hints, shown numbers and
+// boxes that they are built on.
 
+#include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
 
 #include <array>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -14,6 +18,9 @@ namespace testing_support {
 using Module1::Integer;
 using Module1::Lines;
 using Module1::QuestionBank;
+
+using Answers = std::array<std::string, 5>;
+using Place = std::pair<Integer, Integer>;  // {question, answer}
 
 // What one call of a bank left in the QuestionRecord.
 struct StoredQuestion {
@@ -58,11 +65,98 @@ struct TextRules {
 // a blank, hints opening "Yes," for the right answer and "No," for the others.
 void expectTextConventions(QuestionBank bank, const TextRules& rules = {});
 
+// Asks `later` right after `earlier`, as the engine does, and returns the record as `earlier` left it.
+Module1::State askAfter(QuestionBank bank, Integer earlier, Integer later);
+
 // 0, -1, -2, 31 and 1000 store nothing: every field keeps the earlier question.
 void expectNothingStoredOutside(QuestionBank bank);
 
 // A question compared word for word: lines, answers, hints.
 void expectQuestion(QuestionBank bank, Integer number, Integer correct, const Lines& lines,
                     const std::array<std::string, 5>& answers, const std::array<Lines, 5>& hints);
+
+// A row of the question table, with the five answers where the table fixes them.
+struct SheetRow {
+    Row row;
+    Answers answers{};  // all empty where the table leaves the answers open
+};
+
+// expectRows over the sheet, then each fixed set of answers word for word.
+void expectSheet(QuestionBank bank, const std::vector<SheetRow>& sheet);
+
+// The five answers of each listed question, word for word.
+void expectAnswers(QuestionBank bank, const std::map<Integer, Answers>& answers);
+
+// "question 6, answer 2", for messages.
+std::string where(const Place& place);
+
+// Lines as one text, parted by single blanks.
+std::string joined(const Lines& lines);
+
+// The hint of one answer, as stored.
+Lines hintAt(QuestionBank bank, const Place& place);
+
+// The hint of the right answer.
+const Lines& rightHint(const StoredQuestion& q);
+
+// Every hint of the 30 questions, by place.
+std::map<Place, Lines> allHints(QuestionBank bank);
+
+// The places whose whole hint is these lines, in order.
+std::vector<Place> placesOf(const std::map<Place, Lines>& hints, const Lines& hint);
+
+// A stock line and the places where it is the whole hint.
+struct StockLine {
+    std::string line;
+    std::vector<Place> places;
+};
+
+// Each stock line is the whole hint at its places; it may stand elsewhere too.
+void expectStockLinesAt(QuestionBank bank, const std::vector<StockLine>& stock);
+
+// Each stock line is the whole hint at exactly its places, listed in order, and nowhere else.
+void expectStockLinesOnlyAt(QuestionBank bank, const std::vector<StockLine>& stock);
+
+// Every place of a group has the hint of the group's first place, word for word.
+void expectSharedHints(QuestionBank bank, const std::vector<std::vector<Place>>& groups);
+
+// Every stored text of a question: its lines, its answers, then its hint lines.
+Lines textsOf(const StoredQuestion& q);
+
+// No stored text of the 30 questions matches any of these (ECMAScript) patterns.
+void expectNoTextMatches(QuestionBank bank, const std::vector<std::string>& patterns);
+
+// Chart fields that a question without a chart must leave as they were.
+enum class ChartField {
+    MinPlotX, MaxPlotY, MajorXMarks, NumBoxes, LastObs, XToGraph1, YToGraph1, Boxplot11, ChartType2, BarName1
+};
+
+// Questions first to last, each on a fresh record whose listed fields hold values no bank
+// writes (-7.0, 9, "earlier"): no chart, and those fields as they were.
+void expectChartLeftAlone(QuestionBank bank, Integer first, Integer last, const std::vector<ChartField>& fields);
+
+// A number as a bank shows it ("0.87", "2.6*10^-7").
+double shownValue(const std::string& text);
+
+// Half a unit of the last digit of a shown number, a hair wider: how far the value it rounds may lie.
+double halfUnit(const std::string& text);
+
+// The answer (1 to 5) whose number is nearest the value: on a log scale for p values, which
+// span many powers of ten and leave out options of 0 and below.
+Integer nearestOption(const Answers& options, double value, bool logScale);
+
+// A value with this many decimals, as printf's %.*f writes it.
+std::string fixed(double value, int decimals);
+
+// What a reader can estimate from drawn box b: each quarter of the sample spread evenly
+// between adjacent marks (minimum, quartiles, median, maximum).
+struct BoxEstimate {
+    double mean;
+    double sd;
+};
+BoxEstimate estimateFromBox(Integer box);
+
+// Box b as stored: minimum <= first quartile <= median <= third quartile <= maximum, all on the x axis.
+void expectBoxInOrder(Integer box);
 
 } // namespace testing_support
