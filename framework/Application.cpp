@@ -30,11 +30,6 @@ void Application::AddMenuHandler(std::string itemName, std::function<bool()> han
     handlers_[std::move(itemName)] = std::move(handler);
 }
 
-bool Application::hasMenuHandler(std::string_view itemName) const
-{
-    return handlers_.find(itemName) != handlers_.end();
-}
-
 bool Application::chooseMenuItem(std::string_view itemName)
 {
     const auto handler = handlers_.find(itemName);

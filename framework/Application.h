@@ -24,7 +24,6 @@ public:
 
     // The handler runs when the item of that Name is chosen.
     void AddMenuHandler(std::string itemName, std::function<bool()> handler);
-    bool hasMenuHandler(std::string_view itemName) const;
 
     // The user chose the item of that Name: runs its handler under exception handling.
     // False when no handler is registered under the name.

@@ -19,7 +19,6 @@ struct ControlProperties {
     bool Default = false;
     bool Enabled = true;
     bool Visible = true;
-    bool TabStop = true;
     Integer TabIndex = 0;
     std::string TextFont = "System";
     double TextSize = 12;

@@ -52,18 +52,6 @@ const std::vector<Row> sheet = {
     {30, "What is the third quartile for the data", 2, 5, {1, 1, 1, 1, 1}, true},
 };
 
-// Question 7 pads its unsigned answers with one blank so that they line up with "-2" and "-4".
-// The shared conventions allow no leading blank, so they see those answers without it.
-void ch3QuestionsUnpadded()
-{
-    ch3Questions();
-    if (gWhichQ != 7)
-        return;
-    for (Integer a = 1; a <= 5; ++a)
-        if (gMsgA(a).starts_with(' '))
-            gMsgA(a).erase(0, 1);
-}
-
 std::vector<std::string> everyLine(const StoredQuestion& q)
 {
     std::vector<std::string> lines = q.lines;
@@ -84,7 +72,9 @@ TEST(SummarizingData, KeepsTheTextConventions)
     rules.maxQuestionLine = 75;
     rules.maxAnswer = 64;
     rules.maxHintLine = 76;
-    testing_support::expectTextConventions(ch3QuestionsUnpadded, rules);
+    // Question 7 pads its unsigned answers with one blank so that they line up with "-2" and "-4".
+    rules.paddedAnswers = {{7, 1}, {7, 4}, {7, 5}};
+    testing_support::expectTextConventions(ch3Questions, rules);
 
     const std::regex oneBlankAfterSentence{R"([.!?] [A-Z(])"};
     for (Integer n = 1; n <= 30; ++n) {

@@ -88,7 +88,13 @@ void expectTextConventions(QuestionBank bank, const TextRules& rules)
         std::set<std::string> distinct;
         for (std::size_t a = 0; a < 5; ++a) {
             SCOPED_TRACE("answer " + std::to_string(a + 1));
-            expectLine(q.answers[a], rules.maxAnswer, "answer");
+            const bool padded = std::find(rules.paddedAnswers.begin(), rules.paddedAnswers.end(),
+                                          std::pair<Integer, Integer>{n, static_cast<Integer>(a + 1)}) !=
+                                rules.paddedAnswers.end();
+            if (padded) {
+                EXPECT_EQ(q.answers[a].rfind(' ', 0), 0u) << "answer with its aligning blank";
+            }
+            expectLine(padded ? q.answers[a].substr(1) : q.answers[a], rules.maxAnswer, "answer");
             EXPECT_FALSE(q.answers[a].empty());
             distinct.insert(q.answers[a]);
             ASSERT_GE(q.hints[a].size(), 1u);

@@ -58,6 +58,8 @@ struct TextRules {
     // The opening of the right answer's hint, and of the others'.
     std::string rightOpening = "Yes,";
     std::string wrongOpening = "No,";
+    // Answers that may open with one aligning blank: {question, answer}.
+    std::vector<std::pair<Integer, Integer>> paddedAnswers = {};
 };
 
 // All 30 questions: plain ASCII, lengths within limits, five distinct non-empty answers,

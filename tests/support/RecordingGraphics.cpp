@@ -48,8 +48,6 @@ void RecordingGraphics::DrawString(const std::string& text, framework::Integer x
 
 double RecordingGraphics::StringWidth(const std::string& text)
 {
-    if (logWidths)
-        calls.push_back("StringWidth(\"" + text + "\")");
     if (const auto found = widthOf.find(text); found != widthOf.end())
         return found->second;
     return static_cast<double>(CharWidth * text.size());
@@ -73,7 +71,7 @@ void RecordingGraphics::FillOval(framework::Integer x, framework::Integer y, fra
     calls.push_back("FillOval(" + join({x, y, w, h}) + ")");
 }
 
-std::vector<std::string> RecordingGraphics::callsOf(const std::string& prefix) const
+std::vector<std::string> callsStartingWith(const std::vector<std::string>& calls, const std::string& prefix)
 {
     std::vector<std::string> found;
     for (const auto& call : calls)

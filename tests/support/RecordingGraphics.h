@@ -8,9 +8,9 @@
 
 namespace testing_support {
 
-// Graphics that draws nothing and logs every call with its arguments, one string a call,
-// such as "DrawLine(0, 118, 511, 118)". StringWidth is 6 pixels a character at any font
-// and size (and is logged only when logWidths is set).
+// Graphics that draws nothing and logs every drawing call with its arguments, one string a
+// call, such as "DrawLine(0, 118, 511, 118)". StringWidth is 6 pixels a character at any
+// font and size, unless widthOf names the text.
 class RecordingGraphics : public framework::Graphics {
 public:
     static constexpr int CharWidth = 6;
@@ -26,12 +26,11 @@ public:
     void FillOval(framework::Integer x, framework::Integer y, framework::Integer w, framework::Integer h) override;
 
     std::vector<std::string> calls;
-    bool logWidths = false;
     // Widths of particular texts, in place of 6 pixels a character.
     std::map<std::string, double> widthOf;
-
-    // The calls that start with the prefix, such as "DrawString(".
-    std::vector<std::string> callsOf(const std::string& prefix) const;
 };
+
+// The calls that start with the prefix, such as "DrawRect(".
+std::vector<std::string> callsStartingWith(const std::vector<std::string>& calls, const std::string& prefix);
 
 } // namespace testing_support

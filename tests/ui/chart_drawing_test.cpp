@@ -6,6 +6,8 @@
 #include "quiz/QuestionBank.h"
 #include "support/RecordingGraphics.h"
 
+#include <cstdio>
+
 using namespace Module1;
 using testing_support::RecordingGraphics;
 
@@ -61,11 +63,7 @@ TEST_F(ChartDrawing, TheHistogramOfDisplayingDataQuestion21)
 TEST_F(ChartDrawing, TheBarsOfQuestion23AreTwentyPixelsWideAndTheOuterOnesFlat)
 {
     storeQuestion(ch2Questions, 23);
-    const auto calls = chartCalls();
-    std::vector<std::string> bars;
-    for (const auto& call : calls)
-        if (call.rfind("DrawRect(", 0) == 0)
-            bars.push_back(call);
+    const auto bars = testing_support::callsStartingWith(chartCalls(), "DrawRect(");
     ASSERT_EQ(bars.size(), 10u);
     EXPECT_EQ(bars.front(), "DrawRect(150, 95, 20, 0)");
     EXPECT_EQ(bars.back(), "DrawRect(330, 95, 20, 0)");
@@ -129,12 +127,14 @@ TEST_F(ChartDrawing, BoxPlotsOfTwoAndThreeBoxesStackAndLabelTheirBoxes)
                           std::to_string(c.labelRows[static_cast<std::size_t>(b - 1)] + 4) + ")");
         }
         // Box 1 is the lowest on the screen.
-        std::vector<std::string> rects;
-        for (const auto& call : calls)
-            if (call.rfind("DrawRect(", 0) == 0)
-                rects.push_back(call);
+        const auto rects = testing_support::callsStartingWith(calls, "DrawRect(");
         ASSERT_EQ(rects.size(), static_cast<std::size_t>(c.boxes));
-        EXPECT_GT(rects.front(), rects.back()) << "box 1 lower (larger y) than the last";
+        auto top = [](const std::string& rect) {
+            int x = 0, y = 0;
+            std::sscanf(rect.c_str(), "DrawRect(%d, %d", &x, &y);
+            return y;
+        };
+        EXPECT_GT(top(rects.front()), top(rects.back())) << "box 1 lower (larger y) than the last";
     }
 }
 
@@ -147,10 +147,7 @@ TEST_F(ChartDrawing, ScatterPointsOnTheAxisEndsAreDrawnAndOutsidersSkipped)
     EXPECT_EQ(gMajorXMarks, 2);
     EXPECT_EQ(gMajorYMarks, 2);
     const auto calls = chartCalls();
-    std::vector<std::string> dots;
-    for (const auto& call : calls)
-        if (call.rfind("FillOval(", 0) == 0)
-            dots.push_back(call);
+    const auto dots = testing_support::callsStartingWith(calls, "FillOval(");
     // Plot from x 190 to 310 and y 35 to 95: px(v) = 190 + 12 v, py(v) = 95 - 6 v.
     EXPECT_EQ(dots, (std::vector<std::string>{"FillOval(190, 65, 2, 2)", "FillOval(310, 95, 2, 2)",
                                               "FillOval(310, 35, 2, 2)", "FillOval(250, 65, 2, 2)"}));

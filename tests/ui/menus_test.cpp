@@ -1,5 +1,6 @@
 #include "support/AppHarness.h"
 
+#include "app/FileTypes.h"
 #include "app/MenuBar1.h"
 #include "framework/FileType.h"
 #include "framework/Menu.h"
@@ -233,6 +234,8 @@ TEST_F(Menus, TheDeclaredFileTypeIsText)
     EXPECT_EQ(types[0].MacType, "TEXT");
     EXPECT_EQ(types[0].MacCreator, "Mrby");
     EXPECT_TRUE(types[0].Imported);
+    ASSERT_EQ(app::FileTypes::all().size(), 1u);
+    EXPECT_EQ(app::FileTypes::all()[0].Name, app::FileTypes::Text().Name);
 }
 
 } // namespace
