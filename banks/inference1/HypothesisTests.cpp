@@ -14,20 +14,20 @@ const Lines sampleSize = {"No, remember to take the sample size into account."};
 const Lines squareRoot = {"No, remember to use the square root of the sample size."};
 const Lines sampleTests = {"No, the sample is used to test H0."};
 const Lines intervalAndTest = {"No, think about how a confidence interval is related to a hypothesis test."};
-const Lines rulesOfThumb = {"No, remember the 1, 2, 3, standard-deviations rules of thumb."};
-const Lines rulesOfThumbYes = {"Yes, using the 1, 2, 3, standard-deviations rules of thumb."};
+const Lines rulesOfThumb = {"No, remember the rules of thumb for 1, 2 and 3 standard deviations."};
+const Lines rulesOfThumbYes = {"Yes, using the rules of thumb for 1, 2 and 3 standard deviations."};
 
 // For large degrees of freedom the t value is read as if it were a z value.
-const Lines rulesOfThumb46 = {"No, remember the 1, 2, 3, standard-deviations rules of thumb.  (With 46",
+const Lines rulesOfThumb46 = {"No, remember the rules of thumb for 1, 2 and 3 standard deviations.  (With 46",
                               "degrees of freedom the t distribution is very close to the normal",
                               "distribution.)"};
-const Lines rulesOfThumbYes46 = {"Yes, using the 1, 2, 3, standard-deviations rules of thumb.  (With 46",
+const Lines rulesOfThumbYes46 = {"Yes, using the rules of thumb for 1, 2 and 3 standard deviations.  (With 46",
                                  "degrees of freedom the t distribution is very close to the normal",
                                  "distribution.)"};
-const Lines rulesOfThumb99 = {"No, remember the 1, 2, 3, standard-deviations rules of thumb.  (With 99",
+const Lines rulesOfThumb99 = {"No, remember the rules of thumb for 1, 2 and 3 standard deviations.  (With 99",
                               "degrees of freedom the t distribution is very close to the normal",
                               "distribution.)"};
-const Lines rulesOfThumbYes99 = {"Yes, using the 1, 2, 3, standard-deviations rules of thumb.  (With 99",
+const Lines rulesOfThumbYes99 = {"Yes, using the rules of thumb for 1, 2 and 3 standard deviations.  (With 99",
                                  "degrees of freedom the t distribution is very close to the normal",
                                  "distribution.)"};
 
@@ -213,16 +213,16 @@ const QuestionSheet& questions()
         {.correct = 4,
          .lines = {"Testing H0: population mean = 0.0 with 100 observations gave t = 1.11.",
                    "The two-sided p value is about"},
-         .answers = {"0.01", "0.02", "0.14", "0.27", "0.47"},
+         .answers = {"0.01", "0.02", "0.13", "0.27", "0.47"},
          .hints = {justGuessing, justGuessing,
-                   Lines{"No, 0.14 is the one-sided p value; the two-sided one is wanted."},
+                   Lines{"No, 0.13 is the one-sided p value; the two-sided one is wanted."},
                    rulesOfThumbYes99, rulesOfThumb99}},
         // 19
         {.correct = 1,
-         .lines = {"The estimator used to test a null hypothesis H0 is called the"},
+         .lines = {"The sample statistic used to test a null hypothesis H0 is called the"},
          .answers = {"test statistic.", "H0 statistic.", "H1 statistic.", "probability statistic.",
                      "p value."},
-         .hints = {Lines{"Yes, a test statistic is a sample statistic used for a test."},
+         .hints = {Lines{"Yes, for example, a z or t value, which measures how far the data lie from H0."},
                    guessing, meaningless, meaningless,
                    Lines{"No, the test statistic serves to find the p value."}}},
         // 20

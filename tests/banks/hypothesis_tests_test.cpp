@@ -1,9 +1,11 @@
 #include "banks/Banks.h"
 #include "quiz/Module1.h"
 #include "support/BankChecks.h"
+#include "support/Significance.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <string>
 #include <tuple>
@@ -45,7 +47,7 @@ TEST(HypothesisTests, EveryQuestionHasItsRightAnswerAndLineCounts)
         {16, "Testing H0: probability = 0.25 gave z = 0.80", 4, 1, {1, 1, 1, 1, 1}},
         {17, "Testing H0: population mean = 10.0", 1, 2, {3, 3, 3, 1, 1}},
         {18, "Testing H0: population mean = 0.0", 4, 2, {1, 1, 1, 3, 3}},
-        {19, "The estimator used to test", 1, 1, {1, 1, 1, 1, 1}},
+        {19, "The sample statistic used to test", 1, 1, {1, 1, 1, 1, 1}},
         {20, "A two-sided p value is used", 5, 1, {1, 1, 1, 1, 2}},
         {21, "A t statistic is used to test", 5, 1, {1, 1, 1, 1, 2}},
         {22, "To test H0: success probability = 0.5, a 95% confidence", 1, 2, {2, 1, 1, 1, 1}},
@@ -62,8 +64,7 @@ TEST(HypothesisTests, EveryQuestionHasItsRightAnswerAndLineCounts)
 
 TEST(HypothesisTests, TextsAreShortPlainAsciiAndOpenYesOrNo)
 {
-    testing_support::expectTextConventions(
-        ch7Questions, {.maxQuestionLine = 78, .maxAnswer = 48, .maxHintLine = 79, .openingExceptions = {}});
+    testing_support::expectTextConventions(ch7Questions);
 }
 
 TEST(HypothesisTests, OnlyTheLastQuestionStandsAlone)
@@ -99,7 +100,7 @@ TEST(HypothesisTests, OptionsAreGivenExactly)
         {15, {"0.001", "0.028", "0.204", "0.514", "0.805"}},
         {16, {"0.02", "0.04", "0.25", "0.42", "0.80"}},
         {17, {"0.003", "0.104", "0.213", "0.47", "0.94"}},
-        {18, {"0.01", "0.02", "0.14", "0.27", "0.47"}},
+        {18, {"0.01", "0.02", "0.13", "0.27", "0.47"}},
         {19, {"test statistic.", "H0 statistic.", "H1 statistic.", "probability statistic.", "p value."}},
         {22, {"less than 0.05", "0.05", "0.15", "0.30", "0.50"}},
         {23, {"36.4 to 43.6", "44.7 to 56.3", "38.2 to 41.8", "40.0 to 43.6", "33.6 to 47.2"}},
@@ -139,8 +140,8 @@ TEST(HypothesisTests, StockLinesAreTheWholeHintOfTheirAnswers)
         {"No, the sample is used to test H0.", {{5, 1}, {5, 2}, {5, 3}, {5, 4}}},
         {"No, think about how a confidence interval is related to a hypothesis test.",
          {{22, 2}, {23, 1}, {23, 3}, {23, 4}, {23, 5}, {27, 1}, {27, 2}, {27, 3}, {27, 5}}},
-        {"No, remember the 1, 2, 3, standard-deviations rules of thumb.", {{15, 1}, {15, 3}, {16, 1}, {16, 3}}},
-        {"Yes, using the 1, 2, 3, standard-deviations rules of thumb.", {{15, 2}, {16, 4}}},
+        {"No, remember the rules of thumb for 1, 2 and 3 standard deviations.", {{15, 1}, {15, 3}, {16, 1}, {16, 3}}},
+        {"Yes, using the rules of thumb for 1, 2 and 3 standard deviations.", {{15, 2}, {16, 4}}},
     });
 }
 
@@ -160,8 +161,8 @@ TEST(HypothesisTests, AnswersThatShareAHintShareItWordForWord)
 // The t values of these questions are read as z values; the hints say why.
 TEST(HypothesisTests, RulesOfThumbHintsOfTValuesNameTheirDegreesOfFreedom)
 {
-    const std::string yes = "Yes, using the 1, 2, 3, standard-deviations rules of thumb.  (With ";
-    const std::string no = "No, remember the 1, 2, 3, standard-deviations rules of thumb.  (With ";
+    const std::string yes = "Yes, using the rules of thumb for 1, 2 and 3 standard deviations.  (With ";
+    const std::string no = "No, remember the rules of thumb for 1, 2 and 3 standard deviations.  (With ";
     const std::vector<std::tuple<Place, std::string, std::string>> cases = {
         {{17, 1}, yes, "46"}, {{17, 2}, no, "46"}, {{17, 3}, no, "46"},
         {{18, 4}, yes, "99"}, {{18, 5}, no, "99"},
@@ -199,6 +200,75 @@ TEST(HypothesisTests, ComputationHintsUseEachQuestionsOwnData)
     }
     // 7.50 comes from the sample proportion in the standard error.
     EXPECT_NE(hintAt({13, 4})[0].find("sample proportion 0.8"), std::string::npos);
+}
+
+// Every figure that a question asks for, recomputed from the data in its lines: the keyed
+// option is that figure at its own precision, and no other option is.
+TEST(HypothesisTests, KeyedFiguresAreWhatTheDataGive)
+{
+    using testing_support::twoSidedNormal;
+    using testing_support::twoSidedT;
+    const auto t = [](double mean, double null, double sd, double n) { return (mean - null) / (sd / std::sqrt(n)); };
+    const auto z = [](double x, double n, double p) { return (x / n - p) / std::sqrt(p * (1.0 - p) / n); };
+
+    const struct {
+        Integer number;
+        std::vector<std::string> data;  // as the question gives them
+        double figure;
+    } cases[] = {
+        {9, {"population mean = 100", "100 observations", "mean is 120", "deviation is 25"}, t(120, 100, 25, 100)},
+        {10, {"population mean = 0,", "25 observations", "mean is 1", "deviation is 4."}, t(1, 0, 4, 25)},
+        {11, {"population mean = 50", "100 observations", "mean is 52", "deviation is 10."}, t(52, 50, 10, 100)},
+        {12, {"probability = 0.5", "100 observations", "60 of them"}, z(60, 100, 0.5)},
+        {13, {"probability = 0.5", "100 observations", "80 of them"}, z(80, 100, 0.5)},
+        {14, {"probability = 0.5", "25 observations", "20 of them"}, z(20, 25, 0.5)},
+        {15, {"z = 2.2."}, twoSidedNormal(2.2)},
+        {16, {"z = 0.80."}, twoSidedNormal(0.80)},
+        {17, {"47 observations", "t = 3.15."}, twoSidedT(3.15, 47 - 1)},
+        {18, {"100 observations", "t = 1.11."}, twoSidedT(1.11, 100 - 1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        const auto q = storeThrough(ch7Questions, c.number);
+        for (const std::string& given : c.data)
+            EXPECT_NE(joined(q.lines).find(given), std::string::npos) << given << " in: " << joined(q.lines);
+        for (Integer a = 1; a <= 5; ++a) {
+            const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+            const double value = testing_support::shownValue(option);
+            const double half = testing_support::halfUnit(option);
+            if (a == q.correct)
+                EXPECT_NEAR(value, c.figure, half) << "keyed " << option << ", the data give " << c.figure;
+            else
+                EXPECT_GT(std::abs(value - c.figure), half) << "answer " << a << " is also the figure " << c.figure;
+        }
+    }
+
+    // Distractors whose hints name the slip that gives them.
+    const struct {
+        Place place;
+        double figure;
+        std::string named;  // in its hint
+        bool figureInHint;
+    } slips[] = {
+        {{18, 3}, testing_support::upperT(1.11, 100 - 1), "one-sided", true},
+        {{13, 4}, (0.80 - 0.5) / std::sqrt(0.8 * 0.2 / 100), "sample proportion 0.8", false},
+    };
+    for (const auto& s : slips) {
+        SCOPED_TRACE("question " + std::to_string(s.place.first) + ", answer " + std::to_string(s.place.second));
+        const std::string option = storeThrough(ch7Questions, s.place.first).answers[static_cast<std::size_t>(s.place.second - 1)];
+        EXPECT_NEAR(testing_support::shownValue(option), s.figure, testing_support::halfUnit(option)) << option;
+        EXPECT_NE(joined(hintAt(s.place)).find(s.named), std::string::npos) << joined(hintAt(s.place));
+        if (s.figureInHint)
+            EXPECT_NE(joined(hintAt(s.place)).find(option), std::string::npos) << "the hint gives the option's figure";
+    }
+}
+
+// A test statistic is computed from the sample; it estimates no parameter.
+TEST(HypothesisTests, CallsTheTestStatisticASampleStatistic)
+{
+    const auto q = storeThrough(ch7Questions, 19);
+    EXPECT_EQ(joined(q.lines).find("estimator"), std::string::npos) << joined(q.lines);
+    EXPECT_NE(joined(q.lines).find("sample statistic"), std::string::npos) << joined(q.lines);
 }
 
 TEST(HypothesisTests, IntervalBelowTheNullValueComesWithANegativeZ)
@@ -242,7 +312,7 @@ TEST(HypothesisTests, StoresOnlyTheLinesItsQuestionUses)
     gWhichQ = 15;
     ch7Questions();
     EXPECT_EQ(gNumLinesH(3), 1);
-    EXPECT_EQ(gMsgH(1, 3), "No, remember the 1, 2, 3, standard-deviations rules of thumb.");
+    EXPECT_EQ(gMsgH(1, 3), "No, remember the rules of thumb for 1, 2 and 3 standard deviations.");
     EXPECT_EQ(gMsgH(2, 3), hintLine2);
 }
 
