@@ -17,7 +17,7 @@ const Lines multiplyByZ = {"No, remember to multiply by z."};
 const Lines haveWrongUnits = {"No, these have the wrong units!"};
 const Lines areWrongUnits = {"No, these are the wrong units!"};
 const Lines meanInterval = {"Yes, using plus or minus t*(standard deviation)/(square root of sample size)."};
-const Lines proportionInterval = {"Yes, using plus or minus z*square root of((x/n)(1 - x/n)/n)."};
+const Lines proportionInterval = {"Yes, using plus or minus z*sqrt((x/n)(1 - x/n)/n)."};
 
 const QuestionSheet& questions()
 {
@@ -214,8 +214,8 @@ const QuestionSheet& questions()
              guessing,
              {"No, a smaller sample gives a wider interval, not a narrower one."},
              weUseRootOfN,
-             {"Yes, the half-width z*square root of((x/n)(1 - x/n)/n) shrinks with the",
-              "square root of the sample size, so halving it takes 2*2 = 4 times the sample:",
+             {"Yes, the half-width z*sqrt((x/n)(1 - x/n)/n) shrinks with the square root",
+              "of the sample size, so halving it takes 2*2 = 4 times the sample:",
               "4*100 = 400 trials."},
              guessing,
          }}},
@@ -400,9 +400,9 @@ const QuestionSheet& questions()
         // 27
         {.correct = 1,
          .lines = {"The use of the normal distribution in a confidence interval for a binomial",
-                   "success probability is justified by the"},
-         .answers = {"central limit theorem.", "law of large numbers.", "law of averages.",
-                     "Chebyshev's theorem.", "Bayes' Rule."},
+                   "success probability is justified by"},
+         .answers = {"the central limit theorem.", "the law of large numbers.", "the law of averages.",
+                     "Chebyshev's theorem.", "Bayes' rule."},
          .hints = {{
              {"Yes, it says that the sum of n independent, identically distributed random",
               "variables tends to the normal distribution as n grows.  The number of",
@@ -411,14 +411,14 @@ const QuestionSheet& questions()
              {"No, that law says that x/n comes close to p; it says nothing about a shape."},
              noSense,
              {"No, Chebyshev's theorem bounds the chance of lying far from the mean."},
-             {"No, Bayes' Rule reverses conditional probabilities; it gives no normal shape."},
+             {"No, Bayes' rule reverses conditional probabilities; it gives no normal shape."},
          }}},
 
         // 28
         {.correct = 4,
-         .lines = {"Incomes in a population are strongly skewed to the right.  Many random",
-                   "samples of 30 incomes are drawn and the mean of each is computed.  The",
-                   "sampling distribution of these means is approximately"},
+         .lines = {"Incomes in a population are skewed to the right.  Many random samples of",
+                   "30 incomes are drawn and the mean of each is computed.  The sampling",
+                   "distribution of these means is approximately"},
          .answers = {"strongly skewed right.", "slightly skewed left.", "uniform (equally likely).",
                      "symmetrical.", "U shaped."},
          .hints = {{
@@ -427,8 +427,8 @@ const QuestionSheet& questions()
               "are approximately normal, hence nearly symmetrical."},
              {"No, the means pile up near the population mean; they are not equally likely."},
              {"Yes, by the central limit theorem the mean of 30 independent observations is",
-              "approximately normally distributed, and so symmetrical, whatever the shape",
-              "of the population."},
+              "approximately normal, and so nearly symmetrical, unless the population is very",
+              "skewed: the more skewed the population, the larger the sample needed."},
              {"No, sample means pile up near the population mean, not at the extremes."},
          }}},
 

@@ -1,10 +1,14 @@
 #include "banks/Banks.h"
 #include "quiz/Module1.h"
 #include "support/BankChecks.h"
+#include "support/Significance.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
+#include <optional>
+#include <regex>
 #include <set>
 
 namespace {
@@ -73,22 +77,25 @@ TEST(Estimation, StoresEveryRowOfItsTable)
 {
     expectSheet(ch6Questions, sheet());
 
-    // The fourth option is a real theorem named after a person, among four fixed ones.
+    // The fourth option is a real theorem named after a person, among four fixed ones.  The
+    // stem leaves the article to the answers, since a name with a possessive takes none.
     const StoredQuestion q27 = storeThrough(ch6Questions, 27);
-    EXPECT_EQ(q27.answers[0], "central limit theorem.");
-    EXPECT_EQ(q27.answers[1], "law of large numbers.");
-    EXPECT_EQ(q27.answers[2], "law of averages.");
+    EXPECT_TRUE(q27.lines.back().ends_with(" justified by")) << q27.lines.back();
+    EXPECT_EQ(q27.answers[0], "the central limit theorem.");
+    EXPECT_EQ(q27.answers[1], "the law of large numbers.");
+    EXPECT_EQ(q27.answers[2], "the law of averages.");
     EXPECT_EQ(q27.answers[3], "Chebyshev's theorem.");
-    EXPECT_EQ(q27.answers[4], "Bayes' Rule.");
+    EXPECT_EQ(q27.answers[4], "Bayes' rule.");
 }
 
 TEST(Estimation, KeepsTheTextConventions)
 {
-    expectTextConventions(ch6Questions, {.maxQuestionLine = 79, .maxAnswer = 51, .maxHintLine = 84, .openingExceptions = {}});
+    expectTextConventions(ch6Questions);
 
     // A sentence that follows another inside a line is set off by two blanks; a colon or
-    // a semicolon by one.
-    expectNoTextMatches(ch6Questions, {R"([.!?] [^ ])", R"([:;]  |   )"});
+    // a semicolon by one.  A square root in a formula is written sqrt(...), and the rule
+    // named after Bayes is spelt as in prose.
+    expectNoTextMatches(ch6Questions, {R"([.!?] [^ ])", R"([:;]  |   )", R"(square root of ?\()", "Bayes' Rule"});
 }
 
 TEST(Estimation, StoresQuestion12WordForWord)
@@ -99,7 +106,7 @@ TEST(Estimation, StoresQuestion12WordForWord)
                    {"0.01", "0.05", "0.10", "0.50", "1.00"},
                    {{{"No, you seem to be guessing."},
                      {"No, remember to multiply by z."},
-                     {"Yes, using plus or minus z*square root of((x/n)(1 - x/n)/n)."},
+                     {"Yes, using plus or minus z*sqrt((x/n)(1 - x/n)/n)."},
                      {"No, you seem to be guessing."},
                      {"No, remember to use the square root of the sample size."}}});
 }
@@ -116,7 +123,7 @@ TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
         {"No, these are the wrong units!", {{24, 1}, {24, 2}}},
         {"No, this is irrelevant.", {{23, 2}, {23, 3}, {23, 5}, {26, 1}, {26, 2}}},
         {"Yes, using plus or minus t*(standard deviation)/(square root of sample size).", {{8, 4}, {9, 4}, {10, 4}}},
-        {"Yes, using plus or minus z*square root of((x/n)(1 - x/n)/n).", {{11, 3}, {12, 3}, {13, 3}}},
+        {"Yes, using plus or minus z*sqrt((x/n)(1 - x/n)/n).", {{11, 3}, {12, 3}, {13, 3}}},
     });
 
     // These two are placed by question only; their counts and questions are fixed.
@@ -140,6 +147,114 @@ TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
     }
     EXPECT_EQ(hints.at({18, 2}), Lines{"No, this doesn't make sense."});
     EXPECT_EQ(hints.at({18, 3}), Lines{"No, this doesn't make sense."});
+}
+
+// The point above which the t distribution with df degrees of freedom leaves this tail, or
+// the standardized normal for df 0.
+double upperPoint(double tail, double df = 0.0)
+{
+    if (df == 0.0)
+        return boost::math::quantile(boost::math::complement(boost::math::normal_distribution<>(), tail));
+    return boost::math::quantile(boost::math::complement(boost::math::students_t_distribution<>(df), tail));
+}
+
+// An option as a number, or as "center plus or minus half-width"; nothing for a formula or a word.
+struct Figure {
+    std::string center;  // empty without one
+    std::string half;
+};
+
+std::optional<Figure> figureOf(const std::string& option)
+{
+    static const std::regex number(R"([0-9]*\.?[0-9]+)");
+    static const std::regex interval(R"(([0-9]*\.?[0-9]+) plus or minus ([0-9]*\.?[0-9]+))");
+    std::smatch m;
+    if (std::regex_match(option, m, interval))
+        return Figure{m[1], m[2]};
+    if (std::regex_match(option, number))
+        return Figure{"", option};
+    return std::nullopt;
+}
+
+bool shows(const Figure& f, double center, double figure)
+{
+    const auto near = [](const std::string& text, double value) {
+        return std::abs(shownValue(text) - value) <= halfUnit(text);
+    };
+    return near(f.half, figure) && (f.center.empty() || near(f.center, center));
+}
+
+// Every figure that a question asks for, recomputed from the data in its lines, with the
+// multiplier of about 2 that an approximate 95% interval uses: the keyed option is that figure
+// at its own precision, and no other option is.
+TEST(Estimation, KeyedFiguresAreWhatTheDataGive)
+{
+    const double two = 2.0;
+    const auto meanHalf = [&](double sd, double n) { return two * sd / std::sqrt(n); };
+    const auto proportionHalf = [&](double x, double n) { return two * std::sqrt((x / n) * (1.0 - x / n) / n); };
+    const double none = 0.0;
+
+    const struct {
+        Integer number;
+        std::vector<std::string> data;  // as the question gives them
+        double center;  // of an interval, where the options give one
+        double figure;  // a half-width, or what the question asks for
+    } cases[] = {
+        {8, {"mean 20, standard deviation 5 and size 25"}, 20, meanHalf(5, 25)},
+        {9, {"standard deviation 10 and size 25"}, none, meanHalf(10, 25)},
+        {10, {"standard deviation 25 and size 100"}, none, meanHalf(25, 100)},
+        {11, {"proportion is 60/100"}, 0.6, proportionHalf(60, 100)},
+        {12, {"proportion is 50/100"}, none, proportionHalf(50, 100)},
+        {13, {"proportion is 200/400"}, none, proportionHalf(200, 400)},
+        {14, {"100 trials", "plus or minus 0.10", "plus or minus 0.05"}, none, 100 * std::pow(0.10 / 0.05, 2)},
+        {15, {"25 observations", "plus or minus 20", "sample of 100"}, none, 20 * std::sqrt(25.0 / 100.0)},
+        {24, {"30 observations"}, none, upperPoint(0.025, 30 - 1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        const StoredQuestion q = storeThrough(ch6Questions, c.number);
+        for (const std::string& given : c.data)
+            EXPECT_NE(joined(q.lines).find(given), std::string::npos) << given << " in: " << joined(q.lines);
+        for (Integer a = 1; a <= 5; ++a) {
+            const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+            const std::optional<Figure> f = figureOf(option);
+            if (a == q.correct) {
+                ASSERT_TRUE(f) << option;
+                EXPECT_TRUE(shows(*f, c.center, c.figure)) << "keyed " << option << ", the data give " << c.figure;
+            } else if (f) {
+                EXPECT_FALSE(shows(*f, c.center, c.figure)) << "answer " << a << " " << option << " fits too";
+            }
+        }
+    }
+
+    // The points of the t and normal distributions that the hints quote.
+    const std::vector<std::pair<Place, std::string>> quoted = {
+        {{23, 1}, "with 30 observations t is " + fixed(upperPoint(0.025, 29), 2) + " against z = " +
+                      fixed(upperPoint(0.025), 2) + ", and with 100 observations it is " +
+                      fixed(upperPoint(0.025, 99), 2)},
+        {{24, 3}, "t is " + fixed(upperPoint(0.025, 29), 3) + ", about " + fixed(upperPoint(0.025, 29), 2)},
+        {{15, 2}, "from " + fixed(upperPoint(0.025, 24), 2) + " to " + fixed(upperPoint(0.025, 99), 2) +
+                      ", which brings it to about " +
+                      fixed(20.0 * upperPoint(0.025, 99) / upperPoint(0.025, 24) / 2.0, 1)},
+        {{30, 1}, "about " + fixed(upperPoint(0.25), 2)},
+        {{30, 5}, "z = " + fixed(upperPoint(0.25), 2) + " in place of " + fixed(upperPoint(0.025), 2)},
+    };
+    for (const auto& [place, figure] : quoted) {
+        const std::string text = joined(hintAt(ch6Questions, place));
+        EXPECT_NE(text.find(figure), std::string::npos) << where(place) << " lacks \"" << figure << "\": " << text;
+    }
+}
+
+// A mean of 30 from a strongly skewed population is still visibly skewed: the question asks
+// about a skewed one, and the right hint says that more skew needs a larger sample.
+TEST(Estimation, TheCentralLimitTheoremNeedsMoreDataForMoreSkew)
+{
+    const StoredQuestion q = storeThrough(ch6Questions, 28);
+    EXPECT_NE(joined(q.lines).find("skewed to the right"), std::string::npos) << joined(q.lines);
+    EXPECT_EQ(joined(q.lines).find("strongly"), std::string::npos) << joined(q.lines);
+    const std::string right = joined(rightHint(q));
+    EXPECT_EQ(right.find("whatever the shape"), std::string::npos) << right;
+    EXPECT_NE(right.find("the more skewed"), std::string::npos) << right;
 }
 
 TEST(Estimation, AsksHowTheTDistributionDiffersFromTheNormal)
