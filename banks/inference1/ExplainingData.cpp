@@ -9,7 +9,7 @@ namespace {
 // Lines that several questions give as a whole hint.
 const Lines guessing = {"No, you seem to be guessing."};
 const Lines noSense = {"No, this doesn't make sense."};
-const Lines rulesOfThumb = {"No, remember the 1, 2, 3, standard-deviations rules of thumb."};
+const Lines rulesOfThumb = {"No, remember the rules of thumb for 1, 2 and 3 standard deviations."};
 const Lines thinkABitMore = {"No, think about it a bit more carefully."};
 const Lines thinkMore = {"No, think about it more carefully."};
 
@@ -19,8 +19,8 @@ const Lines meanIsNp = {"Yes, the population mean number of successes in n binom
 const Lines numberOfTrials = {"No, that is the number of trials, not the mean number of successes."};
 const Lines lawOfAverages = {"Yes, also called the gambler's fallacy: independent trials have no memory."};
 const Lines centralLimit = {"No, the central limit theorem explains why sums and averages are bell-shaped."};
-const Lines binomialModel = {"No, the binomial theorem gives the binomial model's probabilities, and the model",
-                             "assumes independent trials: earlier results do not change later chances."};
+const Lines binomialModel = {"No, the binomial model, whose probabilities the binomial theorem gives, assumes",
+                             "independent trials: earlier results do not change later chances."};
 const Lines zFormula = {"Yes, z = (X - mean)/(standard deviation)."};
 const Lines dividedByMean = {"No, you seem to have divided by the mean; z = (X - mean)/(standard deviation)."};
 const Lines normalRules = {"Yes, 68% of a normal distribution is within 1 standard deviation, 95% within 2."};
@@ -67,7 +67,7 @@ const QuestionSheet sheet = {{
                 {"No, a proof cannot tell how likely an uncertain event is."},
                 {"No, equally likely calculations give the probabilities of games of chance,",
                  "such as dice and cards, whose outcomes are known to be equally likely."},
-                {"Yes, it is a personal degree of belief, which is revised as new data arrive."},
+                {"Yes, a Bayesian probability is a personal degree of belief, revised by new data."},
                 noSense}}},
     // 3
     {.correct = 3,
@@ -259,7 +259,7 @@ const QuestionSheet sheet = {{
     {.correct = 2,
      .lines = {"A variable X has a mean of 20 and a standard deviation of 10.  The z value",
                "of X = 50 is"},
-     .answers = {"2.5", "3", "5", "10", "20"},
+     .answers = {"1.5", "3", "5", "10", "20"},
      .hints = {{dividedByMean, zFormula, guessing, guessing, guessing}}},
     // 22
     {.correct = 5,
@@ -332,8 +332,8 @@ const QuestionSheet sheet = {{
     {.correct = 4,
      .lines = {"The mistaken belief that, by the laws of probability, every success makes",
                "a failure more likely is known as"},
-     .answers = {"Bayes' theorem.", "binomial model.", "central limit theorem.", "law of averages.",
-                 "law of large numbers."},
+     .answers = {"Bayes' theorem.", "the binomial model.", "the central limit theorem.", "the law of averages.",
+                 "the law of large numbers."},
      .hints = {{{"No, Bayes' theorem is a sound rule that finds P[A if B] from P[B if A]."},
                 binomialModel,
                 centralLimit,
@@ -344,7 +344,7 @@ const QuestionSheet sheet = {{
     // 30
     {.correct = 2,
      .lines = {"The probability of exactly 500 heads in 1000 flips of a fair coin is"},
-     .answers = {"0.5^500", "0.025", "0.5", "0.75", "greater than .95"},
+     .answers = {"0.5^500", "0.025", "0.5", "0.75", "greater than 0.95"},
      .hints = {{{"No, 0.5^500 is the probability that 500 particular flips all land heads."},
                 {"Yes, 500 is the single most likely number of heads, but 499, 501, 498, 502",
                  "and many other counts near 500 are nearly as likely.  The standard deviation",

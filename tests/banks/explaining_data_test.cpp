@@ -2,7 +2,14 @@
 #include "quiz/Module1.h"
 #include "support/BankChecks.h"
 
+#include "support/Significance.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <regex>
+#include <tuple>
 
 namespace {
 
@@ -51,7 +58,7 @@ const std::vector<SheetRow>& sheet()
                  "1 and standard deviation of 0.", "1 and standard deviation of 1.",
                  "1 and standard deviation of -1."}},
         {{20, "A variable X has a mean of 10", 3, 2, {1, 1, 1, 1, 1}}, Answers{"2", "3", "4", "6", "20"}},
-        {{21, "A variable X has a mean of 20", 2, 2, {1, 1, 1, 1, 1}}, Answers{"2.5", "3", "5", "10", "20"}},
+        {{21, "A variable X has a mean of 20", 2, 2, {1, 1, 1, 1, 1}}, Answers{"1.5", "3", "5", "10", "20"}},
         {{22, "A z value of 1", 5, 1, {1, 1, 1, 1, 1}}},
         {{23, "X is normally distributed with a mean of 40", 3, 2, {1, 1, 1, 1, 1}},
          Answers{"0.025", "0.05", "0.16", "0.25", "0.50"}},
@@ -63,10 +70,10 @@ const std::vector<SheetRow>& sheet()
         {{27, "The binomial distribution with p = 0.1 and n = 1000", 4, 1, {1, 1, 1, 1, 1}}},
         {{28, "A fair coin has landed heads", 1, 2, {1, 1, 1, 2, 1}}, Answers{"1/2", "1/3", "2/3", "1/8", "7/8"}},
         {{29, "The mistaken belief that, by the laws of probability", 4, 2, {1, 2, 1, 1, 3}},
-         Answers{"Bayes' theorem.", "binomial model.", "central limit theorem.", "law of averages.",
-                 "law of large numbers."}},
+         Answers{"Bayes' theorem.", "the binomial model.", "the central limit theorem.", "the law of averages.",
+                 "the law of large numbers."}},
         {{30, "The probability of exactly 500 heads in 1000 flips", 2, 1, {1, 4, 2, 2, 1}},
-         Answers{"0.5^500", "0.025", "0.5", "0.75", "greater than .95"}},
+         Answers{"0.5^500", "0.025", "0.5", "0.75", "greater than 0.95"}},
     };
     return entries;
 }
@@ -83,11 +90,12 @@ TEST(ExplainingData, StoresEveryQuestionOfItsTable)
 
 TEST(ExplainingData, KeepsItsTextConventions)
 {
-    expectTextConventions(ch5Questions, {.maxQuestionLine = 77, .maxAnswer = 39, .maxHintLine = 80, .openingExceptions = {}});
+    expectTextConventions(ch5Questions);
 
     // A sentence that follows another inside a line is set off by two blanks, a colon or a
-    // semicolon by one; no triple blanks, and American spelling.
-    expectNoTextMatches(ch5Questions, {R"([.?!] [A-Z])", R"([:;](  |[^ ]))", "   ", R"(\bcentr(e|ed)\b)"});
+    // semicolon by one; no triple blanks, American spelling, and a 0 before a decimal point.
+    expectNoTextMatches(ch5Questions, {R"([.?!] [A-Z])", R"([:;](  |[^ ]))", "   ", R"(\bcentr(e|ed)\b)",
+                                       R"((^|[^0-9])\.[0-9])"});
 }
 
 TEST(ExplainingData, StoresQuestionThreeWordForWord)
@@ -149,10 +157,94 @@ TEST(ExplainingData, UsesTheStockLines)
         {"No, you seem to be guessing.",
          {{20, 2}, {20, 4}, {20, 5}, {21, 3}, {21, 4}, {21, 5}, {23, 1}, {23, 5}, {24, 1}, {24, 2}}},
         {"No, this doesn't make sense.", {{2, 5}, {3, 5}, {4, 5}, {11, 5}, {18, 5}, {5, 4}}},
-        {"No, remember the 1, 2, 3, standard-deviations rules of thumb.", {{23, 2}, {23, 4}, {24, 3}, {24, 4}}},
+        {"No, remember the rules of thumb for 1, 2 and 3 standard deviations.", {{23, 2}, {23, 4}, {24, 3}, {24, 4}}},
         {"No, think about it a bit more carefully.", {{15, 1}, {15, 3}, {16, 2}}},
         {"No, think about it more carefully.", {{15, 4}, {16, 1}, {16, 3}}},
     });
+}
+
+// The probability of exactly k successes in n trials with success probability p.
+double binomial(double n, double k, double p)
+{
+    return std::exp(std::lgamma(n + 1.0) - std::lgamma(k + 1.0) - std::lgamma(n - k + 1.0) + k * std::log(p) +
+                    (n - k) * std::log(1.0 - p));
+}
+
+// A plain number as an option shows it ("0.025", "75"), or nothing for any other option.
+std::optional<double> number(const std::string& option)
+{
+    static const std::regex plain(R"([0-9]*\.?[0-9]+)");
+    if (!std::regex_match(option, plain))
+        return std::nullopt;
+    return shownValue(option);
+}
+
+// Every figure that a question asks for, recomputed from the data in its lines: the keyed
+// option is that figure at its own precision, and no other option is.
+TEST(ExplainingData, KeyedFiguresAreWhatTheDataGive)
+{
+    const auto belowB = [](double male, double maleB, double allB) { return male * (1.0 - maleB) / (1.0 - allB); };
+    const auto trueShare = [](double rate, double hit, double falseAlarm) {
+        return rate * hit / (rate * hit + (1.0 - rate) * falseAlarm);
+    };
+    const auto z = [](double x, double mean, double sd) { return (x - mean) / sd; };
+
+    const struct {
+        Integer number;
+        std::vector<std::string> data;  // as the question gives them
+        double figure;
+    } cases[] = {
+        {6, {"half male, 70% of the males and 80% of all the students"}, 100.0 * belowB(0.5, 0.7, 0.8)},
+        {7, {"10% have the flu", "90% of the patients with the flu and 90% of the patients without"},
+         100.0 * trueShare(0.10, 0.90, 0.10)},
+        {8, {"1% of the products are defective", "flag 90% of the", "wrongly flag 20% of the good ones"},
+         trueShare(0.01, 0.90, 0.20)},
+        {15, {"50 binomial trials", "success of 0.05"}, 50 * 0.05},
+        {16, {"2000 binomial trials", "success of 0.10"}, 2000 * 0.10},
+        {20, {"a mean of 10 and a standard deviation of 5", "X = 30"}, z(30, 10, 5)},
+        {21, {"a mean of 20 and a standard deviation of 10", "X = 50"}, z(50, 20, 10)},
+        {23, {"a mean of 40 and a standard deviation of 10", "larger than 50"}, upperNormal(z(50, 40, 10))},
+        {24, {"a mean of 20 and a standard deviation of 10", "between 0 and 40"},
+         1.0 - upperNormal(z(40, 20, 10)) - upperNormal(-z(0, 20, 10))},
+        {25, {"a mean of 25 and a standard deviation of 5", "larger than 25"}, upperNormal(z(25, 25, 5))},
+        {30, {"exactly 500 heads in 1000 flips of a fair coin"}, binomial(1000, 500, 0.5)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        const StoredQuestion q = storeThrough(ch5Questions, c.number);
+        for (const std::string& given : c.data)
+            EXPECT_NE(joined(q.lines).find(given), std::string::npos) << given << " in: " << joined(q.lines);
+        for (Integer a = 1; a <= 5; ++a) {
+            const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+            const std::optional<double> value = number(option);
+            if (a == q.correct) {
+                ASSERT_TRUE(value) << option;
+                EXPECT_NEAR(*value, c.figure, halfUnit(option)) << "keyed " << option << ", the data give " << c.figure;
+            } else if (value) {
+                // Half a unit away rounds up, away from the option (2.5 is not "2").
+                EXPECT_GE(std::abs(*value - c.figure), 0.9999 * halfUnit(option)) << "answer " << a << " is also " << c.figure;
+            }
+        }
+    }
+
+    // Answer 1 of the z questions is the slip its hint names: (X - mean) divided by the mean.
+    for (const auto& [n, x, mean] : {std::tuple{20, 30.0, 10.0}, std::tuple{21, 50.0, 20.0}}) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const std::string option = storeThrough(ch5Questions, n).answers[0];
+        EXPECT_NEAR(shownValue(option), (x - mean) / mean, halfUnit(option)) << option;
+        EXPECT_NE(joined(hintOf({n, 1})).find("divided by the mean"), std::string::npos);
+    }
+}
+
+// A hint speaks of what its answer names.
+TEST(ExplainingData, HintsSpeakOfTheirOwnAnswer)
+{
+    const std::vector<std::pair<Place, std::string>> cases = {
+        {{2, 4}, "Yes, a Bayesian probability is"},
+        {{29, 2}, "No, the binomial model"},
+    };
+    for (const auto& [place, opening] : cases)
+        EXPECT_TRUE(hintOf(place)[0].starts_with(opening)) << where(place) << ": " << hintOf(place)[0];
 }
 
 TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
@@ -161,7 +253,7 @@ TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
         {{6, 5}, "75%"},
         {{7, 3}, "50%"},
         {{8, 1}, "about 0.04"},
-        {{12, 5}, "about 0.21"},
+        {{12, 5}, "about " + fixed(binomial(10, 6, 0.5), 2)},
         {{13, 5}, "0.25"},
         {{15, 2}, "np"},
         {{20, 3}, "z = (X - mean)/(standard deviation)"},
@@ -171,7 +263,7 @@ TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
         {{26, 3}, "= 25"},
         {{26, 4}, "50 heads"},
         {{27, 3}, "np = (1000)(0.1) = 100"},
-        {{30, 2}, "about 0.025"},
+        {{30, 2}, "about " + fixed(binomial(1000, 500, 0.5), 3)},
     };
     for (const auto& [place, figure] : figures) {
         const std::string text = joined(hintOf(place));
