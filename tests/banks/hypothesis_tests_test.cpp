@@ -258,8 +258,9 @@ TEST(HypothesisTests, KeyedFiguresAreWhatTheDataGive)
         const std::string option = storeThrough(ch7Questions, s.place.first).answers[static_cast<std::size_t>(s.place.second - 1)];
         EXPECT_NEAR(testing_support::shownValue(option), s.figure, testing_support::halfUnit(option)) << option;
         EXPECT_NE(joined(hintAt(s.place)).find(s.named), std::string::npos) << joined(hintAt(s.place));
-        if (s.figureInHint)
+        if (s.figureInHint) {
             EXPECT_NE(joined(hintAt(s.place)).find(option), std::string::npos) << "the hint gives the option's figure";
+        }
     }
 }
 
