@@ -1,12 +1,12 @@
 #include "banks/Banks.h"
 #include "quiz/Module1.h"
 #include "support/BankChecks.h"
+#include "support/Significance.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
-#include <numbers>
 #include <regex>
 #include <set>
 #include <string>
@@ -81,9 +81,9 @@ const std::map<Integer, Answers> fixedOptions = {
     {15, {"equal.", "independent.", "added.", "multiplied.", "the same."}},
     {17, {"goodness of fit test.", "sum of squares test.", "least squares test.", "minimax test.",
           "Bayesian test."}},
-    {18, {"0.000002", "0.04", "0.23", "0.64", "0.97"}},
+    {18, {"5.7*10^-236", "0.04", "0.23", "0.64", "0.97"}},
     {19, {"0.00001", "0.10", "0.50", "0.73", "0.99"}},
-    {20, {"7.5*10^-42", "2.3*10^-12", "0.0000003", "0.15", "0.95"}},
+    {20, {"7.5*10^-42", "2.3*10^-12", "0.0000003", "0.17", "0.95"}},
     {21, {"0.0", "0.75", "1.0", "5.0", "10.0"}},
     {23, {"0 to 1.", "-1 to +1.", "0 to infinity.", "-infinity to 0.", "-infinity to +infinity."}},
     {24, {"0.00", "0.05", "0.50", "0.95", "1.00"}},
@@ -110,9 +110,9 @@ TEST(ChiSquareTests, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
     }
 }
 
-TEST(ChiSquareTests, TextsKeepTheWidthsAndConventions)
+TEST(ChiSquareTests, TextsKeepTheConventions)
 {
-    expectTextConventions(ch10Questions, {.maxQuestionLine = 79, .maxAnswer = 47, .maxHintLine = 78, .openingExceptions = {}});
+    expectTextConventions(ch10Questions);
 
     // Sentences inside a line are parted by two blanks; a colon or semicolon by one. The
     // bank writes "chi-square" and "p value" and nothing else for them.
@@ -242,16 +242,8 @@ TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
 // ---------------------------------------------------------------------------------------
 // The numeric questions: every figure of their hints must follow from their own data.
 
-// The upper tail of chi-square with 1, 2 or 3 degrees of freedom, in closed form.
-double upperTail(double chiSquare, int degrees)
-{
-    const double root = std::erfc(std::sqrt(chiSquare / 2.0));
-    if (degrees == 1)
-        return root;
-    if (degrees == 2)
-        return std::exp(-chiSquare / 2.0);
-    return root + std::sqrt(2.0 * chiSquare / std::numbers::pi) * std::exp(-chiSquare / 2.0);
-}
+// Whether an option shows the value at the option's own precision.
+bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
 
 struct Computed {
     double chiSquare;
@@ -335,10 +327,9 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
             EXPECT_NE(hint.find("with " + degrees + " degree"), std::string::npos) << hint;
         }
 
-        const double p = upperTail(c.computed.chiSquare, c.computed.degrees);
+        const double p = upperChiSquare(c.computed.chiSquare, c.computed.degrees);
         if (!c.p.empty()) {
-            const double shown = shownValue(c.p);
-            EXPECT_NEAR(p / shown, 1.0, halfUnit(c.p) / shown) << "p = " << p;
+            EXPECT_TRUE(shows(c.p, p)) << "p = " << p;
             EXPECT_NE(hint.find("p = " + c.p), std::string::npos) << hint;
         }
         // No hint of the question gives any other p value than the computed one.
@@ -348,18 +339,22 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
                 EXPECT_EQ((*it)[1].str(), c.p) << text;
         }
 
-        // The right answer is the option nearest to the computed figure.
-        if (c.asksForP) {
-            EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "p = " << p;
-        } else {
-            EXPECT_EQ(nearestOption(q.answers, c.computed.chiSquare, false), q.correct)
-                << "chi-square = " << c.computed.chiSquare;
+        // The right answer shows the computed figure at its own precision, and no other option does.
+        const double asked = c.asksForP ? p : c.computed.chiSquare;
+        for (Integer a = 1; a <= 5; ++a) {
+            const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+            EXPECT_EQ(shows(option, asked), a == q.correct) << "option " << a << " \"" << option << "\", value " << asked;
         }
+        if (c.asksForP) {
+            EXPECT_EQ(q.answers[static_cast<std::size_t>(q.correct - 1)], c.p);
+        }
+        for (const auto& answerHint : q.hints)
+            EXPECT_EQ(joined(answerHint).find("nearest"), std::string::npos) << joined(answerHint);
     }
 
-    // Where the nearest option is not the computed p value, the right answer's hint says so.
-    EXPECT_NE(joined(rightHint(storeThrough(ch10Questions, 18))).find("far below even 0.000002"), std::string::npos);
-    EXPECT_NE(joined(rightHint(storeThrough(ch10Questions, 20))).find("the nearest option"), std::string::npos);
+    // Question 9 asks for the sum of the plain deviations, which is 0; the sum of (O - E)/E need not be.
+    EXPECT_NE(joined(storeThrough(ch10Questions, 9).lines).find("the deviations O - E, neither squared nor divided,"),
+              std::string::npos);
 
     // Expected count of female A grades: (20 x 12)/30.
     const StoredQuestion q30 = storeThrough(ch10Questions, 30);
