@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <map>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -202,9 +203,6 @@ void expectOnlyTheKeyShows(const StoredQuestion& q, double value)
 
 struct Summary {
     Integer number;
-    std::vector<double> means;
-    std::vector<double> sds;
-    double n;                         // every sample's size
     std::vector<std::string> figures; // texts that the right answer's hint must show
     std::string f;                    // the F that hint shows
     std::string p;                    // the p value it shows
@@ -212,13 +210,42 @@ struct Summary {
 };
 
 const std::vector<Summary> summaries = {
-    {16, {50.96, 50.28, 50.60, 51.8}, {32.39, 27.17, 29.20, 33.09}, 25, {"50.91", "10.73", "933.7", "3 and 96"}, "0.01", "0.998", true},
-    {17, {6.90, 7.64, 11.61}, {4.32, 4.57, 4.20}, 50, {"320.8", "19.06"}, "16.8", "2.6*10^-7", true},
-    {18, {31.85, 30.90, 31.20}, {31.25, 29.14, 33.65}, 20, {"4.72", "986.0", "2 and 57"}, "0.005", "0.995"},
-    {19, {24.60, 25.40, 24.72}, {2.88, 2.86, 3.00}, 50, {"9.31", "8.49", "2 and 147"}, "1.10", "0.34"},
-    {20, {7.48, 6.96, 11.36}, {2.66, 2.92, 3.41}, 25, {"144.5", "9.08", "2 and 72"}, "15.9", "0.000002"},
-    {21, {6.98, 6.96, 7.36}, {2.66, 2.92, 3.41}, 25, {"1.27", "9.08", "2 and 72"}, "0.14", "0.87"},
+    {16, {"50.91", "10.73", "933.7"}, "0.01", "0.998", true},
+    {17, {"320.8", "19.06"}, "16.8", "2.6*10^-7", true},
+    {18, {"4.72", "986.0"}, "0.005", "0.995"},
+    {19, {"9.31", "8.49"}, "1.10", "0.34"},
+    {20, {"144.5", "9.08"}, "15.9", "0.000002"},
+    {21, {"1.27", "9.08"}, "0.14", "0.87"},
 };
+
+// The samples as the question states them: "... of size 25 have means 6.98, 6.96 and 7.36
+// and standard deviations 2.66, 2.92 and 3.41."
+struct Samples {
+    double n = 0.0;  // every sample's size
+    std::vector<double> means;
+    std::vector<double> sds;
+};
+
+std::vector<double> numbersIn(const std::string& text)
+{
+    static const std::regex number{R"([0-9]+(\.[0-9]+)?)"};
+    std::vector<double> values;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
+        values.push_back(std::stod(it->str()));
+    return values;
+}
+
+Samples samplesOf(const StoredQuestion& q)
+{
+    static const std::regex stated{R"(of size ([0-9]+) have means (.+?) and standard deviations (.+?)\.  )"};
+    const std::string stem = joined(q.lines);
+    std::smatch found;
+    if (!std::regex_search(stem, found, stated)) {
+        ADD_FAILURE() << "no samples stated in: " << stem;
+        return {};
+    }
+    return {std::stod(found[1].str()), numbersIn(found[2].str()), numbersIn(found[3].str())};
+}
 
 struct FTest {
     double f;
@@ -227,7 +254,7 @@ struct FTest {
     double p;
 };
 
-FTest anova(const Summary& s)
+FTest anova(const Samples& s)
 {
     const double k = static_cast<double>(s.means.size());
     double grand = 0.0;
@@ -256,28 +283,35 @@ TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
         EXPECT_NE(hint.find(s.f), std::string::npos) << s.f << " in: " << hint;
         EXPECT_NE(hint.find(s.p), std::string::npos) << s.p << " in: " << hint;
 
-        const FTest test = anova(s);
+        const Samples samples = samplesOf(q);
+        ASSERT_GE(samples.means.size(), 3u);
+        ASSERT_EQ(samples.sds.size(), samples.means.size());
+        const FTest test = anova(samples);
+        // Where the hint gives the degrees of freedom, they are those of these samples.
+        if (hint.find("degrees of freedom") != std::string::npos) {
+            EXPECT_NE(hint.find(fixed(test.d1, 0) + " and " + fixed(test.d2, 0) + " degrees"), std::string::npos) << hint;
+        }
         EXPECT_TRUE(shows(s.f, test.f)) << "F = " << test.f;
         EXPECT_TRUE(shows(s.p, test.p)) << "p = " << test.p;
         expectOnlyTheKeyShows(q, s.asksForF ? test.f : test.p);
         // The right answer's hint gives the figure of the right answer itself.
         const std::string& key = q.answers[static_cast<std::size_t>(q.correct - 1)];
         EXPECT_EQ(key, s.asksForF ? s.f : s.p);
+        // No hint calls the right answer merely the nearest option.
+        for (const auto& lines : q.hints)
+            EXPECT_EQ(joined(lines).find("nearest"), std::string::npos) << joined(lines);
     }
 
     // Question 17 asks for F itself; its largest option's hint gives the p value that F would have.
     const StoredQuestion q17 = storeThrough(ch9Questions, 17);
     const std::string hint = joined(q17.hints[4]);
-    EXPECT_NE(hint.find("2 and 147"), std::string::npos) << hint;
-    ASSERT_NE(hint.find("4.7*10^-69"), std::string::npos) << hint;
-    EXPECT_TRUE(shows("4.7*10^-69", upperF(551.5, 2.0, 147.0))) << upperF(551.5, 2.0, 147.0);
-
-    // No hint of these questions calls its key merely the nearest option.
-    for (const Summary& s : summaries) {
-        const StoredQuestion q = storeThrough(ch9Questions, s.number);
-        for (const auto& lines : q.hints)
-            EXPECT_EQ(joined(lines).find("nearest"), std::string::npos) << "question " << s.number << ": " << joined(lines);
-    }
+    std::smatch found;
+    ASSERT_TRUE(std::regex_search(hint, found, std::regex{R"(with ([0-9]+) and ([0-9]+) degrees of freedom its p value would be ([0-9.]+\*10\^-[0-9]+))"}))
+        << hint;
+    const double wouldBe = upperF(shownValue(q17.answers[4]), std::stod(found[1].str()), std::stod(found[2].str()));
+    EXPECT_TRUE(shows(found[3].str(), wouldBe)) << found[3].str() << " for p = " << wouldBe;
+    const FTest test17 = anova(samplesOf(q17));
+    EXPECT_EQ(found[1].str() + " and " + found[2].str(), fixed(test17.d1, 0) + " and " + fixed(test17.d2, 0));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <regex>
@@ -245,6 +246,15 @@ TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
 // Whether an option shows the value at the option's own precision.
 bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
 
+std::vector<double> numbersIn(const std::string& text)
+{
+    static const std::regex number{R"([0-9]+(\.[0-9]+)?)"};
+    std::vector<double> values;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
+        values.push_back(std::stod(it->str()));
+    return values;
+}
+
 struct Computed {
     double chiSquare;
     int degrees;
@@ -297,17 +307,18 @@ struct NumericCase {
     std::string p;                     // as every hint that gives p shows it; empty: none does
     std::vector<std::string> figures;  // further texts the right answer's hint shows
     bool asksForP;
+    std::vector<double> stated;        // the counts the question states, from which the table is built
 };
 
 const std::vector<NumericCase> numericCases = {
-    {5, goodnessOfFit({140, 100, 60}), "32", "1.1*10^-7", {"300/3 = 100", "40^2"}, false},
-    {6, goodnessOfFit({5, 10, 15}), "5", "0.08", {"30/3 = 10", "5^2"}, false},
-    {7, goodnessOfFit({31, 44, 18, 7}), "30.8", "0.000001", {"25 expected", "(36 + 361 + 49 + 324)/25"}, true},
-    {8, goodnessOfFit({29, 40, 31}), "2.06", "0.36", {"100/3 = 33.3"}, true},
-    {18, independence({{800, 200}, {100, 900}, {300, 700}}), "1083", "5.7*10^-236", {"80%", "10%"}, true},
-    {19, independence({{30, 10, 10}, {8, 12, 30}}), "22.9", "0.00001", {"60%", "16%"}, true},
-    {20, independence({{8, 52}, {2, 38}}), "1.85", "0.17", {"13%", "5%"}, true},
-    {21, independence({{30, 10}, {15, 5}}), "0", "", {"(30, 10, 15 and 5)"}, false},
+    {5, goodnessOfFit({140, 100, 60}), "32", "1.1*10^-7", {"300/3 = 100", "40^2"}, false, {300, 140, 100, 60}},
+    {6, goodnessOfFit({5, 10, 15}), "5", "0.08", {"30/3 = 10", "5^2"}, false, {5, 10, 15}},
+    {7, goodnessOfFit({31, 44, 18, 7}), "30.8", "0.000001", {"25 expected", "(36 + 361 + 49 + 324)/25"}, true, {31, 44, 18, 7}},
+    {8, goodnessOfFit({29, 40, 31}), "2.06", "0.36", {"100/3 = 33.3"}, true, {29, 40, 31}},
+    {18, independence({{800, 200}, {100, 900}, {300, 700}}), "1083", "5.7*10^-236", {"80%", "10%"}, true, {1000, 800, 100, 300}},
+    {19, independence({{30, 10, 10}, {8, 12, 30}}), "22.9", "0.00001", {"60%", "16%"}, true, {50, 30, 10, 10, 8, 12, 30}},
+    {20, independence({{8, 52}, {2, 38}}), "1.85", "0.17", {"13%", "5%"}, true, {8, 60, 2, 40}},
+    {21, independence({{30, 10}, {15, 5}}), "0", "", {"(30, 10, 15 and 5)"}, false, {30, 40, 15, 20}},
 };
 
 TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
@@ -317,6 +328,17 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
         SCOPED_TRACE("question " + std::to_string(c.number));
         const StoredQuestion q = storeThrough(ch10Questions, c.number);
         const std::string hint = joined(rightHint(q));
+
+        // The table is built from counts that the question states, in the order it states them.
+        const std::vector<double> inStem = numbersIn(joined(q.lines));
+        auto next = inStem.begin();
+        for (const double count : c.stated) {
+            next = std::find(next, inStem.end(), count);
+            EXPECT_NE(next, inStem.end()) << count << " not stated in order in: " << joined(q.lines);
+            if (next == inStem.end())
+                break;
+            ++next;
+        }
 
         EXPECT_NEAR(c.computed.chiSquare, shownValue(c.chiSquare), halfUnit(c.chiSquare));
         EXPECT_NE(hint.find(c.chiSquare), std::string::npos) << c.chiSquare << " in: " << hint;
