@@ -305,9 +305,9 @@ TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
     // Question 17 asks for F itself; its largest option's hint gives the p value that F would have.
     const StoredQuestion q17 = storeThrough(ch9Questions, 17);
     const std::string hint = joined(q17.hints[4]);
+    const std::regex wouldHave{R"(with ([0-9]+) and ([0-9]+) degrees of freedom its p value would be ([0-9.]+\*10\^-[0-9]+))"};
     std::smatch found;
-    ASSERT_TRUE(std::regex_search(hint, found, std::regex{R"(with ([0-9]+) and ([0-9]+) degrees of freedom its p value would be ([0-9.]+\*10\^-[0-9]+))"}))
-        << hint;
+    ASSERT_TRUE(std::regex_search(hint, found, wouldHave)) << hint;
     const double wouldBe = upperF(shownValue(q17.answers[4]), std::stod(found[1].str()), std::stod(found[2].str()));
     EXPECT_TRUE(shows(found[3].str(), wouldBe)) << found[3].str() << " for p = " << wouldBe;
     const FTest test17 = anova(samplesOf(q17));
