@@ -295,7 +295,7 @@ const QuestionSheet& questions()
                      "means within 1 of each other, with sds near 30, even that persuasive?"},
                     {"Yes, among the means 20*(0.53^2 + 0.42^2 + 0.12^2)/2 = 4.72, within the",
                      "samples (31.25^2 + 29.14^2 + 33.65^2)/3 = 986.0, so F = 0.005 with 2 and",
-                     "57 degrees of freedom and p = 0.995: no evidence at all against H0."}}}},
+                     "57 degrees of freedom and p = 0.995: essentially no evidence against H0."}}}},
         // 19
         {.correct = 4,
          .lines = {"Three samples of size 50 have means 24.60, 25.40 and 24.72 and standard",
