@@ -29,6 +29,14 @@ const Lines smallSamplesSmallDifferences = {
     "Yes, these data are very unpersuasive because of the small samples and the",
     "small differences among the means relative to the standard deviations."};
 
+// Two wrong answers of question 27, and two of question 30, that F does not use.
+const Lines neitherCorrelationsNorT = {
+    "No, F uses neither correlation coefficients nor t values, only the variation",
+    "among the sample means and within the samples.  What else do both depend on?"};
+const Lines neitherTNorCorrelation = {
+    "No, neither a t value nor a correlation coefficient enters F, which compares",
+    "the variation among the sample means with the variation within the samples."};
+
 const std::string boxPlotQuestion = "What is the p value for an ANOVA F test using these data?";
 const Lines boxPlotLines = {boxPlotQuestion, "", "", ""};
 
@@ -109,7 +117,7 @@ const QuestionSheet& questions()
                    "m1 = 92.4, m2 = 97.6 and m3 = 102.1, standard deviations s1 = 8.7, s2 = 12.3",
                    "and s3 = 9.4, and sample sizes n1 = 6, n2 = 12 and n3 = 8.  Other things being",
                    "equal, which change would increase the value of the ANOVA F statistic?"},
-         .answers = {"m1 = 100.", "m1 = 100 and m2 = 100.", "s1 = 10", "s2 = 10.", "s3 = 10."},
+         .answers = {"m1 = 100.", "m1 = 100 and m2 = 100.", "s1 = 10.", "s2 = 10.", "s3 = 10."},
          .hints = {{{noFRatio, "within the samples.  m1 = 100 brings the means closer together."},
                     {noFRatio, "within the samples.  Both changes bring the means closer together."},
                     {noFRatio, "within the samples.  s1 = 10 widens the spread within sample 1."},
@@ -134,7 +142,7 @@ const QuestionSheet& questions()
                    "means are m1 = 200, m2 = 250, m3 = 200 and m4 = 200, and the standard",
                    "deviations s1 = 45, s2 = 36, s3 = 52 and s4 = 49.  Other things being equal,",
                    "which change would increase the value of the ANOVA F statistic?"},
-         .answers = {"m1 = 250.", "m2 = 200.", "s1 = 100", "s2 = 100.", "s3 = 100."},
+         .answers = {"m1 = 250.", "m2 = 200.", "s1 = 100.", "s2 = 100.", "s3 = 100."},
          .hints = {{{yesFRatio, "within the samples.  m1 = 250 moves the means further apart."},
                     {noFRatio, "within the samples.  m2 = 200 makes all four means equal, so F = 0."},
                     {noFRatio, "within the samples.  s1 = 100 widens the spread within sample 1."},
@@ -142,8 +150,8 @@ const QuestionSheet& questions()
                     {noFRatio, "within the samples.  s3 = 100 widens the spread within sample 3."}}}},
         // 9
         {.correct = 4,
-         .lines = {"When are the ANOVA F test and the difference-in-means t test both appropriate",
-                   "and certain to give the same result?"},
+         .lines = {"When are the ANOVA F test and the pooled difference-in-means t test both",
+                   "appropriate and certain to give the same result?"},
          .answers = {"When the sample means are equal.", "When the standard deviations are equal.",
                      "When the sample sizes are equal.", "When there are only two samples.",
                      "When the data are categorical."},
@@ -276,7 +284,7 @@ const QuestionSheet& questions()
         {.correct = 5,
          .lines = {"Three samples of size 20 have means 31.85, 30.90 and 31.20 and standard",
                    "deviations 31.25, 29.14 and 33.65.  The p value of the ANOVA F test is"},
-         .answers = {"4.4*10^-18", "0.003", "0.07", "0.26", "0.996"},
+         .answers = {"4.4*10^-18", "0.003", "0.07", "0.26", "0.995"},
          .hints = {{{"No, a p value of 4.4*10^-18 would be overwhelming evidence against H0.",
                      "Do means within 1 of each other, with sds near 30, show that?"},
                     {"No, a p value of 0.003 would be very strong evidence against H0.  Are",
@@ -287,12 +295,12 @@ const QuestionSheet& questions()
                      "means within 1 of each other, with sds near 30, even that persuasive?"},
                     {"Yes, among the means 20*(0.53^2 + 0.42^2 + 0.12^2)/2 = 4.72, within the",
                      "samples (31.25^2 + 29.14^2 + 33.65^2)/3 = 986.0, so F = 0.005 with 2 and",
-                     "57 degrees of freedom: p is about 0.995, and 0.996 is the nearest option."}}}},
+                     "57 degrees of freedom and p = 0.995: essentially no evidence against H0."}}}},
         // 19
         {.correct = 4,
          .lines = {"Three samples of size 50 have means 24.60, 25.40 and 24.72 and standard",
                    "deviations 2.88, 2.86 and 3.00.  The p value of the ANOVA F test is"},
-         .answers = {"3.6*10^-29", "1.3*10^-16", "0.00003", "0.33", "0.93"},
+         .answers = {"3.6*10^-29", "1.3*10^-16", "0.00003", "0.34", "0.93"},
          .hints = {{{"No, such a p value would be overwhelming evidence against H0.  Do means",
                      "within 0.8 of each other, with sds near 3, show that?"},
                     {"No, such a p value would be overwhelming evidence against H0.  Do means",
@@ -301,17 +309,17 @@ const QuestionSheet& questions()
                      "means within 0.8 of each other, with sds near 3, that convincing?"},
                     {"Yes, among the means 50*(0.31^2 + 0.49^2 + 0.19^2)/2 = 9.31, within the",
                      "samples (2.88^2 + 2.86^2 + 3.00^2)/3 = 8.49, so F = 1.10 with 2 and 147",
-                     "degrees of freedom: p is about 0.34, and 0.33 is the nearest option."},
+                     "degrees of freedom and p = 0.34: unpersuasive evidence against H0."},
                     {"No, a p value of 0.93 would be totally unpersuasive evidence.  With samples",
                      "of 50, are differences of up to 0.8 in the means so unremarkable?"}}}},
         // 20
         {.correct = 2,
          .lines = {"Three samples of size 25 have means 7.48, 6.96 and 11.36 and standard",
                    "deviations 2.66, 2.92 and 3.41.  The p value of the ANOVA F test is"},
-         .answers = {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"},
+         .answers = {"2.1*10^-47", "0.000002", "0.27", "0.48", "0.98"},
          .hints = {{overwhelming,
-                    {"Yes, F = 144.5/9.08 = 15.9 with 2 and 72 degrees of freedom gives p of",
-                     "about 0.000002, and 0.00002 is the nearest of the options."},
+                    {"Yes, F = 144.5/9.08 = 15.9 with 2 and 72 degrees of freedom gives",
+                     "p = 0.000002, very strong evidence against H0."},
                     unpersuasive,
                     unpersuasive,
                     totallyUnpersuasive}}},
@@ -329,7 +337,7 @@ const QuestionSheet& questions()
         // 22
         {.correct = 2,
          .lines = boxPlotLines,
-         .answers = {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"},
+         .answers = {"2.1*10^-47", "0.000002", "0.27", "0.48", "0.98"},
          .hints = {{overwhelming,
                     {"Yes, the samples are not large, but the means differ a great deal relative",
                      "to the standard deviations, so these data are persuasive evidence."},
@@ -405,12 +413,10 @@ const QuestionSheet& questions()
                      "already have.  What else enters the variation among and within samples?"},
                     {"No, a coefficient of variation is a standard deviation divided by a mean,",
                      "so it adds nothing.  What else enters the variation among and within?"},
-                    {"No, F uses neither; it compares the variation among the sample means with",
-                     "the variation within the samples.  What else do both of these depend on?"},
+                    neitherCorrelationsNorT,
                     {"Yes, each sample's size weights its mean in the variation among the means",
                      "and its variance in the variation within the samples."},
-                    {"No, F uses neither; it compares the variation among the sample means with",
-                     "the variation within the samples.  What else do both of these depend on?"}}}},
+                    neitherCorrelationsNorT}}},
         // 28
         {.correct = 1,
          .lines = {"To test whether five brands of gasoline give the same average miles per",
@@ -448,11 +454,9 @@ const QuestionSheet& questions()
          .hints = {{{"No, F compares the variation among the sample means with the variation",
                      "within the samples; the sizes only weight these two."},
                     {"No, the F value is the result, not what it is compared with.  F compares",
-                     "the variation among the sample means with the variation within them."},
-                    {"No, neither enters the F statistic, which compares the variation among",
-                     "the sample means with the variation within the samples."},
-                    {"No, neither enters the F statistic, which compares the variation among",
-                     "the sample means with the variation within the samples."},
+                     "the variation among the sample means with the variation within the samples."},
+                    neitherTNorCorrelation,
+                    neitherTNorCorrelation,
                     {yesFRatio, "within the samples, which the standard deviations measure."}}}},
     }};
     return sheet;

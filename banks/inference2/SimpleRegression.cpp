@@ -51,7 +51,7 @@ const QuestionSheet& questions()
         // 1
         {.correct = 4,
          .lines = correlationQuestion,
-         .answers = {"-0.19", "0.03", "0.10", "0.53", "0.95"},
+         .answers = {"-0.19", "0.03", "0.10", "0.47", "0.95"},
          .hints = {{{"No, a negative r would mean that y tends to fall as x rises; does it here?"},
                     {"No, 0.03 would mean almost no correlation; is there none here?"},
                     {"No, 0.10 is a very weak correlation; don't the points rise more clearly?"},
@@ -260,7 +260,7 @@ const QuestionSheet& questions()
         // 17
         {.correct = 2,
          .lines = {"In the simple regression model, the correlation coefficient is equal to"},
-         .answers = {"R-squared", "the square root of R-squared.", "1 - R-squared.",
+         .answers = {"R-squared", "plus or minus the square root of R-squared.", "1 - R-squared.",
                      "the square root of (1 - R-squared).", "1/R-squared."},
          // r takes the sign of the slope, so a bare square root would be wrong for falling lines.
          .hints = {{symbolOfR,
@@ -319,7 +319,7 @@ const QuestionSheet& questions()
         // 22
         {.correct = 4,
          .lines = pValueQuestion,
-         .answers = {"-0.05", "0.00", "0.02", "0.20", "0.95"},
+         .answers = {"-0.05", "0.00", "0.02", "0.19", "0.95"},
          .hints = {{{"No, a p value is a probability, so it cannot be negative."},
                     {"No, a p value of 0 would need a perfect fit; do the points lie on a line?"},
                     {"No, 0.02 would be strong evidence against H0; is the relationship so close?"},
@@ -339,7 +339,7 @@ const QuestionSheet& questions()
         // 24
         {.correct = 2,
          .lines = pValueQuestion,
-         .answers = {"1.0*10^-8", "0.0004", "0.1", "0.4", "0.8"},
+         .answers = {"1.0*10^-8", "0.0003", "0.1", "0.4", "0.8"},
          .hints = {{{"No, so small a p value would need a much closer fit; is the fit that close?"},
                     {"Yes, a close relationship: t = 5.97 and R-squared = 0.82 give p = 0.0003."},
                     {"No, 0.1 would be weak evidence against H0; isn't the relationship close?"},
@@ -349,7 +349,7 @@ const QuestionSheet& questions()
         // 25
         {.correct = 3,
          .lines = slopeQuestion,
-         .answers = {"0.18", "0.9", "1.8", "9", "18"},
+         .answers = {"0.18", "0.9", "1.7", "9", "18"},
          .hints = {{estimateSlope,
                     estimateSlope,
                     {"Yes, the fitted line rises from 1.3 at x = 0 to 18.5 at x = 10: b = 1.73."},
@@ -371,7 +371,7 @@ const QuestionSheet& questions()
         // 27
         {.correct = 1,
          .lines = rSquaredQuestion,
-         .answers = {"0.05", "0.25", "0.50", "0.75", "0.95"},
+         .answers = {"0.06", "0.25", "0.50", "0.75", "0.95"},
          .hints = {{{"Yes, hardly any correlation: R-squared = 0.06, t = 0.70 and p = 0.50."},
                     {"No, 0.25 would mean a clear, if loose, relationship; can you see one here?"},
                     {"No, 0.50 would mean a fairly close relationship; do you see one here?"},
@@ -383,7 +383,7 @@ const QuestionSheet& questions()
         // 28
         {.correct = 3,
          .lines = pValueQuestion,
-         .answers = {"1.5*10^-9", "0.005", "0.15", "0.50", "0.95"},
+         .answers = {"1.5*10^-9", "0.005", "0.13", "0.50", "0.95"},
          .hints = {{{"No, so small a p value would need a far closer fit; is the fit that close?"},
                     {"No, 0.005 would be strong evidence against H0; is the relationship so close?"},
                     {"Yes, weak evidence against H0: t = 1.68 and R-squared = 0.26 give p = 0.13."},

