@@ -92,11 +92,11 @@ TEST(ProducingData, QuotedQuestionsWordForWord)
 {
     expectQuestion(ch4Questions, 3, 3, {"The patients in a control group do not"},
                    {"eat for the duration of the study.", "read for the duration of the study.",
-                    "receive a treatment.", "receive placebos.", "report their condition."},
+                    "receive the treatment being tested.", "receive placebos.", "report their condition."},
                    {{{"No, some studies last years!"},
                      {"No, some studies last years!"},
-                     {"Yes, so that they can be compared to those who receive the treatment."},
-                     {"No, placebos make the experiment more valid."},
+                     {"Yes, they get a placebo or the usual care, so the new treatment can be judged."},
+                     {"No, they often do: a placebo keeps them from knowing which group they are in."},
                      {"No, they would not be useful if their condition wasn't recorded."}}});
 
     expectQuestion(ch4Questions, 16, 2,
@@ -155,6 +155,23 @@ TEST(ProducingData, NoDistractorIsAlsoRight)
             for (const std::string& term : c.alsoRight)
                 EXPECT_EQ(answer.find(term), std::string::npos) << answer;
         }
+    }
+}
+
+// A control group may get a placebo or the usual treatment: what it never gets is the
+// treatment under test, and the hint of "placebos" says why that answer is wrong.
+TEST(ProducingData, ControlGroupKeyHoldsForPlaceboAndActiveControls)
+{
+    const StoredQuestion q = storeThrough(ch4Questions, 3);
+    const std::string& key = q.answers[static_cast<std::size_t>(q.correct - 1)];
+    EXPECT_NE(key.find("the treatment being tested"), std::string::npos) << key;
+    EXPECT_NE(joined(rightHint(q)).find("placebo"), std::string::npos) << joined(rightHint(q));
+    for (std::size_t a = 0; a < 5; ++a) {
+        if (q.answers[a].find("placebo") == std::string::npos)
+            continue;
+        const std::string hint = joined(q.hints[a]);
+        EXPECT_NE(hint.find("often"), std::string::npos) << hint;
+        EXPECT_EQ(hint.find("valid"), std::string::npos) << hint;
     }
 }
 
