@@ -109,11 +109,6 @@ TEST(AnovaTests, TextsKeepTheWidthsAndConventions)
     }
 }
 
-TEST(AnovaTests, StoresNothingForANumberWithoutAQuestion)
-{
-    expectNothingStoredOutside(ch9Questions);
-}
-
 TEST(AnovaTests, QuotedQuestionsAreStoredWordForWord)
 {
     expectQuestion(ch9Questions, 14, 2, {"We don't use a two-sided p value with an ANOVA F test because"},

@@ -290,22 +290,6 @@ TEST(DisplayingData, ShorterHistogramAfterALongerOneRewritesOnlyItsOwnElements)
     EXPECT_EQ(gYToGraph(0), 0.0);
 }
 
-TEST(DisplayingData, StoringAHistogramTwiceGivesTheSameDensities)
-{
-    for (const auto& c : histogramCases()) {
-        SCOPED_TRACE("question " + std::to_string(c.number));
-        state() = State{};
-        storeNumber(c.number);
-        std::vector<double> first;
-        for (Integer i = 1; i <= gLastObs; ++i)
-            first.push_back(gYToGraph(i));
-        storeNumber(c.number);
-        expectHistogramStored(c);
-        for (Integer i = 1; i <= gLastObs; ++i)
-            EXPECT_EQ(gYToGraph(i), first[static_cast<std::size_t>(i - 1)]) << "element " << i;
-    }
-}
-
 TEST(DisplayingData, TextQuestionAfterAHistogramLeavesTheChartUndrawn)
 {
     state() = State{};

@@ -175,11 +175,6 @@ TEST(ProducingData, ControlGroupKeyHoldsForPlaceboAndActiveControls)
     }
 }
 
-TEST(ProducingData, NumbersWithoutAQuestionStoreNothing)
-{
-    expectNothingStoredOutside(ch4Questions);
-}
-
 TEST(ProducingData, AShorterQuestionCountsOnlyItsOwnLines)
 {
     using namespace Module1;
@@ -196,36 +191,6 @@ TEST(ProducingData, AShorterQuestionCountsOnlyItsOwnLines)
     for (Integer a = 1; a <= 5; ++a)
         EXPECT_EQ(gNumLinesH(a), 1) << "answer " << a;
     EXPECT_EQ(gMsgH(1, 5), "No, they would not be useful if their condition wasn't recorded.");
-}
-
-// A text bank leaves the chart of an earlier question where it was, flag down.
-TEST(ProducingData, NoQuestionTouchesTheChart)
-{
-    using namespace Module1;
-    for (Integer n = 1; n <= 30; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        state() = State{};
-        gChartType(2) = ChartBoxPlot;
-        gNumBoxes = 2;
-        gBoxplot(1, 4) = 12.5;
-        gMinPlotX = -3.0;
-        gMajorXMarks = 7;
-        gXToGraph(1) = 4.0;
-        gFirstObs = 1;
-        gLastObs = 9;
-        gWhichQ = n;
-        gGraph = 0;
-        ch4Questions();
-        EXPECT_EQ(gGraph, 0);
-        EXPECT_EQ(gChartType(2), ChartBoxPlot);
-        EXPECT_EQ(gNumBoxes, 2);
-        EXPECT_EQ(gBoxplot(1, 4), 12.5);
-        EXPECT_EQ(gMinPlotX, -3.0);
-        EXPECT_EQ(gMajorXMarks, 7);
-        EXPECT_EQ(gXToGraph(1), 4.0);
-        EXPECT_EQ(gFirstObs, 1);
-        EXPECT_EQ(gLastObs, 9);
-    }
 }
 
 } // namespace

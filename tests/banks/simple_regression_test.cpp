@@ -131,11 +131,6 @@ TEST(SimpleRegression, TextsKeepTheWidthsAndConventions)
     expectNoTextMatches(ch11Questions, {R"([.?!] [^ ])", R"([:;,]  |   )"});
 }
 
-TEST(SimpleRegression, StoresNothingForANumberWithoutAQuestion)
-{
-    expectNothingStoredOutside(ch11Questions);
-}
-
 TEST(SimpleRegression, QuotedQuestionsAreStoredWordForWord)
 {
     const Lines symbol = {"No, think about the mathematical symbol for the correlation coefficient."};

@@ -356,39 +356,6 @@ TEST(SummarizingData, OnlyTheRightRangeHoldsTheShareAsked)
     }
 }
 
-TEST(SummarizingData, TextQuestionsWriteNoChartField)
-{
-    for (Integer n = 1; n <= 24; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        state() = State{};
-        gMinPlotX = -7.0;
-        gMaxPlotX = -7.0;
-        gMaxPlotY = -7.0;
-        gMajorXMarks = 9;
-        gNumBoxes = 3;
-        gBoxplot(1, 1) = -7.0;
-        gBarName(1) = "n = 20";
-        gChartType(2) = ChartScatter;
-        gXToGraph(1) = -7.0;
-        gYToGraph(1) = -7.0;
-        gLastObs = 9;
-        gWhichQ = n;
-        ch3Questions();
-        EXPECT_EQ(gGraph, 0);
-        EXPECT_EQ(gMinPlotX, -7.0);
-        EXPECT_EQ(gMaxPlotX, -7.0);
-        EXPECT_EQ(gMaxPlotY, -7.0);
-        EXPECT_EQ(gMajorXMarks, 9);
-        EXPECT_EQ(gNumBoxes, 3);
-        EXPECT_EQ(gBoxplot(1, 1), -7.0);
-        EXPECT_EQ(gBarName(1), "n = 20");
-        EXPECT_EQ(gChartType(2), ChartScatter);
-        EXPECT_EQ(gXToGraph(1), -7.0);
-        EXPECT_EQ(gYToGraph(1), -7.0);
-        EXPECT_EQ(gLastObs, 9);
-    }
-}
-
 TEST(SummarizingData, OneBoxAfterAThreeBoxChartLeavesTheOtherBoxesAlone)
 {
     state() = State{};
