@@ -218,7 +218,7 @@ const QuestionSheet sheet = {{
                 {"No, a histogram shows the distribution of a numerical variable."}}}},
     // 17
     {.correct = 4,
-     .lines = {"A time series graph can show the"},
+     .lines = {"A time-series graph can show the"},
      .answers = {"shares of a whole.", "distribution of a variable at one point in time.",
                  "relationship between height and weight.", "trend and seasonal pattern of a variable.",
                  "exact values of the data as stems and leaves."},
@@ -265,7 +265,7 @@ const QuestionSheet sheet = {{
     // 21: mean 12.78
     {.correct = 3,
      .lines = histogramQuestion,
-     .answers = {"5", "10", "12", "0.03", "0.06"},
+     .answers = {"5", "10", "13", "0.03", "0.06"},
      .hints = {{rememberBalance, rememberBalance, balancePoint, wrongAxis, wrongAxis}},
      .chart = Histogram{.maxX = 25.0,
                         .barWidth = 5,
@@ -297,7 +297,7 @@ const QuestionSheet sheet = {{
                         .yDecimals = 2}},
     // 24
     {.correct = 3,
-     .lines = {"In a histogram, frequencies are shown by a bar's"},
+     .lines = {"In a histogram, relative frequencies are shown by a bar's"},
      .answers = {"height", "width", "area", "color", "position"},
      .hints = {{{"No, the height is a density, the relative frequency divided by the width."},
                 {"No, the width of a bar is the width of its interval."},
@@ -309,7 +309,7 @@ const QuestionSheet sheet = {{
      .lines = {"What is the best label for the vertical axis of a histogram?"},
      .answers = {"Density", "Frequency", "Time", "Category", "Mean"},
      .hints = {{{"Yes, the height of a bar is a density: relative frequency per unit of width."},
-                {"No, frequencies are shown by the areas of the bars, not by their heights."},
+                {"No, relative frequencies are shown by the bars' areas, not by their heights."},
                 {"No, time is shown on the horizontal axis of a time-series graph."},
                 {"No, categories belong on an axis of a bar chart, and a histogram has none."},
                 {"No, the mean is a point on the horizontal axis, the balance point of the data."}}}},

@@ -112,11 +112,6 @@ TEST(AnovaTests, TextsKeepTheConventions)
     }
 }
 
-TEST(AnovaTests, StoresNothingForANumberWithoutAQuestion)
-{
-    expectNothingStoredOutside(ch9Questions);
-}
-
 TEST(AnovaTests, QuotedQuestionsAreStoredWordForWord)
 {
     expectQuestion(ch9Questions, 14, 2, {"We don't use a two-sided p value with an ANOVA F test because"},

@@ -119,16 +119,6 @@ TEST(ChiSquareTests, TextsKeepTheConventions)
     // bank writes "chi-square" and "p value" and nothing else for them.
     expectNoTextMatches(ch10Questions, {R"([.?!] [^ ])", R"([:;,]  |   )",
                                         R"(chi square|chi-squared|[Cc]hi-Square|p-value|P value)"});
-
-    // No question has a chart: nothing of the chart is set up.
-    for (Integer n = 1; n <= 30; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        const StoredQuestion q = storeThrough(ch10Questions, n);
-        EXPECT_FALSE(q.chart);
-        EXPECT_EQ(Module1::gChartType(2), 0);
-        EXPECT_EQ(Module1::gNumBoxes, 0);
-        EXPECT_EQ(Module1::gLastObs, 0);
-    }
 }
 
 // Everything a bank may write into the record, every element included.
@@ -154,21 +144,6 @@ Record record()
             r.texts.push_back(gMsgH(j, a));
     }
     return r;
-}
-
-TEST(ChiSquareTests, StoresNothingForANumberWithoutAQuestion)
-{
-    expectNothingStoredOutside(ch10Questions);
-
-    // After a real question, too, every element of the record stays as it was.
-    for (const Integer number : {Integer{0}, Integer{31}, Integer{-1}}) {
-        SCOPED_TRACE("gWhichQ " + std::to_string(number));
-        storeThrough(ch10Questions, 23);
-        const Record before = record();
-        Module1::gWhichQ = number;
-        ch10Questions();
-        EXPECT_TRUE(record() == before);
-    }
 }
 
 TEST(ChiSquareTests, QuotedQuestionIsStoredWordForWord)

@@ -420,18 +420,6 @@ TEST(ComparingTwoSamples, BoxPlotAnswersAreWhatTheBoxesShow)
     }
 }
 
-TEST(ComparingTwoSamples, TextQuestionsLeaveTheChartAlone)
-{
-    using enum testing_support::ChartField;
-    testing_support::expectChartLeftAlone(
-        bank, 1, 26, {NumBoxes, BarName1, Boxplot11, MinPlotX, MaxPlotY, MajorXMarks, YToGraph1, ChartType2});
-}
-
-TEST(ComparingTwoSamples, NumbersWithoutAQuestionStoreNothing)
-{
-    testing_support::expectNothingStoredOutside(bank);
-}
-
 TEST(ComparingTwoSamples, AShorterHintIsCountedNotCleared)
 {
     const std::string line4 = testing_support::askAfter(bank, 5, 17).gMsgH(4, 5);

@@ -268,82 +268,9 @@ TEST(Estimation, AsksHowTheTDistributionDiffersFromTheNormal)
     EXPECT_NE(q.hints[2][0].find("centered at 0"), std::string::npos) << q.hints[2][0];
 }
 
-// What a bank could write, read back in full: the QuestionRecord with the stored lines
-// beyond the counts, and the ChartSpec fields that a chart question would set.
-struct Fields {
-    std::vector<std::string> texts;
-    std::vector<double> numbers;
-    bool operator==(const Fields&) const = default;
-};
-
-Fields record()
-{
-    using namespace Module1;
-    Fields f;
-    for (Integer i = 0; i <= 6; ++i)
-        f.texts.push_back(gMsgQ(i));
-    for (Integer a = 0; a <= 5; ++a) {
-        f.texts.push_back(gMsgA(a));
-        for (Integer j = 0; j <= 6; ++j)
-            f.texts.push_back(gMsgH(j, a));
-        f.numbers.push_back(static_cast<double>(gNumLinesH(a)));
-    }
-    f.numbers.push_back(static_cast<double>(gCorrAnswer));
-    f.numbers.push_back(static_cast<double>(gNumLinesQ));
-    return f;
-}
-
-Fields chart()
-{
-    using namespace Module1;
-    Fields f;
-    for (Integer i = 0; i <= 3; ++i)
-        f.texts.push_back(gBarName(i));
-    f.texts.push_back(gXAxisLabel);
-    f.texts.push_back(gYAxisLabel);
-    for (const Integer value : {gGraph, gFirstObs, gLastObs, gMajorXMarks, gMajorYMarks, gXDecimals, gYDecimals,
-                                gXaxis, gYaxis, gNumBoxes, gChartType(1), gChartType(2)})
-        f.numbers.push_back(static_cast<double>(value));
-    for (const double value : {gMinPlotX, gMaxPlotX, gMinPlotY, gMaxPlotY, gXToGraph(1), gYToGraph(1),
-                               gBoxplot(1, 1), gBoxplot(1, 5)})
-        f.numbers.push_back(value);
-    return f;
-}
-
 TEST(Estimation, WritesOnlyTheRecordOfTheQuestionAsked)
 {
     using namespace Module1;
-
-    // No question touches the chart.
-    for (Integer n = 1; n <= 30; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        state() = State{};
-        gMinPlotX = -7.0;
-        gMaxPlotY = -7.0;
-        gXToGraph(1) = -7.0;
-        gBoxplot(1, 1) = -7.0;
-        gNumBoxes = 9;
-        gChartType(2) = 9;
-        gBarName(1) = "earlier";
-        gWhichQ = n;
-        gGraph = 0;
-        const Fields before = chart();
-        ch6Questions();
-        EXPECT_TRUE(chart() == before);
-    }
-
-    // A number without a question leaves the previous question exactly as it was.
-    for (const Integer number : {Integer{0}, Integer{31}, Integer{-1}}) {
-        SCOPED_TRACE("gWhichQ " + std::to_string(number));
-        storeThrough(ch6Questions, 23);
-        const Fields recordBefore = record();
-        const Fields chartBefore = chart();
-        gWhichQ = number;
-        ch6Questions();
-        EXPECT_TRUE(record() == recordBefore);
-        EXPECT_TRUE(chart() == chartBefore);
-        EXPECT_EQ(gMsgA(1), "the sample is large.");
-    }
 
     // Nothing clears a longer hint: after question 23, question 21 draws one line of
     // answer 1's hint while the lines below it still hold question 23's.

@@ -1,23 +1,170 @@
+// What every bank keeps, tested once for all ten: how a number selects a question, what a
+// question stores, and that it writes nothing else. Each bank's own file tests its answer
+// key, its quoted texts and the figures its questions compute.
+
 #include "banks/Banks.h"
 #include "support/BankChecks.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
 namespace {
 
-using Module1::QuestionBank;
+using namespace Module1;
+using testing_support::Fields;
+using testing_support::StoredQuestion;
 
-class EveryBank : public ::testing::TestWithParam<QuestionBank> {};
+struct Bank {
+    const char* name;
+    QuestionBank store;
+};
+
+void PrintTo(const Bank& bank, std::ostream* os)
+{
+    *os << bank.name;
+}
+
+class EveryBank : public ::testing::TestWithParam<Bank> {};
 
 TEST_P(EveryBank, StoresNothingForANumberWithoutAQuestion)
 {
-    testing_support::expectNothingStoredOutside(GetParam());
+    testing_support::expectNothingStoredOutside(GetParam().store);
 }
 
-INSTANTIATE_TEST_SUITE_P(Banks, EveryBank,
-                         ::testing::Values(Module1::ch2Questions, Module1::ch3Questions, Module1::ch4Questions,
-                                           Module1::ch5Questions, Module1::ch6Questions, Module1::ch7Questions,
-                                           Module1::ch8Questions, Module1::ch9Questions, Module1::ch10Questions,
-                                           Module1::ch11Questions));
+// On a record full of an earlier question's leftovers, each number from 1 to 30 writes its
+// whole question, the lines its counts cover and no others; a text question leaves the
+// chart as it was, and a chart question keeps its chart's room free below line 1.
+TEST_P(EveryBank, EachNumberStoresItsWholeQuestionAndNothingBeyond)
+{
+    const QuestionBank bank = GetParam().store;
+    const std::string earlier = "earlier";
+    std::set<Lines> questions;
+    for (Integer n = 1; n <= QuestionsPerBank; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        state() = State{};
+        testing_support::fillWithEarlier();
+        const Fields chartBefore = testing_support::chartFields();
+        gWhichQ = n;
+        bank();
+
+        EXPECT_GE(gCorrAnswer, 1);
+        EXPECT_LE(gCorrAnswer, 5);
+        ASSERT_GE(gNumLinesQ, 1);
+        ASSERT_LE(gNumLinesQ, 5);
+        EXPECT_EQ(gMsgQ(0), earlier) << "element 0 holds no data";
+        EXPECT_FALSE(gMsgQ(1).empty());
+        for (Integer i = 1; i <= gMsgQ.Ubound(); ++i) {
+            if (i > gNumLinesQ) {
+                EXPECT_EQ(gMsgQ(i), earlier) << "line " << i << " lies beyond the count";
+            } else {
+                EXPECT_NE(gMsgQ(i), earlier) << "line " << i;
+            }
+        }
+        EXPECT_EQ(gMsgA(0), earlier);
+        EXPECT_EQ(gNumLinesH(0), 9);
+        for (Integer a = 1; a <= 5; ++a) {
+            SCOPED_TRACE("answer " + std::to_string(a));
+            EXPECT_NE(gMsgA(a), earlier);
+            EXPECT_FALSE(gMsgA(a).empty());
+            ASSERT_GE(gNumLinesH(a), 1);
+            ASSERT_LE(gNumLinesH(a), 5);
+            EXPECT_EQ(gMsgH(0, a), earlier);
+            for (Integer j = 1; j <= gMsgH.Ubound(1); ++j) {
+                if (j > gNumLinesH(a)) {
+                    EXPECT_EQ(gMsgH(j, a), earlier) << "hint line " << j << " lies beyond the count";
+                } else {
+                    EXPECT_NE(gMsgH(j, a), earlier) << "hint line " << j;
+                    EXPECT_FALSE(gMsgH(j, a).empty()) << "hint line " << j;
+                }
+            }
+        }
+
+        if (gGraph == 0) {
+            EXPECT_TRUE(testing_support::chartFields() == chartBefore) << "a text question writes no chart field";
+            for (Integer i = 1; i <= gNumLinesQ; ++i)
+                EXPECT_FALSE(gMsgQ(i).empty()) << "line " << i;
+        } else {
+            EXPECT_EQ(gGraph, 1);
+            const Integer kind = gChartType(2);
+            EXPECT_TRUE(kind == ChartScatter || kind == ChartHistogram || kind == ChartBoxPlot) << "kind " << kind;
+            const bool boxes = kind == ChartBoxPlot && gNumBoxes >= 2;
+            EXPECT_EQ(gNumLinesQ, boxes ? 4 : 5) << "room for the chart";
+            for (Integer i = 2; i <= gNumLinesQ; ++i)
+                EXPECT_TRUE(gMsgQ(i).empty()) << "line " << i;
+        }
+
+        questions.insert(testing_support::textsOf(testing_support::readBack()));
+    }
+    EXPECT_EQ(questions.size(), static_cast<std::size_t>(QuestionsPerBank)) << "each number a question of its own";
+}
+
+// What the chart of the question on screen draws from: the fields within the counts.
+struct DrawnChart {
+    Integer graph = 0;
+    Integer kind = 0;
+    std::vector<double> numbers;
+    std::vector<Integer> integers;
+    std::vector<std::string> labels;
+    bool operator==(const DrawnChart&) const = default;
+};
+
+DrawnChart drawnChart()
+{
+    DrawnChart c;
+    c.graph = gGraph;
+    if (gGraph == 0)
+        return c;
+    c.kind = gChartType(2);
+    c.numbers = {gMinPlotX, gMaxPlotX, gMinPlotY, gMaxPlotY};
+    c.integers = {gFirstObs, gLastObs, gMajorXMarks, gMajorYMarks, gXDecimals, gYDecimals, gXaxis, gYaxis, gNumBoxes};
+    c.labels = {gXAxisLabel, gYAxisLabel};
+    if (c.kind == ChartBoxPlot) {
+        for (Integer b = 1; b <= gNumBoxes; ++b) {
+            c.labels.push_back(gBarName(b));
+            for (Integer k = 1; k <= 5; ++k)
+                c.numbers.push_back(gBoxplot(b, k));
+        }
+    } else {
+        for (Integer i = gFirstObs; i <= gLastObs; ++i) {
+            c.numbers.push_back(gXToGraph(i));
+            c.numbers.push_back(gYToGraph(i));
+        }
+    }
+    return c;
+}
+
+// A bank reads nothing but gWhichQ: a question shows the same whichever question, its
+// own included, the engine asked before it.
+TEST_P(EveryBank, AQuestionIsTheSameWhicheverCameBefore)
+{
+    const QuestionBank bank = GetParam().store;
+    for (Integer n = 1; n <= QuestionsPerBank; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion alone = testing_support::storeThrough(bank, n);
+        const DrawnChart chart = drawnChart();
+        for (Integer before = 1; before <= QuestionsPerBank; ++before) {
+            testing_support::storeThrough(bank, before);
+            gWhichQ = n;
+            gGraph = 0;
+            bank();
+            EXPECT_TRUE(testing_support::readBack() == alone) << "after question " << before;
+            EXPECT_TRUE(drawnChart() == chart) << "after question " << before;
+        }
+    }
+}
+
+const Bank banks[] = {
+    {"DisplayingData", ch2Questions},      {"SummarizingData", ch3Questions}, {"ProducingData", ch4Questions},
+    {"ExplainingData", ch5Questions},      {"Estimation", ch6Questions},      {"HypothesisTests", ch7Questions},
+    {"ComparingTwoSamples", ch8Questions}, {"AnovaTests", ch9Questions},      {"ChiSquareTests", ch10Questions},
+    {"SimpleRegression", ch11Questions},
+};
+
+INSTANTIATE_TEST_SUITE_P(Banks, EveryBank, ::testing::ValuesIn(banks),
+                         [](const ::testing::TestParamInfo<Bank>& info) { return std::string(info.param.name); });
 
 } // namespace

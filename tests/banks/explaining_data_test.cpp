@@ -271,11 +271,6 @@ TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
     }
 }
 
-TEST(ExplainingData, StoresNothingForANumberWithoutAQuestion)
-{
-    expectNothingStoredOutside(ch5Questions);
-}
-
 TEST(ExplainingData, WritesEveryHintAndLeavesLinesBeyondTheCounts)
 {
     using namespace Module1;
@@ -301,12 +296,6 @@ TEST(ExplainingData, WritesEveryHintAndLeavesLinesBeyondTheCounts)
     EXPECT_EQ(gNumLinesH(2), 1);
     EXPECT_EQ(gMsgH(4, 2), after30.gMsgH(4, 2));
     EXPECT_EQ(gNumLinesQ, 1);
-}
-
-TEST(ExplainingData, SetsUpNoChart)
-{
-    using enum ChartField;
-    expectChartLeftAlone(ch5Questions, 1, 30, {MinPlotX, MaxPlotY, NumBoxes, LastObs, XToGraph1, ChartType2});
 }
 
 } // namespace

@@ -293,11 +293,6 @@ TEST(HypothesisTests, WrongNullHypothesesOfTheCourseQuestionPointToItsPurpose)
     EXPECT_NE(q.hints[3][0].find("one-sided alternative"), std::string::npos);
 }
 
-TEST(HypothesisTests, StoresNothingForANumberWithoutAQuestion)
-{
-    testing_support::expectNothingStoredOutside(ch7Questions);
-}
-
 // Nothing clears the record between questions: only the counts decide what is drawn.
 TEST(HypothesisTests, StoresOnlyTheLinesItsQuestionUses)
 {
@@ -315,13 +310,6 @@ TEST(HypothesisTests, StoresOnlyTheLinesItsQuestionUses)
     EXPECT_EQ(gNumLinesH(3), 1);
     EXPECT_EQ(gMsgH(1, 3), "No, remember the rules of thumb for 1, 2 and 3 standard deviations.");
     EXPECT_EQ(gMsgH(2, 3), hintLine2);
-}
-
-TEST(HypothesisTests, NoQuestionTouchesTheChart)
-{
-    using enum testing_support::ChartField;
-    testing_support::expectChartLeftAlone(ch7Questions, 1, 30,
-                                          {MinPlotX, MaxPlotY, MajorXMarks, NumBoxes, XToGraph1, ChartType2, BarName1});
 }
 
 } // namespace

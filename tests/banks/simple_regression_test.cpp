@@ -121,11 +121,6 @@ TEST(SimpleRegression, TextsKeepTheConventions)
     expectNoTextMatches(ch11Questions, {R"([.?!] [^ ])", R"([:;,]  |   )"});
 }
 
-TEST(SimpleRegression, StoresNothingForANumberWithoutAQuestion)
-{
-    expectNothingStoredOutside(ch11Questions);
-}
-
 TEST(SimpleRegression, QuotedQuestionsAreStoredWordForWord)
 {
     const Lines symbol = {"No, think about the mathematical symbol for the correlation coefficient."};

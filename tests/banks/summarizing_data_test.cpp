@@ -109,8 +109,8 @@ TEST(SummarizingData, StoresTheQuotedQuestionsWordForWord)
                "sample values vary greatly, there will be a large variance and a large", "standard deviation."},
          Lines{"No, a sample with a large standard deviation need not be biased; for",
                "example, the wealth of a random sample of 100 Americans might have a",
-               "large standard deviation and still be an unbiased estimator of the",
-               "average wealth of all Americans."},
+               "large standard deviation, and its mean still be an unbiased estimator of",
+               "the average wealth of all Americans."},
          Lines{"No, a sample with a large standard deviation need not be skewed; for",
                "example, a histogram for the data could be a symmetrical bell curve with",
                "a large standard deviation."}});
@@ -128,6 +128,44 @@ TEST(SummarizingData, StoresTheQuotedQuestionsWordForWord)
         {Lines{"No, 0 is the minimum value."}, Lines{"No, 5 is the first quartile."},
          Lines{"Yes, the median is the line inside the box."}, Lines{"No, 12 is the third quartile."},
          Lines{"No, 20 is the maximum value."}});
+}
+
+// What the hints claim must hold for every sample: an odd count has one middle value, so
+// "half at or below and half at or above" fails unless each half is "at least"; and only a
+// statistic such as the mean estimates anything, not the sample's values.
+TEST(SummarizingData, HintsClaimOnlyWhatHoldsForEverySample)
+{
+    const std::regex estimatorOfAStatistic{R"(\bmean\b[^.;]*\bestimator\b)"};
+    const std::regex half{R"(\bhalf\b)"};
+    const std::regex atLeastHalf{R"(\bat least half\b)"};
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch3Questions, n);
+        for (const auto& hint : q.hints) {
+            const std::string text = testing_support::joined(hint);
+            if (text.find("estimator") != std::string::npos) {
+                EXPECT_TRUE(std::regex_search(text, estimatorOfAStatistic)) << text;
+            }
+            if (text.find("at or below") != std::string::npos) {
+                const auto count = [&](const std::regex& r) {
+                    return std::distance(std::sregex_iterator(text.begin(), text.end(), r), std::sregex_iterator());
+                };
+                EXPECT_EQ(count(atLeastHalf), count(half)) << text;
+            }
+        }
+    }
+}
+
+// The sentence questions end their answers with a full stop, except the bare terms of
+// question 23; the calculation and box-plot answers are figures without one.
+TEST(SummarizingData, AnswersEndWithAFullStopOnlyWhereTheyCompleteASentence)
+{
+    for (Integer n = 1; n <= 30; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const bool sentence = n <= 6 || n == 24;
+        for (const auto& answer : storeThrough(ch3Questions, n).answers)
+            EXPECT_EQ(answer.back() == '.', sentence) << answer;
+    }
 }
 
 // "4", "-2", "6.0", "4/3", "16 2/3", "square root of 6".
@@ -315,39 +353,6 @@ TEST(SummarizingData, OnlyTheRightRangeHoldsTheShareAsked)
             EXPECT_EQ(held == fourths, static_cast<Integer>(a + 1) == q.correct) << q.answers[a];
             EXPECT_NE(q.hints[a][0].find(shareWords.at(held)), std::string::npos) << q.hints[a][0];
         }
-    }
-}
-
-TEST(SummarizingData, TextQuestionsWriteNoChartField)
-{
-    for (Integer n = 1; n <= 24; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        state() = State{};
-        gMinPlotX = -7.0;
-        gMaxPlotX = -7.0;
-        gMaxPlotY = -7.0;
-        gMajorXMarks = 9;
-        gNumBoxes = 3;
-        gBoxplot(1, 1) = -7.0;
-        gBarName(1) = "n = 20";
-        gChartType(2) = ChartScatter;
-        gXToGraph(1) = -7.0;
-        gYToGraph(1) = -7.0;
-        gLastObs = 9;
-        gWhichQ = n;
-        ch3Questions();
-        EXPECT_EQ(gGraph, 0);
-        EXPECT_EQ(gMinPlotX, -7.0);
-        EXPECT_EQ(gMaxPlotX, -7.0);
-        EXPECT_EQ(gMaxPlotY, -7.0);
-        EXPECT_EQ(gMajorXMarks, 9);
-        EXPECT_EQ(gNumBoxes, 3);
-        EXPECT_EQ(gBoxplot(1, 1), -7.0);
-        EXPECT_EQ(gBarName(1), "n = 20");
-        EXPECT_EQ(gChartType(2), ChartScatter);
-        EXPECT_EQ(gXToGraph(1), -7.0);
-        EXPECT_EQ(gYToGraph(1), -7.0);
-        EXPECT_EQ(gLastObs, 9);
     }
 }
 

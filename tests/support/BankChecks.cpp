@@ -20,6 +20,11 @@ StoredQuestion storeThrough(QuestionBank bank, Integer number)
     gWhichQ = number;
     gGraph = 0;
     bank();
+    return readBack();
+}
+
+StoredQuestion readBack()
+{
     StoredQuestion stored;
     stored.correct = gCorrAnswer;
     for (Integer i = 1; i <= gNumLinesQ; ++i)
@@ -126,32 +131,93 @@ State askAfter(QuestionBank bank, Integer earlier, Integer later)
     return left;
 }
 
+Fields recordFields()
+{
+    Fields f;
+    f.integers = {gCorrAnswer, gNumLinesQ};
+    for (Integer i = 0; i <= gMsgQ.Ubound(); ++i)
+        f.texts.push_back(gMsgQ(i));
+    for (Integer a = 0; a <= gMsgA.Ubound(); ++a) {
+        f.texts.push_back(gMsgA(a));
+        f.integers.push_back(gNumLinesH(a));
+        for (Integer j = 0; j <= gMsgH.Ubound(1); ++j)
+            f.texts.push_back(gMsgH(j, a));
+    }
+    return f;
+}
+
+Fields chartFields()
+{
+    Fields f;
+    f.integers = {gGraph, gFirstObs, gLastObs, gMajorXMarks, gMajorYMarks, gXDecimals, gYDecimals, gXaxis, gYaxis,
+                  gNumBoxes};
+    f.numbers = {gMinPlotX, gMaxPlotX, gMinPlotY, gMaxPlotY};
+    f.texts = {gXAxisLabel, gYAxisLabel};
+    for (Integer i = 0; i <= gChartType.Ubound(); ++i)
+        f.integers.push_back(gChartType(i));
+    for (Integer i = 0; i <= gXToGraph.Ubound(); ++i)
+        f.numbers.push_back(gXToGraph(i));
+    for (Integer i = 0; i <= gYToGraph.Ubound(); ++i)
+        f.numbers.push_back(gYToGraph(i));
+    for (Integer b = 0; b <= gBoxplot.Ubound(1); ++b)
+        for (Integer k = 0; k <= gBoxplot.Ubound(2); ++k)
+            f.numbers.push_back(gBoxplot(b, k));
+    for (Integer b = 0; b <= gBarName.Ubound(); ++b)
+        f.texts.push_back(gBarName(b));
+    return f;
+}
+
+void fillWithEarlier()
+{
+    gCorrAnswer = 9;
+    gNumLinesQ = 9;
+    for (Integer i = 0; i <= gMsgQ.Ubound(); ++i)
+        gMsgQ(i) = "earlier";
+    for (Integer a = 0; a <= gMsgA.Ubound(); ++a) {
+        gMsgA(a) = "earlier";
+        gNumLinesH(a) = 9;
+        for (Integer j = 0; j <= gMsgH.Ubound(1); ++j)
+            gMsgH(j, a) = "earlier";
+    }
+    gGraph = 0;
+    for (Integer* field : {&gFirstObs, &gLastObs, &gMajorXMarks, &gMajorYMarks, &gXDecimals, &gYDecimals, &gXaxis,
+                           &gYaxis, &gNumBoxes})
+        *field = 9;
+    for (double* field : {&gMinPlotX, &gMaxPlotX, &gMinPlotY, &gMaxPlotY})
+        *field = -7.0;
+    gXAxisLabel = "earlier";
+    gYAxisLabel = "earlier";
+    for (Integer i = 0; i <= gChartType.Ubound(); ++i)
+        gChartType(i) = 9;
+    for (Integer i = 0; i <= gXToGraph.Ubound(); ++i)
+        gXToGraph(i) = -7.0;
+    for (Integer i = 0; i <= gYToGraph.Ubound(); ++i)
+        gYToGraph(i) = -7.0;
+    for (Integer b = 0; b <= gBoxplot.Ubound(1); ++b)
+        for (Integer k = 0; k <= gBoxplot.Ubound(2); ++k)
+            gBoxplot(b, k) = -7.0;
+    for (Integer b = 0; b <= gBarName.Ubound(); ++b)
+        gBarName(b) = "earlier";
+}
+
 void expectNothingStoredOutside(QuestionBank bank)
 {
-    for (const Integer number : {Integer{0}, Integer{-1}, Integer{-2}, Integer{31}, Integer{1000}}) {
-        SCOPED_TRACE("gWhichQ " + std::to_string(number));
-        state() = State{};
-        gCorrAnswer = 9;
-        gNumLinesQ = 6;
-        gMsgQ(1) = "earlier";
-        gMsgA(5) = "earlier";
-        gMsgH(1, 3) = "earlier";
-        gNumLinesH(2) = 6;
-        gMinPlotX = -7.0;
-        gNumBoxes = 9;
-        gXToGraph(1) = -7.0;
-        gWhichQ = number;
-        bank();
-        EXPECT_EQ(gCorrAnswer, 9);
-        EXPECT_EQ(gNumLinesQ, 6);
-        EXPECT_EQ(gMsgQ(1), "earlier");
-        EXPECT_EQ(gMsgA(5), "earlier");
-        EXPECT_EQ(gMsgH(1, 3), "earlier");
-        EXPECT_EQ(gNumLinesH(2), 6);
-        EXPECT_EQ(gMinPlotX, -7.0);
-        EXPECT_EQ(gNumBoxes, 9);
-        EXPECT_EQ(gXToGraph(1), -7.0);
-        EXPECT_EQ(gGraph, 0);
+    // Before: nothing a bank could have written, the first question, the last one.
+    for (const Integer earlier : {Integer{0}, Integer{1}, Integer{30}}) {
+        for (const Integer number : {Integer{0}, Integer{-1}, Integer{-2}, Integer{31}, Integer{1000}}) {
+            SCOPED_TRACE("gWhichQ " + std::to_string(number) + " after question " + std::to_string(earlier));
+            state() = State{};
+            if (earlier == 0)
+                fillWithEarlier();
+            else
+                storeThrough(bank, earlier);
+            const Fields record = recordFields();
+            const Fields chart = chartFields();
+            gWhichQ = number;
+            bank();
+            EXPECT_TRUE(recordFields() == record);
+            EXPECT_TRUE(chartFields() == chart);
+        }
     }
 }
 

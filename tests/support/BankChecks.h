@@ -29,7 +29,11 @@ struct StoredQuestion {
     std::array<std::string, 5> answers;
     std::array<Lines, 5> hints;
     bool chart = false;  // gGraph after the call
+    bool operator==(const StoredQuestion&) const = default;
 };
+
+// The question the record holds now (only the counted lines).
+StoredQuestion readBack();
 
 // Clears the shared state, sets gWhichQ and gGraph := 0 as the engine does, calls the bank
 // and reads back what it stored (only the counted lines).
@@ -70,7 +74,22 @@ void expectTextConventions(QuestionBank bank, const TextRules& rules = {});
 // Asks `later` right after `earlier`, as the engine does, and returns the record as `earlier` left it.
 Module1::State askAfter(QuestionBank bank, Integer earlier, Integer later);
 
-// 0, -1, -2, 31 and 1000 store nothing: every field keeps the earlier question.
+// Every element of the QuestionRecord, or of the ChartSpec, beyond the counts and element 0 too.
+struct Fields {
+    std::vector<std::string> texts;
+    std::vector<Integer> integers;
+    std::vector<double> numbers;
+    bool operator==(const Fields&) const = default;
+};
+Fields recordFields();
+Fields chartFields();
+
+// Every element of the QuestionRecord and the ChartSpec set to what no bank writes:
+// "earlier", 9 and -7.0; gGraph 0, as the engine leaves it before a question.
+void fillWithEarlier();
+
+// 0, -1, -2, 31 and 1000 store nothing: every element of the record and the chart keeps
+// what an earlier question, or none, left there.
 void expectNothingStoredOutside(QuestionBank bank);
 
 // A question compared word for word: lines, answers, hints.
