@@ -66,9 +66,6 @@ TEST(DisplayingData, StoresEveryQuestionOfTheSheet)
 TEST(DisplayingData, KeepsTheTextConventions)
 {
     testing_support::TextRules rules;
-    rules.maxQuestionLine = 77;
-    rules.maxAnswer = 61;
-    rules.maxHintLine = 78;
     rules.openingExceptions = {{5, 2}, {6, 2}};
     testing_support::expectTextConventions(ch2Questions, rules);
 

@@ -54,9 +54,6 @@ TEST(ProducingData, EveryQuestionHasItsRightAnswerAndLineCounts)
 TEST(ProducingData, TextsKeepTheWidthsAndHintOpenings)
 {
     TextRules rules;
-    rules.maxQuestionLine = 77;
-    rules.maxAnswer = 58;
-    rules.maxHintLine = 79;
     rules.rightOpening = "Yes, ";
     rules.wrongOpening = "No, ";
     expectTextConventions(ch4Questions, rules);

@@ -69,9 +69,6 @@ TEST(SummarizingData, StoresEveryRowOfTheSheet)
 TEST(SummarizingData, KeepsTheTextConventions)
 {
     testing_support::TextRules rules;
-    rules.maxQuestionLine = 75;
-    rules.maxAnswer = 64;
-    rules.maxHintLine = 76;
     // Question 7 pads its unsigned answers with one blank so that they line up with "-2" and "-4".
     rules.paddedAnswers = {{7, 1}, {7, 4}, {7, 5}};
     testing_support::expectTextConventions(ch3Questions, rules);

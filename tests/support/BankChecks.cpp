@@ -342,46 +342,6 @@ void expectNoTextMatches(QuestionBank bank, const std::vector<std::string>& patt
     }
 }
 
-void expectChartLeftAlone(QuestionBank bank, Integer first, Integer last, const std::vector<ChartField>& fields)
-{
-    for (Integer n = first; n <= last; ++n) {
-        SCOPED_TRACE("question " + std::to_string(n));
-        state() = State{};
-        for (const ChartField field : fields) {
-            switch (field) {
-            case ChartField::MinPlotX: gMinPlotX = -7.0; break;
-            case ChartField::MaxPlotY: gMaxPlotY = -7.0; break;
-            case ChartField::MajorXMarks: gMajorXMarks = 9; break;
-            case ChartField::NumBoxes: gNumBoxes = 9; break;
-            case ChartField::LastObs: gLastObs = 9; break;
-            case ChartField::XToGraph1: gXToGraph(1) = -7.0; break;
-            case ChartField::YToGraph1: gYToGraph(1) = -7.0; break;
-            case ChartField::Boxplot11: gBoxplot(1, 1) = -7.0; break;
-            case ChartField::ChartType2: gChartType(2) = 9; break;
-            case ChartField::BarName1: gBarName(1) = "earlier"; break;
-            }
-        }
-        gWhichQ = n;
-        gGraph = 0;
-        bank();
-        EXPECT_EQ(gGraph, 0);
-        for (const ChartField field : fields) {
-            switch (field) {
-            case ChartField::MinPlotX: EXPECT_EQ(gMinPlotX, -7.0); break;
-            case ChartField::MaxPlotY: EXPECT_EQ(gMaxPlotY, -7.0); break;
-            case ChartField::MajorXMarks: EXPECT_EQ(gMajorXMarks, 9); break;
-            case ChartField::NumBoxes: EXPECT_EQ(gNumBoxes, 9); break;
-            case ChartField::LastObs: EXPECT_EQ(gLastObs, 9); break;
-            case ChartField::XToGraph1: EXPECT_EQ(gXToGraph(1), -7.0); break;
-            case ChartField::YToGraph1: EXPECT_EQ(gYToGraph(1), -7.0); break;
-            case ChartField::Boxplot11: EXPECT_EQ(gBoxplot(1, 1), -7.0); break;
-            case ChartField::ChartType2: EXPECT_EQ(gChartType(2), 9); break;
-            case ChartField::BarName1: EXPECT_EQ(gBarName(1), "earlier"); break;
-            }
-        }
-    }
-}
-
 double shownValue(const std::string& text)
 {
     const auto times = text.find("*10^");

@@ -147,15 +147,6 @@ Lines textsOf(const StoredQuestion& q);
 // No stored text of the 30 questions matches any of these (ECMAScript) patterns.
 void expectNoTextMatches(QuestionBank bank, const std::vector<std::string>& patterns);
 
-// Chart fields that a question without a chart must leave as they were.
-enum class ChartField {
-    MinPlotX, MaxPlotY, MajorXMarks, NumBoxes, LastObs, XToGraph1, YToGraph1, Boxplot11, ChartType2, BarName1
-};
-
-// Questions first to last, each on a fresh record whose listed fields hold values no bank
-// writes (-7.0, 9, "earlier"): no chart, and those fields as they were.
-void expectChartLeftAlone(QuestionBank bank, Integer first, Integer last, const std::vector<ChartField>& fields);
-
 // A number as a bank shows it ("0.87", "2.6*10^-7").
 double shownValue(const std::string& text);
 
