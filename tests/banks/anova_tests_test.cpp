@@ -184,18 +184,6 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
 // ---------------------------------------------------------------------------------------
 // Questions 16 to 21 give summary statistics: their figures must follow from them.
 
-// Whether an option shows the value at the option's own precision.
-bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
-
-// The right answer shows the value at its own precision, and no other option does.
-void expectOnlyTheKeyShows(const StoredQuestion& q, double value)
-{
-    for (Integer a = 1; a <= 5; ++a) {
-        const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
-        EXPECT_EQ(shows(option, value), a == q.correct) << "option " << a << " \"" << option << "\", value " << value;
-    }
-}
-
 struct Summary {
     Integer number;
     std::vector<std::string> figures; // texts that the right answer's hint must show
@@ -220,15 +208,6 @@ struct Samples {
     std::vector<double> means;
     std::vector<double> sds;
 };
-
-std::vector<double> numbersIn(const std::string& text)
-{
-    static const std::regex number{R"([0-9]+(\.[0-9]+)?)"};
-    std::vector<double> values;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
-        values.push_back(std::stod(it->str()));
-    return values;
-}
 
 Samples samplesOf(const StoredQuestion& q)
 {

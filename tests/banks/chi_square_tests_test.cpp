@@ -218,18 +218,6 @@ TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
 // ---------------------------------------------------------------------------------------
 // The numeric questions: every figure of their hints must follow from their own data.
 
-// Whether an option shows the value at the option's own precision.
-bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
-
-std::vector<double> numbersIn(const std::string& text)
-{
-    static const std::regex number{R"([0-9]+(\.[0-9]+)?)"};
-    std::vector<double> values;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
-        values.push_back(std::stod(it->str()));
-    return values;
-}
-
 struct Computed {
     double chiSquare;
     int degrees;

@@ -213,8 +213,7 @@ TEST(Estimation, KeyedFiguresAreWhatTheDataGive)
     for (const auto& c : cases) {
         SCOPED_TRACE("question " + std::to_string(c.number));
         const StoredQuestion q = storeThrough(ch6Questions, c.number);
-        for (const std::string& given : c.data)
-            EXPECT_NE(joined(q.lines).find(given), std::string::npos) << given << " in: " << joined(q.lines);
+        expectLinesState(q, c.data);
         for (Integer a = 1; a <= 5; ++a) {
             const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
             const std::optional<Figure> f = figureOf(option);

@@ -16,6 +16,7 @@ namespace {
 using Module1::ch7Questions;
 using Module1::Integer;
 using Module1::Lines;
+using testing_support::expectLinesState;
 using testing_support::joined;
 using testing_support::Place;
 using testing_support::storeThrough;
@@ -230,8 +231,7 @@ TEST(HypothesisTests, KeyedFiguresAreWhatTheDataGive)
     for (const auto& c : cases) {
         SCOPED_TRACE("question " + std::to_string(c.number));
         const auto q = storeThrough(ch7Questions, c.number);
-        for (const std::string& given : c.data)
-            EXPECT_NE(joined(q.lines).find(given), std::string::npos) << given << " in: " << joined(q.lines);
+        expectLinesState(q, c.data);
         for (Integer a = 1; a <= 5; ++a) {
             const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
             const double value = testing_support::shownValue(option);

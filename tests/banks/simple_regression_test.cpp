@@ -304,13 +304,10 @@ struct Fit {
     double a, b, r, rSquared, t, p;
 };
 
-// Whether an option shows the value at the option's own precision.
-bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
-
 // The right answer shows the value at its own precision, and no other option as fine as it
 // does. A coarser option may round to the same value ("1" for a slope of 0.54); the right
 // answer is then still the nearest option, which the callers check.
-void expectOnlyTheKeyShows(const StoredQuestion& q, double value)
+void expectOnlyTheKeyShowsAmongAsFine(const StoredQuestion& q, double value)
 {
     const std::string& key = q.answers[static_cast<std::size_t>(q.correct - 1)];
     EXPECT_TRUE(shows(key, value)) << "right answer \"" << key << "\", value " << value;
@@ -420,7 +417,7 @@ TEST(SimpleRegression, ScatterAnswersAndHintsFollowFromTheStoredPoints)
         case Asks::RSquared: asked = fit.rSquared; break;
         }
         EXPECT_EQ(nearestOption(q.answers, asked, row.asks == Asks::PValue), q.correct) << "value " << asked;
-        expectOnlyTheKeyShows(q, asked);
+        expectOnlyTheKeyShowsAmongAsFine(q, asked);
 
         const std::string hint = joined(rightHint(q));
         for (const auto& figure : row.figures(fit))
@@ -466,7 +463,7 @@ TEST(SimpleRegression, TextQuestionsWithEstimatesShowTheirTValuesAndPValues)
 
         const double t = std::stod(slope) / std::stod(error);
         const double p = twoSidedT(t, observations - 2.0);
-        expectOnlyTheKeyShows(q, p);
+        expectOnlyTheKeyShowsAmongAsFine(q, p);
         EXPECT_EQ(nearestOption(q.answers, p, true), q.correct) << "p = " << p;
 
         // The right answer's hint shows how t comes from the estimates.

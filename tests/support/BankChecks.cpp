@@ -359,6 +359,31 @@ double halfUnit(const std::string& text)
     return 0.5 * std::pow(10.0, exponent - decimals) * 1.0001;
 }
 
+bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
+
+void expectOnlyTheKeyShows(const StoredQuestion& q, double value)
+{
+    for (Integer a = 1; a <= 5; ++a) {
+        const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+        EXPECT_EQ(shows(option, value), a == q.correct) << "option " << a << " \"" << option << "\", value " << value;
+    }
+}
+
+std::vector<double> numbersIn(const std::string& text)
+{
+    static const std::regex number{R"([0-9]+(\.[0-9]+)?)"};
+    std::vector<double> values;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
+        values.push_back(std::stod(it->str()));
+    return values;
+}
+
+void expectLinesState(const StoredQuestion& q, const std::vector<std::string>& data)
+{
+    for (const std::string& given : data)
+        EXPECT_NE(joined(q.lines).find(given), std::string::npos) << given << " in: " << joined(q.lines);
+}
+
 Integer nearestOption(const Answers& options, double value, bool logScale)
 {
     Integer best = 0;

@@ -153,6 +153,18 @@ double shownValue(const std::string& text);
 // Half a unit of the last digit of a shown number, a hair wider: how far the value it rounds may lie.
 double halfUnit(const std::string& text);
 
+// Whether an option shows the value at the option's own precision.
+bool shows(const std::string& option, double value);
+
+// The right answer shows the value at its own precision, and no other option does.
+void expectOnlyTheKeyShows(const StoredQuestion& q, double value);
+
+// The numbers written in a text, in order ("means 6.98, 6.96 and 7.36" gives three).
+std::vector<double> numbersIn(const std::string& text);
+
+// The question's lines state each of these data, word for word.
+void expectLinesState(const StoredQuestion& q, const std::vector<std::string>& data);
+
 // The answer (1 to 5) whose number is nearest the value: on a log scale for p values, which
 // span many powers of ten and leave out options of 0 and below.
 Integer nearestOption(const Answers& options, double value, bool logScale);
