@@ -113,7 +113,7 @@ QImage AppTest::render()
 std::vector<std::string> AppTest::paintCalls()
 {
     RecordingGraphics g;
-    window().Event_Paint(g);
+    window().raisePaint(g);
     return g.calls;
 }
 
