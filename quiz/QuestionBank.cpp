@@ -1,5 +1,6 @@
 #include "quiz/QuestionBank.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "quiz/Charts.h"
 #include "quiz/Module1.h"
@@ -25,6 +26,8 @@ struct ChartStore {
 // out-of-bounds exception.
 Integer divisions(double range, double step)
 {
+    if (step == 0.0)
+        throw framework::OutOfBoundsException("axis divisions of a step of 0");
     return framework::toInteger(framework::Floor(range / step + 0.5));
 }
 

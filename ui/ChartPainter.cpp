@@ -2,6 +2,7 @@
 // a scatter diagram, drawn from the ChartSpec in the band between question line 1 and the
 // upper rule.
 
+#include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "quiz/Charts.h"
 #include "quiz/Layout.h"
@@ -40,6 +41,14 @@ Integer whole(double x)
     return framework::toInteger(Round(x));
 }
 
+// A share of an axis range; an empty range (a denominator of 0) places nothing either.
+double quotient(double numerator, double denominator)
+{
+    if (denominator == 0.0)
+        throw framework::OutOfBoundsException("a chart axis with an empty range");
+    return numerator / denominator;
+}
+
 Integer truncatedWidth(framework::Graphics& g, const std::string& text)
 {
     return framework::toInteger(g.StringWidth(text));
@@ -56,8 +65,8 @@ struct Plot {
         return {gXaxis + PlotLeft, PlotRight - gXaxis, gYaxis + PlotTop, B - gYaxis, W, H};
     }
 
-    Integer px(double v) const { return whole(((v - gMinPlotX) * static_cast<double>(W)) / (gMaxPlotX - gMinPlotX) + static_cast<double>(XL)); }
-    Integer py(double v) const { return whole(static_cast<double>(YB) - ((v - gMinPlotY) * static_cast<double>(H)) / (gMaxPlotY - gMinPlotY)); }
+    Integer px(double v) const { return whole(quotient((v - gMinPlotX) * static_cast<double>(W), gMaxPlotX - gMinPlotX) + static_cast<double>(XL)); }
+    Integer py(double v) const { return whole(static_cast<double>(YB) - quotient((v - gMinPlotY) * static_cast<double>(H), gMaxPlotY - gMinPlotY)); }
 };
 
 // Both bounds of both axes inclusive; a value that is not a number fails.
@@ -82,8 +91,8 @@ void drawBox(framework::Graphics& g, const Plot& p, Integer m)
     const Integer xQ3 = p.px(q3);
     const Integer y2 = p.py(level + 2.0);
     // Width and height are rounded on their own, not taken from the rounded corners.
-    const Integer bw = whole(((q3 - q1) * static_cast<double>(p.W)) / (gMaxPlotX - gMinPlotX));
-    const Integer bh = whole(static_cast<double>(2 * p.H) / (gMaxPlotY - gMinPlotY));
+    const Integer bw = whole(quotient((q3 - q1) * static_cast<double>(p.W), gMaxPlotX - gMinPlotX));
+    const Integer bh = whole(quotient(static_cast<double>(2 * p.H), gMaxPlotY - gMinPlotY));
     g.DrawRect(xQ1, y2, bw, bh);
 
     g.PenWidth(2);
@@ -117,8 +126,8 @@ void drawData(framework::Graphics& g, const Plot& p)
             if (m < gLastObs) {
                 const Integer X = p.px(gXToGraph(m));
                 const Integer Y = p.py(gYToGraph(m));
-                const Integer w = whole(((gXToGraph(m + 1) - gXToGraph(m)) * static_cast<double>(p.W)) /
-                                        (gMaxPlotX - gMinPlotX));
+                const Integer w = whole(quotient((gXToGraph(m + 1) - gXToGraph(m)) * static_cast<double>(p.W),
+                                                 gMaxPlotX - gMinPlotX));
                 g.DrawRect(X, Y, w, p.YB - Y);
             }
         } else if (kind == ChartBoxPlot) {
