@@ -34,8 +34,8 @@ constexpr Integer XTitleGap = 3;       // the x-axis title after the axis's righ
 constexpr Integer YTitleLeft = 30;     // the y-axis title starts this far left of the axis
 constexpr Integer YTitleRise = 2;      // and stands this far above its top
 
-// A data position in whole pixels; a value that no Integer holds (an empty axis range, a
-// value far outside it) raises the out-of-bounds exception instead of landing anywhere.
+// A data position in whole pixels; a position that no Integer holds (not a number, or
+// beyond any screen) raises the out-of-bounds exception instead of landing anywhere.
 Integer whole(double x)
 {
     return framework::toInteger(Round(x));
