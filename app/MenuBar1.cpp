@@ -3,8 +3,8 @@
 #include "app/App.h"
 #include "framework/Exceptions.h"
 
-#include <array>
 #include <memory>
+#include <string>
 
 namespace app {
 
@@ -14,20 +14,61 @@ namespace {
 
 std::unique_ptr<MenuBar1Class> implicitInstance;
 
+using Action = bool (AppClass::*)();
+
+// What an entry of the table is: a menu on the bar, or an entry of the menu above it.
+enum class Kind { Menu, Item, Separator, Quit, About };
+
 struct Entry {
+    Kind kind;
     const char* name;
     const char* text;
+    Action action;  // the App action registered under the name, or none
 };
 
-template <typename Kind = MenuItem>
-std::unique_ptr<MenuItem> makeEntry(const Entry& entry, bool withShortcut = true)
+// The whole menu bar, in the order in which it is built and shown. An entry with an action
+// is a handled item: its action is registered under its Name, and EnableMenuItems enables it.
+constexpr Entry menuTable[] = {
+    {Kind::Menu, "Data", "Statistical Data", nullptr},
+    {Kind::Item, "StatisticalDataDisplayingData", "Displaying Data", &AppClass::StatisticalDataDisplayingData_Action},
+    {Kind::Item, "StatisticalDataSummarizingData", "Summarizing Data", &AppClass::StatisticalDataSummarizingData_Action},
+    {Kind::Item, "StatisticalDataProducingData", "Producing Data", &AppClass::StatisticalDataProducingData_Action},
+
+    {Kind::Menu, "Inference", "Statistical Inference", nullptr},
+    {Kind::Item, "StatisticalInferenceExplainingData", "Explaining Data", &AppClass::StatisticalInferenceExplainingData_Action},
+    {Kind::Item, "StatisticalInferenceEstimation", "Estimation", &AppClass::StatisticalInferenceEstimation_Action},
+    {Kind::Item, "StatisticalInferenceHypothesisTests", "Hypothesis Tests", &AppClass::StatisticalInferenceHypothesisTests_Action},
+    {Kind::Item, "StatisticalInferenceComparingTwoSamples", "Comparing Two Samples", &AppClass::StatisticalInferenceComparingTwoSamples_Action},
+    {Kind::Item, "StatisticalInferenceANOVA", "ANOVA", &AppClass::StatisticalInferenceANOVA_Action},
+    {Kind::Item, "StatisticalInferenceChiSquare", "Chi-Square", &AppClass::StatisticalInferenceChiSquare_Action},
+    {Kind::Item, "StatisticalInferenceSimpleRegression", "Simple Regression", &AppClass::StatisticalInferenceSimpleRegression_Action},
+    {Kind::Separator, "separator", "-", nullptr},
+    {Kind::Item, "StatisticalInferenceRandomCategories", "Random Categories", &AppClass::StatisticalInferenceRandomCategories_Action},
+
+    {Kind::Menu, "HelpMenu", "Help", nullptr},
+    {Kind::Quit, "HelpQuit", "Quit", nullptr},  // the framework supplies its action
+    {Kind::About, "AboutMerrowby", "About Merrowby...", &AppClass::AboutMerrowby_Action},
+};
+
+std::unique_ptr<MenuItem> makeEntry(const Entry& entry)
 {
-    auto item = std::make_unique<Kind>();
+    std::unique_ptr<MenuItem> item;
+    switch (entry.kind) {
+    case Kind::Quit:
+        item = std::make_unique<framework::QuitMenuItem>();
+        break;
+    case Kind::About:
+        item = std::make_unique<framework::AppleMenuItem>();
+        break;
+    default:
+        item = std::make_unique<MenuItem>();
+        break;
+    }
     item->setName(entry.name);
     item->setAutoEnable(true);
     item->setText(entry.text);
     item->setVisible(true);
-    if (withShortcut)
+    if (entry.kind != Kind::Separator)
         item->setKeyboardShortcut("");
     return item;
 }
@@ -40,56 +81,21 @@ MenuItem& menu(framework::MenuBar& bar, const char* name)
     return *found;
 }
 
-template <typename Kind = MenuItem>
-Kind& lookup(const char* name)
-{
-    framework::MenuBar* bar = App().menuBar();
-    if (!bar)
-        throw framework::NilObjectException("the application has no menu bar");
-    auto* item = dynamic_cast<Kind*>(bar->Lookup(name));
-    if (!item)
-        throw framework::NilObjectException(std::string("no menu item ") + name);
-    return *item;
-}
-
 } // namespace
 
 void MenuBar1Class::Constructor()
 {
-    Untitled0();
-    Untitled1();
-    Untitled2();
-}
-
-void MenuBar1Class::Untitled0()
-{
-    Append(makeEntry({"Data", "Statistical Data"}));
-    for (const Entry& item : {Entry{"StatisticalDataDisplayingData", "Displaying Data"},
-                              Entry{"StatisticalDataSummarizingData", "Summarizing Data"},
-                              Entry{"StatisticalDataProducingData", "Producing Data"}})
-        menu(*this, "Data").Append(makeEntry(item));
-}
-
-void MenuBar1Class::Untitled1()
-{
-    Append(makeEntry({"Inference", "Statistical Inference"}));
-    for (const Entry& item : {Entry{"StatisticalInferenceExplainingData", "Explaining Data"},
-                              Entry{"StatisticalInferenceEstimation", "Estimation"},
-                              Entry{"StatisticalInferenceHypothesisTests", "Hypothesis Tests"},
-                              Entry{"StatisticalInferenceComparingTwoSamples", "Comparing Two Samples"},
-                              Entry{"StatisticalInferenceANOVA", "ANOVA"},
-                              Entry{"StatisticalInferenceChiSquare", "Chi-Square"},
-                              Entry{"StatisticalInferenceSimpleRegression", "Simple Regression"}})
-        menu(*this, "Inference").Append(makeEntry(item));
-    menu(*this, "Inference").Append(makeEntry({"separator", "-"}, false));
-    menu(*this, "Inference").Append(makeEntry({"StatisticalInferenceRandomCategories", "Random Categories"}));
-}
-
-void MenuBar1Class::Untitled2()
-{
-    Append(makeEntry({"HelpMenu", "Help"}));
-    menu(*this, "HelpMenu").Append(makeEntry<framework::QuitMenuItem>({"HelpQuit", "Quit"}));
-    menu(*this, "HelpMenu").Append(makeEntry<framework::AppleMenuItem>({"AboutMerrowby", "About Merrowby..."}));
+    // A menu stands on the bar before its first entry is added; each entry goes to the
+    // menu above it in the table, fetched afresh by its Name.
+    const char* current = nullptr;
+    for (const Entry& entry : menuTable) {
+        if (entry.kind == Kind::Menu) {
+            Append(makeEntry(entry));
+            current = entry.name;
+        } else {
+            menu(*this, current).Append(makeEntry(entry));
+        }
+    }
 }
 
 MenuBar1Class& MenuBar1()
@@ -105,60 +111,31 @@ MenuBar1Class& MenuBar1()
 
 void ApplicationAddMenuHandlers()
 {
-    using Action = bool (AppClass::*)();
-    // Bound by Name, never by position: "Producing Data" is registered before "Summarizing Data".
-    static constexpr std::array<std::pair<const char*, Action>, 12> handlers{{
-        {"StatisticalDataDisplayingData", &AppClass::StatisticalDataDisplayingData_Action},
-        {"StatisticalDataProducingData", &AppClass::StatisticalDataProducingData_Action},
-        {"StatisticalDataSummarizingData", &AppClass::StatisticalDataSummarizingData_Action},
-        {"StatisticalInferenceExplainingData", &AppClass::StatisticalInferenceExplainingData_Action},
-        {"StatisticalInferenceEstimation", &AppClass::StatisticalInferenceEstimation_Action},
-        {"StatisticalInferenceHypothesisTests", &AppClass::StatisticalInferenceHypothesisTests_Action},
-        {"StatisticalInferenceComparingTwoSamples", &AppClass::StatisticalInferenceComparingTwoSamples_Action},
-        {"StatisticalInferenceANOVA", &AppClass::StatisticalInferenceANOVA_Action},
-        {"StatisticalInferenceChiSquare", &AppClass::StatisticalInferenceChiSquare_Action},
-        {"StatisticalInferenceSimpleRegression", &AppClass::StatisticalInferenceSimpleRegression_Action},
-        {"StatisticalInferenceRandomCategories", &AppClass::StatisticalInferenceRandomCategories_Action},
-        {"AboutMerrowby", &AppClass::AboutMerrowby_Action},
-    }};
-    for (const auto& [name, action] : handlers) {
+    // Bound by Name, never by position.
+    for (const Entry& entry : menuTable) {
+        if (!entry.action)
+            continue;
         AppClass& app = App();
-        app.AddMenuHandler(name, [&app, action = action] { return (app.*action)(); });
+        app.AddMenuHandler(entry.name, [&app, action = entry.action] { return (app.*action)(); });
     }
 }
 
-framework::AppleMenuItem& AboutMerrowby() { return lookup<framework::AppleMenuItem>("AboutMerrowby"); }
-MenuItem& StatisticalDataDisplayingData() { return lookup("StatisticalDataDisplayingData"); }
-MenuItem& StatisticalDataSummarizingData() { return lookup("StatisticalDataSummarizingData"); }
-MenuItem& StatisticalDataProducingData() { return lookup("StatisticalDataProducingData"); }
-MenuItem& StatisticalInferenceExplainingData() { return lookup("StatisticalInferenceExplainingData"); }
-MenuItem& StatisticalInferenceEstimation() { return lookup("StatisticalInferenceEstimation"); }
-MenuItem& StatisticalInferenceHypothesisTests() { return lookup("StatisticalInferenceHypothesisTests"); }
-MenuItem& StatisticalInferenceComparingTwoSamples() { return lookup("StatisticalInferenceComparingTwoSamples"); }
-MenuItem& StatisticalInferenceANOVA() { return lookup("StatisticalInferenceANOVA"); }
-MenuItem& StatisticalInferenceChiSquare() { return lookup("StatisticalInferenceChiSquare"); }
-MenuItem& StatisticalInferenceSimpleRegression() { return lookup("StatisticalInferenceSimpleRegression"); }
-MenuItem& StatisticalInferenceRandomCategories() { return lookup("StatisticalInferenceRandomCategories"); }
+MenuItem& menuItem(std::string_view name)
+{
+    framework::MenuBar* bar = App().menuBar();
+    if (!bar)
+        throw framework::NilObjectException("the application has no menu bar");
+    MenuItem* item = bar->Lookup(name);
+    if (!item)
+        throw framework::NilObjectException("no menu item " + std::string(name));
+    return *item;
+}
 
 void AppClass::Event_EnableMenuItems()
 {
-    using Accessor = MenuItem& (*)();
-    static constexpr Accessor handled[] = {
-        []() -> MenuItem& { return AboutMerrowby(); },
-        &StatisticalDataDisplayingData,
-        &StatisticalDataSummarizingData,
-        &StatisticalDataProducingData,
-        &StatisticalInferenceExplainingData,
-        &StatisticalInferenceEstimation,
-        &StatisticalInferenceHypothesisTests,
-        &StatisticalInferenceComparingTwoSamples,
-        &StatisticalInferenceANOVA,
-        &StatisticalInferenceChiSquare,
-        &StatisticalInferenceSimpleRegression,
-        &StatisticalInferenceRandomCategories,
-    };
-    for (const Accessor item : handled)
-        item().setEnabled(true);
+    for (const Entry& entry : menuTable)
+        if (entry.action)
+            menuItem(entry.name).setEnabled(true);
 }
 
 } // namespace app

@@ -2,19 +2,17 @@
 
 #include "framework/Menu.h"
 
+#include <string_view>
+
 namespace app {
 
 // The menu bar: "Statistical Data", "Statistical Inference" and "Help". One shared
-// instance serves as the application's and the window's menu bar.
+// instance serves as the application's and the window's menu bar. The entries, and the
+// App action of each handled item, come from one table in MenuBar1.cpp.
 class MenuBar1Class : public framework::MenuBar {
 public:
     // Builds every menu.
     void Constructor();
-
-private:
-    void Untitled0();
-    void Untitled1();
-    void Untitled2();
 };
 
 // The shared bar, built on the first call.
@@ -23,18 +21,8 @@ MenuBar1Class& MenuBar1();
 // Registers the twelve actions of App under their items' names.
 void ApplicationAddMenuHandlers();
 
-// The handled items, found by Name under the application's menu bar.
-framework::AppleMenuItem& AboutMerrowby();
-framework::MenuItem& StatisticalDataDisplayingData();
-framework::MenuItem& StatisticalDataSummarizingData();
-framework::MenuItem& StatisticalDataProducingData();
-framework::MenuItem& StatisticalInferenceExplainingData();
-framework::MenuItem& StatisticalInferenceEstimation();
-framework::MenuItem& StatisticalInferenceHypothesisTests();
-framework::MenuItem& StatisticalInferenceComparingTwoSamples();
-framework::MenuItem& StatisticalInferenceANOVA();
-framework::MenuItem& StatisticalInferenceChiSquare();
-framework::MenuItem& StatisticalInferenceSimpleRegression();
-framework::MenuItem& StatisticalInferenceRandomCategories();
+// The entry of that Name under the application's menu bar; NilObjectException when the
+// application, its menu bar or the entry is missing.
+framework::MenuItem& menuItem(std::string_view name);
 
 } // namespace app

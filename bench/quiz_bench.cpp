@@ -1,10 +1,9 @@
 // Painting the heaviest screens into an image with the Qt painter, and choosing a question
 // when one open question is left among 300.
 
-#include "app/Startup.h"
+#include "app/Offscreen.h"
 #include "framework/Application.h"
 #include "framework/qt/QtGraphics.h"
-#include "framework/qt/QtPlatform.h"
 #include "quiz/Engine.h"
 #include "quiz/Module1.h"
 #include "ui/mainWindow.h"
@@ -29,14 +28,7 @@ void startOnce()
     if (started)
         return;
     started = true;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    framework::qt::useQtPlatform();
-    static int argc = 1;
-    static char name[] = "merrowby-bench";
-    static char* argv[] = {name, nullptr};
-    framework::RuntimeInit(argc, argv);
-    app::EarlyStartup();
-    app::LateStartup();
+    app::StartOffscreen("merrowby-bench");
 }
 
 void choose(const char* item)

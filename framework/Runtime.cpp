@@ -1,5 +1,6 @@
 #include "framework/Runtime.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Platform.h"
 
 #include <algorithm>
@@ -45,6 +46,15 @@ double Round(double x)
 double Floor(double x)
 {
     return std::floor(x);
+}
+
+Integer toInteger(double x)
+{
+    // 2^63 is exact as a double; the range is [-2^63, 2^63), and NaN fails both tests.
+    constexpr double limit = 9223372036854775808.0;
+    if (!(x >= -limit && x < limit))
+        throw OutOfBoundsException("no Integer holds " + std::to_string(x));
+    return static_cast<Integer>(x);
 }
 
 std::string Format(double value, std::string_view mask)

@@ -21,6 +21,10 @@ double Round(double x);
 // The largest whole number not above x.
 double Floor(double x);
 
+// x as an Integer, its fraction dropped; OutOfBoundsException when x is not a number, is
+// infinite, or lies outside the range of Integer.
+Integer toInteger(double x);
+
 // The value formatted with a number mask such as "-###,###,###,###,##0.00": '0' is a
 // digit always shown, '#' one shown only when needed, ',' groups thousands, '.' starts
 // the decimals, and a '-' makes negative results show their minus. Locale-independent.

@@ -2,6 +2,7 @@
 
 #include "framework/Exceptions.h"
 #include "framework/Runtime.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuizWindow.h"
@@ -82,11 +83,11 @@ void ChooseQuestion()
 void showQuestion()
 {
     const Integer n = gNumLinesQ;
-    gLine = 20 * n + 18;
+    gLine = layout::ruleRow(n);
     gUserAnswer = 0;
     for (Integer i = 0; i <= 4; ++i) {
         auto& button = mainWindow().answerButton(i);
-        button.setTop(20 * n + 30 + 20 * i);
+        button.setTop(layout::answerTop(n, i));
         button.setEnabled(true);
         button.setValue(false);
         button.setVisible(true);

@@ -1,5 +1,6 @@
 #include "quiz/QuestionBank.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "quiz/Charts.h"
 #include "quiz/Module1.h"
@@ -21,9 +22,13 @@ struct ChartStore {
     void operator()(const Scatter& chart) const { storeScatter(chart); }
 };
 
+// A step of 0, or one that gives more divisions than an Integer holds, raises the
+// out-of-bounds exception.
 Integer divisions(double range, double step)
 {
-    return static_cast<Integer>(framework::Floor(range / step + 0.5));
+    if (step == 0.0)
+        throw framework::OutOfBoundsException("axis divisions of a step of 0");
+    return framework::toInteger(framework::Floor(range / step + 0.5));
 }
 
 } // namespace
@@ -70,7 +75,7 @@ void storeHistogram(const Histogram& chart)
     const Integer totalCount = chart.totalCount;
     // Each count becomes its bar's density, so that a bar's area is its share of the data.
     for (i = gFirstObs; i <= gLastObs - 1; ++i) {
-        barWidth = static_cast<Integer>(gXToGraph(i + 1) - gXToGraph(i));
+        barWidth = framework::toInteger(gXToGraph(i + 1) - gXToGraph(i));
         gYToGraph(i) = gYToGraph(i) / static_cast<double>(totalCount * barWidth);
     }
     gYToGraph(gLastObs) = gYToGraph(gLastObs - 1);

@@ -2,7 +2,7 @@
 // platform: scripts/screenshots.sh runs it to refresh the pictures in docs/.
 
 #include "app/App.h"
-#include "app/Startup.h"
+#include "app/Offscreen.h"
 #include "framework/Application.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
@@ -12,7 +12,6 @@
 
 #include <QImage>
 #include <QMainWindow>
-#include <QtGlobal>
 
 #include <cstdio>
 #include <functional>
@@ -65,13 +64,10 @@ void answerWith(Integer answer)
 int main(int argc, char** argv)
 {
     const std::string folder = argc > 1 ? argv[1] : "docs/screenshots";
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    framework::qt::useQtPlatform();
-    framework::RuntimeInit(argc, argv);
+    // Seeded before the window opens, so that its warm-up draws are the same every run.
     std::mt19937_64 generator(7);
     framework::setRandomSource([&generator] { return std::generate_canonical<double, 53>(generator); });
-    app::EarlyStartup();
-    app::LateStartup();
+    app::StartOffscreen("merrowby-screenshots");
 
     save(folder, "intro");
 

@@ -2,8 +2,10 @@
 // a scatter diagram, drawn from the ChartSpec in the band between question line 1 and the
 // upper rule.
 
+#include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "quiz/Charts.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "ui/mainWindow.h"
 
@@ -14,23 +16,42 @@ using framework::Round;
 
 namespace {
 
-// Fixed edges of the plot area before insets: left, right and top.
+using layout::roundedQuotient;
+
+// Fixed edges of the plot area before insets: left, right and top (the bottom follows the
+// question's line count).
 constexpr Integer PlotLeft = 150;
 constexpr Integer PlotRight = 350;
 constexpr Integer PlotTop = 35;
 
+constexpr Integer DotSize = 2;
 constexpr Integer TickLength = 5;
 constexpr Integer YLabelGap = 6;       // between a y label's end and the axis
 constexpr Integer YLabelDrop = 4;      // a y label's baseline below its tick
 constexpr Integer XLabelDrop = 14;     // the x labels' baseline below the axis
 constexpr Integer BoxLabelGap = 5;     // between a box label's end and the plot
+constexpr Integer XTitleGap = 3;       // the x-axis title after the axis's right end
+constexpr Integer YTitleLeft = 30;     // the y-axis title starts this far left of the axis
+constexpr Integer YTitleRise = 2;      // and stands this far above its top
 
-const framework::Color Blue = framework::RGB(21, 33, 204, 0);
-const framework::Color Black = framework::RGB(0, 0, 0, 0);
-
+// A data position in whole pixels; a position that no Integer holds (not a number, or
+// beyond any screen) raises the out-of-bounds exception instead of landing anywhere.
 Integer whole(double x)
 {
-    return static_cast<Integer>(Round(x));
+    return framework::toInteger(Round(x));
+}
+
+// A share of an axis range; an empty range (a denominator of 0) places nothing either.
+double quotient(double numerator, double denominator)
+{
+    if (denominator == 0.0)
+        throw framework::OutOfBoundsException("a chart axis with an empty range");
+    return numerator / denominator;
+}
+
+Integer truncatedWidth(framework::Graphics& g, const std::string& text)
+{
+    return framework::toInteger(g.StringWidth(text));
 }
 
 struct Plot {
@@ -38,16 +59,17 @@ struct Plot {
 
     static Plot fromState()
     {
-        const Integer B = whole(static_cast<double>(20 * gNumLinesQ - 5));
-        const Integer W = whole(static_cast<double>((PlotRight - 2 * gXaxis) - PlotLeft));
-        const Integer H = whole(static_cast<double>((B - 2 * gYaxis) - PlotTop));
+        const Integer B = layout::chartBottom(gNumLinesQ);
+        const Integer W = (PlotRight - 2 * gXaxis) - PlotLeft;
+        const Integer H = (B - 2 * gYaxis) - PlotTop;
         return {gXaxis + PlotLeft, PlotRight - gXaxis, gYaxis + PlotTop, B - gYaxis, W, H};
     }
 
-    Integer px(double v) const { return whole(((v - gMinPlotX) * static_cast<double>(W)) / (gMaxPlotX - gMinPlotX) + static_cast<double>(XL)); }
-    Integer py(double v) const { return whole(static_cast<double>(YB) - ((v - gMinPlotY) * static_cast<double>(H)) / (gMaxPlotY - gMinPlotY)); }
+    Integer px(double v) const { return whole(quotient((v - gMinPlotX) * static_cast<double>(W), gMaxPlotX - gMinPlotX) + static_cast<double>(XL)); }
+    Integer py(double v) const { return whole(static_cast<double>(YB) - quotient((v - gMinPlotY) * static_cast<double>(H), gMaxPlotY - gMinPlotY)); }
 };
 
+// Both bounds of both axes inclusive; a value that is not a number fails.
 bool inRange(Integer m)
 {
     const double x = gXToGraph(m);
@@ -69,8 +91,8 @@ void drawBox(framework::Graphics& g, const Plot& p, Integer m)
     const Integer xQ3 = p.px(q3);
     const Integer y2 = p.py(level + 2.0);
     // Width and height are rounded on their own, not taken from the rounded corners.
-    const Integer bw = whole(((q3 - q1) * static_cast<double>(p.W)) / (gMaxPlotX - gMinPlotX));
-    const Integer bh = whole(static_cast<double>(2 * p.H) / (gMaxPlotY - gMinPlotY));
+    const Integer bw = whole(quotient((q3 - q1) * static_cast<double>(p.W), gMaxPlotX - gMinPlotX));
+    const Integer bh = whole(quotient(static_cast<double>(2 * p.H), gMaxPlotY - gMinPlotY));
     g.DrawRect(xQ1, y2, bw, bh);
 
     g.PenWidth(2);
@@ -90,80 +112,97 @@ void drawBox(framework::Graphics& g, const Plot& p, Integer m)
     g.DrawLine(xMax, yA, xMax, yB);
 }
 
-} // namespace
-
-void drawChart(framework::Graphics& g)
+// The points, bars or boxes, each element only when its values lie in the axis ranges.
+void drawData(framework::Graphics& g, const Plot& p)
 {
-    g.TextSize(9);
-    g.TextFont(gFont);
-    g.ForeColor(Blue);
-    const Plot p = Plot::fromState();
-
     for (Integer m = gFirstObs; m <= gLastObs; ++m) {
         const Integer kind = gChartType(2);
-        Integer X = 0;
-        Integer Y = 0;
-        if (kind != ChartBoxPlot) {
-            X = p.px(gXToGraph(m));
-            Y = p.py(gYToGraph(m));
-        }
+        // Tested before any position is computed, so that an outsider is never converted.
         if (!inRange(m))
             continue;
         if (kind == ChartScatter) {
-            g.FillOval(X, Y, 2, 2);
+            g.FillOval(p.px(gXToGraph(m)), p.py(gYToGraph(m)), DotSize, DotSize);
         } else if (kind == ChartHistogram) {
             if (m < gLastObs) {
-                const Integer w = whole(((gXToGraph(m + 1) - gXToGraph(m)) * static_cast<double>(p.W)) /
-                                        (gMaxPlotX - gMinPlotX));
+                const Integer X = p.px(gXToGraph(m));
+                const Integer Y = p.py(gYToGraph(m));
+                const Integer w = whole(quotient((gXToGraph(m + 1) - gXToGraph(m)) * static_cast<double>(p.W),
+                                                 gMaxPlotX - gMinPlotX));
                 g.DrawRect(X, Y, w, p.YB - Y);
             }
         } else if (kind == ChartBoxPlot) {
             drawBox(g, p, m);
         }
     }
+}
 
-    g.ForeColor(Black);
-    const Integer kind = gChartType(2);
+// Box plots have no vertical axis.
+void drawAxes(framework::Graphics& g, const Plot& p, Integer kind)
+{
     if (kind != ChartBoxPlot)
         g.DrawLine(p.XL, p.YT, p.XL, p.YB);
     g.DrawLine(p.XL, p.YB, p.XR, p.YB);
+}
 
+// n equal divisions of each axis, ticks at both ends and between, each with its value.
+void drawTicks(framework::Graphics& g, const Plot& p)
+{
     if (gMajorYMarks > 0) {
         const Integer n = gMajorYMarks;
         for (Integer j = 0; j <= n; ++j) {
             const double value = gMinPlotY + ((gMaxPlotY - gMinPlotY) * static_cast<double>(j)) / static_cast<double>(n);
-            const Integer y = whole(static_cast<double>(p.YB) - static_cast<double>(j * p.H) / static_cast<double>(n));
+            const Integer y = roundedQuotient(p.YB * n - j * p.H, n);
             g.DrawLine(p.XL - TickLength, y, p.XL, y);
             const std::string text = axisValue(value, gYDecimals);
-            const auto tw = static_cast<Integer>(g.StringWidth(text));
-            g.DrawString(text, p.XL - YLabelGap - tw, y + YLabelDrop);
+            g.DrawString(text, p.XL - YLabelGap - truncatedWidth(g, text), y + YLabelDrop);
         }
     }
 
     if (gMajorXMarks > 0) {
         const Integer n = gMajorXMarks;
         for (Integer j = 0; j <= n; ++j) {
-            const Integer x = whole(static_cast<double>(p.XL) + static_cast<double>(j * p.W) / static_cast<double>(n));
+            const Integer x = roundedQuotient(p.XL * n + j * p.W, n);
             g.DrawLine(x, p.YB, x, p.YB + TickLength);
-            const Integer L = whole(static_cast<double>(x) - (0.5 * static_cast<double>(p.W)) / static_cast<double>(n));
-            const Integer R = whole(static_cast<double>(x) + (0.5 * static_cast<double>(p.W)) / static_cast<double>(n));
+            // The label is centred in a cell one division wide around its tick.
+            const Integer L = roundedQuotient(2 * x * n - p.W, 2 * n);
+            const Integer R = roundedQuotient(2 * x * n + p.W, 2 * n);
             const double value = gMinPlotX + ((gMaxPlotX - gMinPlotX) * static_cast<double>(j)) / static_cast<double>(n);
             const std::string text = axisValue(value, gXDecimals);
-            const auto tw = static_cast<Integer>(g.StringWidth(text));
-            g.DrawString(text, whole(static_cast<double>(L + R - tw) / 2), p.YB + XLabelDrop);
+            g.DrawString(text, roundedQuotient(L + R - truncatedWidth(g, text), 2), p.YB + XLabelDrop);
         }
     }
+}
 
-    g.DrawString(gXAxisLabel, p.XR + 3, p.YB);
+// The axis titles, and beside a box plot of two or three boxes each box's label, level
+// with its whiskers.
+void drawLabels(framework::Graphics& g, const Plot& p, Integer kind)
+{
+    g.DrawString(gXAxisLabel, p.XR + XTitleGap, p.YB);
     if (kind != ChartBoxPlot) {
-        g.DrawString(gYAxisLabel, p.XL - 30, p.YT - 2);
+        g.DrawString(gYAxisLabel, p.XL - YTitleLeft, p.YT - YTitleRise);
     } else if (gNumBoxes > 1) {
         for (Integer j = 1; j <= gNumBoxes; ++j) {
             const Integer y = p.py(gYToGraph(j) + 1.0);
-            const auto tw = static_cast<Integer>(g.StringWidth(gBarName(j)));
-            g.DrawString(gBarName(j), p.XL - BoxLabelGap - tw, y + YLabelDrop);
+            g.DrawString(gBarName(j), p.XL - BoxLabelGap - truncatedWidth(g, gBarName(j)), y + YLabelDrop);
         }
     }
+}
+
+} // namespace
+
+void drawChart(framework::Graphics& g)
+{
+    g.TextSize(9);
+    g.TextFont(gFont);
+    g.ForeColor(layout::Blue);
+    const Plot p = Plot::fromState();
+    drawData(g, p);
+
+    g.ForeColor(layout::Black);
+    const Integer kind = gChartType(2);
+    drawAxes(g, p, kind);
+    drawTicks(g, p);
+    drawLabels(g, p, kind);
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 // text) and the About page, each drawn from the shared state alone.
 
 #include "framework/Runtime.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "ui/AboutPage.h"
 #include "ui/Version.h"
@@ -13,26 +14,15 @@ namespace ui {
 
 using namespace Module1;
 using framework::Floor;
-using framework::RGB;
-using framework::Round;
+using layout::Black;
+using layout::Blue;
+using layout::LinePitch;
 
 namespace {
-
-const framework::Color Blue = RGB(21, 33, 204, 0);
-const framework::Color LinkBlue = RGB(23, 33, 204, 0);
-const framework::Color Black = RGB(0, 0, 0, 0);
 
 constexpr Integer AlignLeft = 0;
 constexpr Integer AlignCentre = 1;
 constexpr Integer AlignRight = 2;
-
-// The question screen: lines 20 pixels apart; the rules frame the answers, 120 apart.
-constexpr Integer LinePitch = 20;
-constexpr Integer RuleGap = 120;
-constexpr Integer AnswerLeft = 70;
-
-constexpr Integer LinkBaseline = 110;
-constexpr Integer LinkUnderline = 113;
 
 const std::array<const char*, 11> introLines = {
     "This",
@@ -53,6 +43,12 @@ Integer truncatedWidth(framework::Graphics& g, const std::string& text)
     return static_cast<Integer>(g.StringWidth(text));
 }
 
+// The left end of a text of width w centred on the window.
+Integer centredLeft(Integer w)
+{
+    return layout::roundedQuotient(layout::ContentWidth - w, 2);
+}
+
 } // namespace
 
 void mainWindowClass::Event_Paint(Graphics& g)
@@ -71,7 +67,7 @@ void mainWindowClass::paintIntro(Graphics& g)
     g.TextSize(36);
     g.TextFont("Times");
     g.ForeColor(Blue);
-    drawPaintText(g, "Merrowby", 56, AlignCentre);
+    drawPaintText(g, "Merrowby", layout::IntroNameBaseline, AlignCentre);
 
     g.TextSize(15);
     g.TextFont("Times");
@@ -80,7 +76,7 @@ void mainWindowClass::paintIntro(Graphics& g)
         std::string text = introLines[k];
         if (k + 1 == introLines.size())
             text += std::string("  ") + about::AuthorshipNotice;
-        drawPaintText(g, text, 105 + 17 * static_cast<Integer>(k), AlignCentre);
+        drawPaintText(g, text, layout::IntroFirstBaseline + layout::IntroPitch * static_cast<Integer>(k), AlignCentre);
     }
 }
 
@@ -97,19 +93,19 @@ void mainWindowClass::paintQuestion(Graphics& g)
     }
     if (gWhichQ > 0)
         for (Integer i = 1; i <= gNumLinesQ; ++i)
-            drawPaintText(g, gMsgQ(i), LinePitch * i + 5, AlignLeft);
+            drawPaintText(g, gMsgQ(i), layout::questionBaseline(i), AlignLeft);
 
     for (Integer i = 0; i <= 4; ++i)
-        g.DrawString(gMsgA(i + 1), AnswerLeft, LinePitch * gNumLinesQ + 42 + LinePitch * i);
+        g.DrawString(gMsgA(i + 1), layout::AnswerTextLeft, layout::answerBaseline(gNumLinesQ, i));
 
     if (gPaintHint == 1)
         for (Integer j = 1; j <= gNumLinesH(gHintAnswer); ++j)
-            drawPaintText(g, gMsgH(j, gHintAnswer), LinePitch * gNumLinesQ + 145 + LinePitch * j, AlignLeft);
+            drawPaintText(g, gMsgH(j, gHintAnswer), layout::hintBaseline(gNumLinesQ, j), AlignLeft);
 
     if (gLine > 0) {
         g.ForeColor(Blue);
-        g.DrawLine(0, gLine, Width(), gLine);
-        g.DrawLine(0, gLine + RuleGap, Width(), gLine + RuleGap);
+        g.DrawLine(0, gLine, layout::ContentWidth, gLine);
+        g.DrawLine(0, gLine + layout::RuleGap, layout::ContentWidth, gLine + layout::RuleGap);
     }
 
     if (gGraph == 1)
@@ -153,7 +149,7 @@ void mainWindowClass::congratulations(Graphics& g)
     } else {
         return;
     }
-    Integer y = 25;
+    Integer y = layout::questionBaseline(1);
     for (const auto& line : lines) {
         if (!line.empty())
             drawPaintText(g, line, y, AlignLeft);
@@ -168,25 +164,25 @@ void mainWindowClass::paintAbout(Graphics& g)
     g.TextSize(36);
     g.TextFont("Times");
     g.ForeColor(Blue);
-    drawPaintText(g, "Merrowby", 40, AlignCentre);
+    drawPaintText(g, "Merrowby", layout::AboutNameBaseline, AlignCentre);
 
     g.TextSize(12);
     g.TextFont("Geneva");
     g.ForeColor(Black);
-    drawPaintText(g, std::string("Version ") + version::Number + ", " + version::Date, 70, AlignCentre);
-    drawPaintText(g, "The most recent version can be downloaded from", 90, AlignLeft);
+    drawPaintText(g, std::string("Version ") + version::Number + ", " + version::Date, layout::VersionBaseline, AlignCentre);
+    drawPaintText(g, "The most recent version can be downloaded from", layout::DownloadBaseline, AlignLeft);
 
-    g.ForeColor(LinkBlue);
+    g.ForeColor(layout::LinkBlue);
     const std::string link = about::DownloadURL;
     const Integer w = truncatedWidth(g, link);
-    gURLleft = static_cast<Integer>(Round(static_cast<double>(Width() - w) / 2));
+    gURLleft = centredLeft(w);
     gURLright = gURLleft + w;
-    drawPaintText(g, link, LinkBaseline, AlignCentre);
-    g.DrawLine(gURLleft, LinkUnderline, gURLright - 1, LinkUnderline);
+    drawPaintText(g, link, layout::LinkBaseline, AlignCentre);
+    g.DrawLine(gURLleft, layout::LinkUnderline, gURLright - 1, layout::LinkUnderline);
 
     g.ForeColor(Black);
-    drawPaintText(g, "Please send suggestions and questions to", 130, AlignLeft);
-    Integer y = 150;
+    drawPaintText(g, "Please send suggestions and questions to", layout::ContactHeadingBaseline, AlignLeft);
+    Integer y = layout::ContactFirstBaseline;
     for (const char* line : about::Contact) {
         drawPaintText(g, line, y, AlignCentre);
         y += LinePitch;
@@ -197,17 +193,17 @@ void mainWindowClass::paintAbout(Graphics& g)
     }
 }
 
-void mainWindowClass::drawPaintText(Graphics& g, const std::string& text, Integer y, Integer align)
+void drawPaintText(Graphics& g, const std::string& text, Integer y, Integer align)
 {
     switch (align) {
     case AlignLeft:
-        g.DrawString(text, 10, y);
+        g.DrawString(text, layout::TextLeft, y);
         break;
     case AlignCentre:
-        g.DrawString(text, static_cast<Integer>(Round(static_cast<double>(Width() - truncatedWidth(g, text)) / 2)), y);
+        g.DrawString(text, centredLeft(truncatedWidth(g, text)), y);
         break;
     case AlignRight:
-        g.DrawString(text, Width() - truncatedWidth(g, text), y);
+        g.DrawString(text, layout::ContentWidth - truncatedWidth(g, text), y);
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 #include "framework/Menu.h"
 #include "framework/Runtime.h"
 #include "quiz/Engine.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
 #include "ui/AboutPage.h"
@@ -23,14 +24,8 @@ using framework::RadioButton;
 
 namespace {
 
-constexpr Integer ContentWidth = 511;
-constexpr Integer ContentHeight = 306;
-
-// Zone of the About page's link: between the recorded x extent (its last five pixels
-// excluded) and strictly between these rows, above the underline.
-constexpr Integer LinkTop = 98;
-constexpr Integer LinkBottom = 113;
-constexpr Integer LinkRightMargin = 5;
+using layout::ContentHeight;
+using layout::ContentWidth;
 
 const framework::WindowProperties windowProperties{
     .Width = ContentWidth,
@@ -46,27 +41,29 @@ const framework::WindowProperties windowProperties{
     .MinimizeButton = true,
     .Visible = true,
     .HasBackColor = true,
-    .BackColor = {254, 254, 255},
+    .BackColor = layout::BackColor,
     .MenuBarVisible = true,
 };
 
 const ControlProperties okayProperties{
-    .Left = 438, .Top = 273, .Width = 60, .Height = 20, .Caption = "Okay", .Default = true,
-    .Enabled = false, .Visible = false, .TabIndex = 0,
+    .Left = layout::OkayLeft, .Top = layout::PushButtonTop, .Width = layout::PushButtonWidth,
+    .Height = layout::PushButtonHeight, .Caption = "Okay", .Default = true, .Enabled = false, .Visible = false,
+    .TabIndex = 0,
 };
 
 const ControlProperties passProperties{
-    .Left = 368, .Top = 273, .Width = 60, .Height = 20, .Caption = "Pass", .Default = false,
-    .Enabled = false, .Visible = false, .TabIndex = 1,
+    .Left = layout::PassLeft, .Top = layout::PushButtonTop, .Width = layout::PushButtonWidth,
+    .Height = layout::PushButtonHeight, .Caption = "Pass", .Default = false, .Enabled = false, .Visible = false,
+    .TabIndex = 1,
 };
 
 ControlProperties answerProperties(Integer index)
 {
     ControlProperties properties;
-    properties.Left = 50;
-    properties.Top = 130 + 20 * index;
-    properties.Width = 15;
-    properties.Height = 15;
+    properties.Left = layout::AnswerButtonLeft;
+    properties.Top = layout::answerTop(layout::MaxQuestionLines, index);
+    properties.Width = layout::AnswerButtonSize;
+    properties.Height = layout::AnswerButtonSize;
     properties.Enabled = false;
     properties.Visible = false;
     properties.TabIndex = 2 + index;
@@ -152,8 +149,8 @@ void mainWindowClass::Event_Open()
 
     gWindow = ScreenIntro;
 
-    OkayButton().setLeft(Width() - 73);
-    PassButton().setLeft(OkayButton().Left() - 70);
+    OkayButton().setLeft(Width() - layout::OkayFromRight);
+    PassButton().setLeft(OkayButton().Left() - layout::PassFromOkay);
 
     // The first of these faces that is installed; the last is taken without a test.
     gFont = "geneva";
@@ -175,7 +172,7 @@ void mainWindowClass::Event_Open()
     resetQ();
 }
 
-bool mainWindowClass::fontAvailable(const std::string& name)
+bool fontAvailable(const std::string& name)
 {
     for (Integer i = 0; i <= framework::FontCount() - 1; ++i)
         if (framework::StringsEqual(framework::Font(i), name))
@@ -189,7 +186,7 @@ bool mainWindowClass::Event_MouseDown(Integer x, Integer y)
         return false;
     if (x >= Width() || y >= Height())
         return false;
-    if (gURLleft < x && x < gURLright - LinkRightMargin && LinkTop < y && y < LinkBottom) {
+    if (layout::inLinkZone(x, y, gURLleft, gURLright)) {
         framework::ShowURL(about::DownloadURL);
         return false;
     }

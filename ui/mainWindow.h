@@ -14,7 +14,8 @@ using framework::Graphics;
 using framework::Integer;
 
 // The one window of the program: the question text, the five answer radio buttons, "Okay"
-// and "Pass". It keeps no state of its own; everything it shows comes from Module1.
+// and "Pass". Everything it shows comes from Module1; of its own it keeps only which
+// controls the About page hid, to show exactly those again when the page is left.
 class mainWindowClass : public framework::Window, public Module1::QuizWindow {
 public:
     // The framework knows the window's class by this name.
@@ -35,23 +36,6 @@ public:
     framework::PushButton& PassButton() override;
     framework::RadioButton& answerButton(Integer index) override;
 
-    void OkayButton_Action(framework::PushButton& sender);
-    void PassButton_Action(framework::PushButton& sender);
-    void answerButton_Action(framework::RadioButton& sender);
-
-    // The events, public so that tests can raise them as the platform does.
-    void Event_Open() override;
-    void Event_Paint(Graphics& g) override;
-    bool Event_MouseDown(Integer x, Integer y) override;
-    bool Event_KeyDown(const std::string& key) override;
-
-    // One line of text: align 0 flush left at x 10, 1 centred, 2 flush right; any other
-    // value draws nothing.
-    void drawPaintText(Graphics& g, const std::string& text, Integer y, Integer align);
-    // The end-of-questions text, and the "Reset" or "Retry" caption that goes with it.
-    void congratulations(Graphics& g);
-    bool fontAvailable(const std::string& name);
-
     // The About page over the question screen hides the seven controls; leaving it shows
     // again exactly those that were visible.
     void hideControlsForAboutPage();
@@ -59,11 +43,21 @@ public:
 protected:
     void CreateControls() override;
     void Layout() override;
+    void Event_Open() override;
+    void Event_Paint(Graphics& g) override;
+    bool Event_MouseDown(Integer x, Integer y) override;
+    bool Event_KeyDown(const std::string& key) override;
 
 private:
     void CreateControls0();
+    void OkayButton_Action(framework::PushButton& sender);
+    void PassButton_Action(framework::PushButton& sender);
+    void answerButton_Action(framework::RadioButton& sender);
+
     void paintIntro(Graphics& g);
     void paintQuestion(Graphics& g);
+    // The end-of-questions text, and the "Reset" or "Retry" caption that goes with it.
+    void congratulations(Graphics& g);
     void paintAbout(Graphics& g);
     void recentre();
     void leaveAboutPage();
@@ -77,7 +71,14 @@ mainWindowClass& findOrCreateMainWindow();
 // Lets the engine reach the window through Module1::mainWindow().
 void installMainWindow();
 
+// One line of text across the window: align 0 flush left, 1 centred, 2 flush right; any
+// other value draws nothing. The caller sets font, size and colour.
+void drawPaintText(Graphics& g, const std::string& text, Integer y, Integer align);
+
 // The chart of the question on screen, drawn from the ChartSpec (the chart step of a paint).
 void drawChart(Graphics& g);
+
+// Whether an installed font has that name, by the framework's string equality.
+bool fontAvailable(const std::string& name);
 
 } // namespace ui

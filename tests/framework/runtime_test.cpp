@@ -1,7 +1,10 @@
 #include "framework/Array.h"
+#include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace framework;
 
@@ -19,6 +22,28 @@ TEST(Floor, TakesTheWholePartBelow)
     EXPECT_EQ(Floor(5.5), 5.0);
     EXPECT_EQ(Floor(10.5), 10.0);
     EXPECT_EQ(Floor(-0.5), -1.0);
+}
+
+TEST(ToInteger, DropsTheFractionOfWhatAnIntegerHolds)
+{
+    const struct {
+        double x;
+        Integer whole;
+    } cases[] = {
+        {2.9, 2}, {-2.9, -2}, {0.0, 0}, {-0.0, 0}, {95.0, 95},
+        {-9223372036854775808.0, std::numeric_limits<Integer>::min()},
+        {9223372036854774784.0, 9223372036854774784},  // the largest double below 2^63
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(toInteger(c.x), c.whole) << c.x;
+}
+
+TEST(ToInteger, ThrowsOutOfBoundsOnWhatNoIntegerHolds)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double x : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, 9223372036854775808.0,
+                           -9223372036854777856.0, 1e300, -1e300})
+        EXPECT_THROW(toInteger(x), OutOfBoundsException) << x;
 }
 
 TEST(Format, FollowsTheMaskWithoutLocale)

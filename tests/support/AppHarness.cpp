@@ -1,5 +1,6 @@
 #include "support/AppHarness.h"
 
+#include "app/Offscreen.h"
 #include "app/Startup.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
@@ -36,14 +37,8 @@ void AppTest::SetUpTestSuite()
         return;
     started = true;
     ::testing::AddGlobalTestEnvironment(new Finalizers);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto& platform = framework::qt::useQtPlatform();
+    auto& platform = app::StartOffscreen("merrowby-tests");
     platform.urlOpener = [](const std::string& address) { urls.push_back(address); };
-    static int argc = 1;
-    static char name[] = "merrowby-tests";
-    static char* argv[] = {name, nullptr};
-    framework::RuntimeInit(argc, argv);
-    app::EarlyStartup();
 }
 
 void AppTest::SetUp()
@@ -113,7 +108,7 @@ QImage AppTest::render()
 std::vector<std::string> AppTest::paintCalls()
 {
     RecordingGraphics g;
-    window().Event_Paint(g);
+    window().raisePaint(g);
     return g.calls;
 }
 

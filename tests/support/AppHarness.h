@@ -20,7 +20,7 @@ namespace testing_support {
 
 class AppTest : public ::testing::Test {
 protected:
-    // Starts the program once per process (platform, start-up up to the late callback).
+    // Starts the program once per process, without its event loop (app::StartOffscreen).
     static void SetUpTestSuite();
 
     // A fresh quiz: any window closed, the shared state cleared, a new window opened.

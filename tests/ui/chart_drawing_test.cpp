@@ -1,12 +1,14 @@
 #include "support/AppHarness.h"
 
 #include "banks/Banks.h"
+#include "framework/Exceptions.h"
 #include "quiz/Charts.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
 #include "support/RecordingGraphics.h"
 
 #include <cstdio>
+#include <limits>
 
 using namespace Module1;
 using testing_support::RecordingGraphics;
@@ -67,8 +69,9 @@ TEST_F(ChartDrawing, TheBarsOfQuestion23AreTwentyPixelsWideAndTheOuterOnesFlat)
     ASSERT_EQ(bars.size(), 10u);
     EXPECT_EQ(bars.front(), "DrawRect(150, 95, 20, 0)");
     EXPECT_EQ(bars.back(), "DrawRect(330, 95, 20, 0)");
+    const std::size_t barPixels = 20;
     for (std::size_t i = 0; i < bars.size(); ++i)
-        EXPECT_EQ(bars[i].rfind("DrawRect(" + std::to_string(150 + 20 * i) + ", ", 0), 0u) << bars[i];
+        EXPECT_EQ(bars[i].rfind("DrawRect(" + std::to_string(150 + barPixels * i) + ", ", 0), 0u) << bars[i];
 }
 
 TEST_F(ChartDrawing, TheOneBoxPlotOfSummarizingDataQuestion25)
@@ -154,6 +157,36 @@ TEST_F(ChartDrawing, ScatterPointsOnTheAxisEndsAreDrawnAndOutsidersSkipped)
     EXPECT_NE(std::find(calls.begin(), calls.end(), "DrawLine(190, 35, 190, 95)"), calls.end());
     EXPECT_NE(std::find(calls.begin(), calls.end(), "DrawLine(190, 95, 310, 95)"), calls.end());
     EXPECT_NE(std::find(calls.begin(), calls.end(), "DrawString(\"10\", 172, 39)"), calls.end());
+}
+
+// A position that no Integer holds ends the paint with the out-of-bounds exception; a
+// value that is not a number fails the range test like any outsider and is never placed.
+TEST_F(ChartDrawing, PositionsThatNoIntegerHoldsRaiseOutOfBounds)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        const char* what;
+        Scatter chart;
+        bool throws;
+    } cases[] = {
+        {"empty x range", {.points = {{5, 5}}, .minX = 5, .maxX = 5, .stepX = 1, .minY = 0, .maxY = 10, .stepY = 5}, true},
+        {"empty y range", {.points = {{5, 5}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 5, .maxY = 5, .stepY = 1}, true},
+        {"x beyond any pixel", {.points = {{1e307, 5}}, .minX = -1e307, .maxX = 1e307, .stepX = 1e307, .minY = 0, .maxY = 10, .stepY = 5}, true},
+        {"a point not a number", {.points = {{nan, 5}, {5, nan}, {5, 5}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 0, .maxY = 10, .stepY = 5}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        gNumLinesQ = 5;
+        storeScatter(c.chart);
+        if (c.throws) {
+            RecordingGraphics g;
+            EXPECT_THROW(ui::drawChart(g), framework::OutOfBoundsException);
+        } else {
+            EXPECT_EQ(testing_support::callsStartingWith(chartCalls(), "FillOval("),
+                      std::vector<std::string>{"FillOval(250, 65, 2, 2)"});
+        }
+    }
 }
 
 TEST_F(ChartDrawing, NoDivisionsDrawNoTicks)

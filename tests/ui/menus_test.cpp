@@ -2,6 +2,7 @@
 
 #include "app/FileTypes.h"
 #include "app/MenuBar1.h"
+#include "framework/Exceptions.h"
 #include "framework/FileType.h"
 #include "framework/Menu.h"
 #include "framework/qt/QtPlatform.h"
@@ -98,12 +99,13 @@ TEST_F(Menus, TheWindowShowsTheSameEntriesWithoutShortcuts)
     EXPECT_EQ(action("AboutMerrowby")->menuRole(), QAction::AboutRole);
 }
 
-TEST_F(Menus, TheItemAccessorsFindTheBuiltEntries)
+TEST_F(Menus, TheItemAccessorFindsTheBuiltEntriesByName)
 {
-    EXPECT_EQ(&app::StatisticalInferenceANOVA(), app::MenuBar1().Lookup("StatisticalInferenceANOVA"));
-    EXPECT_EQ(app::StatisticalInferenceANOVA().Text(), "ANOVA");
-    EXPECT_EQ(&app::AboutMerrowby(), app::MenuBar1().Lookup("AboutMerrowby"));
-    EXPECT_EQ(app::StatisticalDataProducingData().Text(), "Producing Data");
+    EXPECT_EQ(&app::menuItem("StatisticalInferenceANOVA"), app::MenuBar1().Lookup("StatisticalInferenceANOVA"));
+    EXPECT_EQ(app::menuItem("StatisticalInferenceANOVA").Text(), "ANOVA");
+    EXPECT_EQ(&app::menuItem("AboutMerrowby"), app::MenuBar1().Lookup("AboutMerrowby"));
+    EXPECT_EQ(app::menuItem("StatisticalDataProducingData").Text(), "Producing Data");
+    EXPECT_THROW(app::menuItem("StatisticalDataNoSuchItem"), framework::NilObjectException);
 }
 
 TEST_F(Menus, EnableMenuItemsEnablesTheTwelveHandledItemsInEveryState)
@@ -145,11 +147,11 @@ TEST_F(Menus, EnableMenuItemsEnablesTheTwelveHandledItemsInEveryState)
 
 TEST_F(Menus, OpeningAMenuEnablesItsItems)
 {
-    app::StatisticalDataProducingData().setEnabled(false);
+    app::menuItem("StatisticalDataProducingData").setEnabled(false);
     action("StatisticalDataProducingData")->setEnabled(false);
     QMenu* menu = action("Data")->menu();
     emit menu->aboutToShow();
-    EXPECT_TRUE(app::StatisticalDataProducingData().Enabled());
+    EXPECT_TRUE(app::menuItem("StatisticalDataProducingData").Enabled());
     EXPECT_TRUE(action("StatisticalDataProducingData")->isEnabled());
 }
 

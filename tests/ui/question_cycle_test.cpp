@@ -2,6 +2,7 @@
 
 #include "framework/Window.h"
 #include "framework/qt/QtPlatform.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
 #include "ui/OpenWarmUp.h"
@@ -107,7 +108,7 @@ TEST_F(QuestionCycle, TheOpenWindowShowsTheIntroWithEveryQuestionOpen)
     expectButton(window().PassButton(), false, false);
     for (Integer i = 0; i < 5; ++i) {
         EXPECT_EQ(window().answerButton(i).Left(), 50);
-        EXPECT_EQ(window().answerButton(i).Top(), 130 + 20 * i);
+        EXPECT_EQ(window().answerButton(i).Top(), layout::answerTop(layout::MaxQuestionLines, i));
     }
     // A sans-serif face for the questions: the metric-compatible Arial is listed.
     EXPECT_EQ(gFont, "arial");
@@ -126,7 +127,7 @@ TEST_F(QuestionCycle, QtShowsTheControlsWhereTheWindowPutsThem)
     ASSERT_EQ(radios.size(), 5);
     for (QRadioButton* radio : radios) {
         const auto i = radio->property("index").toLongLong();
-        EXPECT_EQ(radio->geometry(), QRect(50, static_cast<int>(20 * gNumLinesQ + 30 + 20 * i), 15, 15));
+        EXPECT_EQ(radio->geometry(), QRect(50, static_cast<int>(layout::answerTop(gNumLinesQ, i)), 15, 15));
     }
     EXPECT_EQ(frame->centralWidget()->size(), QSize(511, 306));
 
@@ -148,7 +149,7 @@ TEST_F(QuestionCycle, AQuestionIsShownWithItsAnswersReady)
     EXPECT_EQ(window().OkayButton().Caption(), "Okay");
     expectButton(window().PassButton(), true, true);
     for (Integer i = 0; i < 5; ++i)
-        EXPECT_EQ(window().answerButton(i).Top(), 20 * gNumLinesQ + 30 + 20 * i);
+        EXPECT_EQ(window().answerButton(i).Top(), layout::answerTop(gNumLinesQ, i));
 
     paintCalls();
     EXPECT_EQ(window().Title(), "Merrowby");
@@ -181,7 +182,7 @@ TEST_F(QuestionCycle, AWrongAnswerShowsItsHintAndKeepsTheQuestionOpen)
 
     const auto calls = paintCalls();
     const std::string hintLine = "DrawString(\"" + gMsgH(1, wrong) + "\", 10, " +
-                                 std::to_string(20 * gNumLinesQ + 165) + ")";
+                                 std::to_string(layout::hintBaseline(gNumLinesQ, 1)) + ")";
     EXPECT_NE(std::find(calls.begin(), calls.end(), hintLine), calls.end());
 
     // Picking the right answer without checking it must not reveal its "Yes".
@@ -354,9 +355,9 @@ TEST(OpenWarmUp, CallsRndOnceForEachSecondsRemainderPlusOne)
 
 TEST_F(QuestionCycle, FontLookupIgnoresCase)
 {
-    EXPECT_TRUE(window().fontAvailable("ARIAL"));
-    EXPECT_TRUE(window().fontAvailable("liberation sans"));
-    EXPECT_FALSE(window().fontAvailable("no such face"));
+    EXPECT_TRUE(ui::fontAvailable("ARIAL"));
+    EXPECT_TRUE(ui::fontAvailable("liberation sans"));
+    EXPECT_FALSE(ui::fontAvailable("no such face"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "banks/Banks.h"
 #include "framework/qt/QtGraphics.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
 
@@ -25,7 +26,7 @@ TEST_F(Rendering, TheBlueRulesLieOnTheirRows)
     answer(gCorrAnswer);
     const QImage image = render();
     ASSERT_EQ(image.size(), QSize(511, 306));
-    for (const Integer row : {gLine, gLine + 120}) {
+    for (const Integer row : {gLine, gLine + layout::RuleGap}) {
         int blue = 0;
         for (int x = 0; x < 511; ++x)
             blue += isRuleBlue(image.pixel(x, static_cast<int>(row)));

@@ -1,6 +1,7 @@
 #include "support/AppHarness.h"
 
 #include "framework/Runtime.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "support/RecordingGraphics.h"
 #include "ui/AboutPage.h"
@@ -47,7 +48,7 @@ protected:
         gUserAnswer = 4;
         gHintAnswer = 4;
         gPaintHint = 1;
-        gLine = 20 * 2 + 18;
+        gLine = layout::ruleRow(2);
     }
 };
 
@@ -150,7 +151,7 @@ TEST_F(Screens, TheFourCongratulationsTextsWordForWord)
         window().OkayButton().setCaption("Okay");
         std::vector<std::string> expected = {"TextSize(12)", "TextFont(\"arial\")", "ForeColor(0, 0, 0)"};
         for (std::size_t i = 0; i < c.lines.size(); ++i)
-            expected.push_back(left(c.lines[i], 10, static_cast<int>(25 + 20 * i)));
+            expected.push_back(left(c.lines[i], 10, static_cast<int>(layout::questionBaseline(static_cast<Integer>(i) + 1))));
         EXPECT_EQ(paintCalls(), expected);
         EXPECT_EQ(window().OkayButton().Caption(), c.caption);
         EXPECT_EQ(window().Title(), "Merrowby");
@@ -189,7 +190,7 @@ TEST_F(Screens, ALinkTwoHundredAndOnePixelsWideStandsFrom155To356)
     choose("AboutMerrowby");
     RecordingGraphics g;
     g.widthOf[ui::about::DownloadURL] = 201.6;  // truncated to 201
-    window().Event_Paint(g);
+    window().raisePaint(g);
     EXPECT_EQ(gURLleft, 155);
     EXPECT_EQ(gURLright, 356);
     const std::string link = ui::about::DownloadURL;
@@ -201,21 +202,21 @@ TEST_F(Screens, ALinkOfEvenWidthRoundsItsHalfPixelAwayFromZero)
 {
     // 511 - 201 = 310 halves to 155; 511 - 200 = 311 halves to 155.5, which rounds to 156.
     RecordingGraphics g;
-    window().drawPaintText(g, std::string(33, 'x') + "abc", 110, 1);  // 36 characters, 216 pixels
+    ui::drawPaintText(g, std::string(33, 'x') + "abc", 110, 1);  // 36 characters, 216 pixels
     EXPECT_EQ(g.calls.back(), "DrawString(\"" + std::string(33, 'x') + "abc\", 148, 110)");
     g.calls.clear();
-    window().drawPaintText(g, std::string(35, 'y'), 110, 1);  // 210 pixels: (511 - 210) / 2 = 150.5
+    ui::drawPaintText(g, std::string(35, 'y'), 110, 1);  // 210 pixels: (511 - 210) / 2 = 150.5
     EXPECT_EQ(g.calls.back(), "DrawString(\"" + std::string(35, 'y') + "\", 151, 110)");
 }
 
 TEST_F(Screens, DrawPaintTextAlignsLeftCentreOrRightAndDrawsNothingElse)
 {
     RecordingGraphics g;
-    window().drawPaintText(g, "abcd", 30, 0);
-    window().drawPaintText(g, "abcd", 30, 1);
-    window().drawPaintText(g, "abcd", 30, 2);
-    window().drawPaintText(g, "abcd", 30, 3);
-    window().drawPaintText(g, "abcd", 30, -1);
+    ui::drawPaintText(g, "abcd", 30, 0);
+    ui::drawPaintText(g, "abcd", 30, 1);
+    ui::drawPaintText(g, "abcd", 30, 2);
+    ui::drawPaintText(g, "abcd", 30, 3);
+    ui::drawPaintText(g, "abcd", 30, -1);
     EXPECT_EQ(g.calls, (std::vector<std::string>{left("abcd", 10, 30), left("abcd", 244, 30), left("abcd", 487, 30)}));
 }
 
