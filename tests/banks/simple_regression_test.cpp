@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <regex>
 #include <string>
@@ -343,6 +344,11 @@ Fit fitStoredPoints(Integer count = 10)
     fit.r = sxy / std::sqrt(sxx * syy);
     fit.rSquared = fit.r * fit.r;
     const double residual = std::max(syy - fit.b * sxy, 0.0);
+    if (residual == 0.0) {  // the points lie on the line
+        fit.t = std::copysign(std::numeric_limits<double>::infinity(), fit.b);
+        fit.p = 0.0;
+        return fit;
+    }
     fit.t = fit.b / std::sqrt(residual / (n - 2.0) / sxx);
     fit.p = twoSidedT(fit.t, n - 2.0);
     return fit;
