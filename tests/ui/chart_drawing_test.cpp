@@ -4,6 +4,7 @@
 #include "quiz/Charts.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
+#include "support/CommaDecimalLocale.h"
 #include "support/RecordingGraphics.h"
 
 #include <cstdio>
@@ -58,6 +59,11 @@ TEST_F(ChartDrawing, TheHistogramOfDisplayingDataQuestion21)
         "DrawString(\"\", 353, 95)", "DrawString(\"\", 120, 33)",
     };
     EXPECT_EQ(chartCalls(), expected);
+
+    // The labels stay the same on a desktop whose decimal mark is a comma.
+    testing_support::CommaDecimalLocale comma;
+    ASSERT_TRUE(comma.active()) << comma.why();
+    EXPECT_EQ(chartCalls(), expected) << "in " << comma.Name;
 }
 
 TEST_F(ChartDrawing, TheBarsOfQuestion23AreTwentyPixelsWideAndTheOuterOnesFlat)
