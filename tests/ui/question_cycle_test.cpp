@@ -1,11 +1,14 @@
 #include "support/AppHarness.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Window.h"
 #include "framework/qt/QtPlatform.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
 #include "ui/OpenWarmUp.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -281,6 +284,43 @@ TEST_F(QuestionCycle, PassedQuestionsComeBackWithRetry)
     EXPECT_EQ(openCount(3), 30);
     EXPECT_GE(gWhichQ, 1);
     (void)last;
+}
+
+// Input that Qt has queued reaches the window before the paint that renames "Okay": a
+// press of Return (the default button) right after the last question ends.
+TEST_F(QuestionCycle, OkayQueuedBeforeTheEndPaintLeavesRetryOrResetUsable)
+{
+    const struct {
+        const char* how;
+        const char* caption;
+    } cases[] = {{"Pass", "Retry"}, {"menu", "Reset"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        SetUp();
+        const long reportedBefore = framework::unhandledExceptionCount();
+        choose("StatisticalDataProducingData");
+        QMainWindow* frame = framework::qt::nativeWindow(window());
+        QWidget* canvas = frame->centralWidget();
+        if (std::string(c.how) == "Pass") {
+            finishCategoryBut(3, gWhichQ, StatusPassed);
+            QMetaObject::invokeMethod(frame->findChild<QPushButton*>("PassButton"), "click", Qt::QueuedConnection);
+        } else {
+            finishCategoryBut(1, 0, StatusCorrect);
+            // The right answer of the question on screen stays chosen.
+            window().answerButton(gCorrAnswer - 1).click();
+            QMetaObject::invokeMethod(action("StatisticalDataDisplayingData"), "trigger", Qt::QueuedConnection);
+        }
+        QCoreApplication::postEvent(canvas, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r"));
+        QCoreApplication::processEvents();
+        paintCalls();
+        EXPECT_LT(gWhichQ, 0);
+        EXPECT_EQ(window().OkayButton().Caption(), c.caption);
+        expectButton(window().OkayButton(), true, true);
+        auto* okay = frame->findChild<QPushButton*>("OkayButton");
+        EXPECT_TRUE(okay->isEnabled());
+        EXPECT_TRUE(okay->isVisible());
+        EXPECT_EQ(framework::unhandledExceptionCount(), reportedBefore);
+    }
 }
 
 TEST_F(QuestionCycle, RandomModeAsksFromTheBanksThatHoldQuestions)
