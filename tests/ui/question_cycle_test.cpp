@@ -356,7 +356,7 @@ TEST_F(QuestionCycle, AnsweringAllThreeHundredInRandomModeEndsWithResetWhichOpen
 {
     choose("StatisticalInferenceRandomCategories");
     std::set<std::pair<Integer, Integer>> asked;
-    while (gWhichQ > 0) {
+    for (int tries = 0; tries < 300 && gWhichQ > 0; ++tries) {
         ASSERT_TRUE(asked.insert({gType, gWhichQ}).second) << "asked twice: " << gType << "/" << gWhichQ;
         answerRight();
         ASSERT_EQ(window().OkayButton().Caption(), "Another");
@@ -377,6 +377,23 @@ TEST_F(QuestionCycle, AnsweringAllThreeHundredInRandomModeEndsWithResetWhichOpen
     }
     EXPECT_GE(gWhichQ, 1);
     EXPECT_EQ(window().OkayButton().Caption(), "Okay");
+}
+
+// A failing test can be run again and meets the same questions.
+TEST_F(QuestionCycle, EachTestStartsFromTheSameDraws)
+{
+    auto firstQuestions = [this] {
+        SetUp();
+        std::vector<std::pair<Integer, Integer>> drawn;
+        for (int i = 0; i < 5; ++i) {
+            choose("StatisticalInferenceRandomCategories");
+            drawn.emplace_back(gType, gWhichQ);
+            window().PassButton().click();
+        }
+        return drawn;
+    };
+    const auto first = firstQuestions();
+    EXPECT_EQ(firstQuestions(), first);
 }
 
 TEST(OpenWarmUp, CallsRndOnceForEachSecondsRemainderPlusOne)
