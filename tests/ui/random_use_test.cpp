@@ -205,6 +205,11 @@ protected:
             ASSERT_EQ(gQuestion(gType, gWhichQ), StatusOpen);
         }
 
+        if (painted) {
+            const bool about = gWindow == ScreenAboutFromQuiz || gWindow == ScreenAboutFromIntro;
+            EXPECT_EQ(w.Title(), about ? "About Merrowby" : "Merrowby");
+        }
+
         switch (gWindow) {
         case ScreenIntro:
         case ScreenAboutFromIntro:
