@@ -5,9 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
+#include <limits>
 #include <random>
 
 namespace framework {
@@ -69,9 +70,12 @@ std::string Format(double value, std::string_view mask)
     const auto minimumDigits = std::max<long>(1, std::count(integerMask.begin(), integerMask.end(), '0'));
     const bool grouping = integerMask.find(',') != std::string_view::npos;
 
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
-    std::string digits = buffer;
+    // to_chars, unlike printf, ignores LC_NUMERIC, which Qt sets from the user's environment.
+    // Room for the 309 integer digits of the largest double, the point and the decimals.
+    std::string digits(static_cast<std::size_t>(std::numeric_limits<double>::max_exponent10 + 3 + decimals), '\0');
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(value),
+                                       std::chars_format::fixed, decimals);
+    digits.resize(static_cast<std::size_t>(written.ptr - digits.data()));
     std::string fraction;
     if (const auto dot = digits.find('.'); dot != std::string::npos) {
         fraction = digits.substr(dot);

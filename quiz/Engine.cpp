@@ -120,6 +120,10 @@ void noQuestions()
 
 void showHint()
 {
+    // An "Okay" queued before the paint that renames the button to "Retry" or "Reset"
+    // finds no question: it must not disable the one way on.
+    if (gWhichQ < 1)
+        return;
     if (gUserAnswer == gCorrAnswer) {
         gQuestion(gType, gWhichQ) = StatusCorrect;
         gNumLeft(gType) = gNumLeft(gType) - 1;

@@ -3,7 +3,7 @@
 # is missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 xvfb xauth)
+packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 xvfb xauth locales)
 [ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
 
 missing=()

@@ -127,23 +127,23 @@ void mainWindowClass::congratulations(Graphics& g)
         lines[0] = "Congratulations!  You have correctly answered all " + framework::Str(count) + " questions in this";
         if (random) {
             lines[1] = "program!  If you want to be asked the questions again, click the Reset";
-            lines[2] = "button below.  Otherwise, please use the File menu to quit Merrowby.";
+            lines[2] = "button below.  Otherwise, please use the Help menu to quit Merrowby.";
         } else {
             lines[1] = "category.  If you want to answer the questions in this category again,";
             lines[2] = "click the Reset button.  Otherwise, please choose another category, or";
-            lines[3] = "else use the File menu to quit Merrowby.";
+            lines[3] = "else use the Help menu to quit Merrowby.";
         }
         caption = "Reset";
     } else if (gWhichQ == OnlyPassedLeft) {
         if (random) {
             lines[0] = "You have correctly answered every question in this program, except for";
             lines[1] = "the ones you passed.  If you want to answer the questions you passed,";
-            lines[2] = "click the Retry button.  Otherwise, use the File menu to quit Merrowby.";
+            lines[2] = "click the Retry button.  Otherwise, use the Help menu to quit Merrowby.";
         } else {
             lines[0] = "You have correctly answered every question in this category, except for";
             lines[1] = "the ones you passed.  If you want to answer the questions you passed,";
             lines[2] = "click the Retry button below.  Otherwise, please choose another category,";
-            lines[3] = "or else use the File menu to quit Merrowby.";
+            lines[3] = "or else use the Help menu to quit Merrowby.";
         }
         caption = "Retry";
     } else {

@@ -229,6 +229,8 @@ void mainWindowClass::leaveAboutPage()
         hiddenForAbout_.clear();
     } else if (gWindow == ScreenAboutFromIntro) {
         gWindow = ScreenIntro;
+        // The intro paint sets no title, so the About page's would stay.
+        setTitle("Merrowby");
     }
     Refresh(true);
 }

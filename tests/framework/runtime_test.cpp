@@ -1,6 +1,7 @@
 #include "framework/Array.h"
 #include "framework/Exceptions.h"
 #include "framework/Runtime.h"
+#include "support/CommaDecimalLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -62,9 +63,17 @@ TEST(Format, FollowsTheMaskWithoutLocale)
         {1000.0, "-###,###,###,###,##0", "1,000"},
         {7.0, "000", "007"},
         {1234.0, "##0", "1234"},
+        {-1e20, "-###,###,###,###,##0.0", "-100,000,000,000,000,000,000.0"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with " << c.mask;
+
+    // Qt sets LC_NUMERIC from the environment: a German or French desktop must not change
+    // the decimal point, nor double the separators.
+    testing_support::CommaDecimalLocale comma;
+    ASSERT_TRUE(comma.active()) << comma.why();
+    for (const auto& c : cases)
+        EXPECT_EQ(Format(c.value, c.mask), c.text) << c.value << " with " << c.mask << " in " << comma.Name;
 }
 
 TEST(Str, GivesDecimalDigits)

@@ -255,6 +255,36 @@ TEST_F(Engine, TheEndOfACategoryIsNoneLeftOrOnlyPassedLeft)
     }
 }
 
+// Qt may deliver an "Okay" queued before the paint that renames the button; the answer
+// chosen may be none, or the right one of the question left by a menu choice.
+TEST_F(Engine, OkayWhileNoQuestionIsShownChangesNothing)
+{
+    const struct {
+        Integer whichQ;
+        Integer userAnswer;
+    } cases[] = {{NoneLeft, 0}, {OnlyPassedLeft, 0}, {0, 0}, {NoneLeft, 3}, {OnlyPassedLeft, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("gWhichQ " + std::to_string(c.whichQ) + ", answer " + std::to_string(c.userAnswer));
+        SetUp();
+        gQuestion(6, 30) = StatusPassed;
+        --gNumLeft(6);
+        gType = 6;
+        gCorrAnswer = 3;
+        gUserAnswer = c.userAnswer;
+        gWhichQ = c.whichQ;
+        noQuestions();
+        window->okay.setCaption("Okay");
+        const auto numLeft = gNumLeft(6);
+        showHint();
+        EXPECT_TRUE(window->okay.Enabled());
+        EXPECT_TRUE(window->okay.Visible());
+        EXPECT_EQ(gPaintHint, 0);
+        EXPECT_EQ(gNumLeft(6), numLeft);
+        EXPECT_EQ(gQuestion(6, 30), StatusPassed);
+        expectCountsMatchStatuses();
+    }
+}
+
 TEST_F(Engine, ACountAtOrBelowZeroEndsTheCategoryWithoutADraw)
 {
     gNumLeft(7) = -1;

@@ -16,12 +16,24 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+
 namespace testing_support {
 
 namespace {
 
 std::vector<std::string> urls;
 bool started = false;
+
+void seedRnd(std::uint64_t seed)
+{
+    auto generator = std::make_shared<std::mt19937_64>(seed);
+    framework::setRandomSource([generator] { return std::generate_canonical<double, 53>(*generator); });
+    framework::setClockSource([] { return 1234567890.0; });
+}
 
 } // namespace
 
@@ -47,15 +59,25 @@ void AppTest::SetUp()
         held->Close();
     framework::releaseClosedWindows();
     Module1::state() = Module1::State{};
-    framework::setRandomSource(nullptr);
+    seedRnd(seed());
     urls.clear();
     app::LateStartup();
 }
 
 void AppTest::TearDown()
 {
+    if (HasFailure())
+        std::printf("Rnd was seeded with %llu: replay with MERROWBY_SEED=%llu\n",
+                    static_cast<unsigned long long>(seed()), static_cast<unsigned long long>(seed()));
     framework::setRandomSource(nullptr);
+    framework::setClockSource(nullptr);
     QCoreApplication::processEvents();
+}
+
+std::uint64_t AppTest::seed()
+{
+    const char* given = std::getenv("MERROWBY_SEED");
+    return given ? std::strtoull(given, nullptr, 10) : 20261210;
 }
 
 ui::mainWindowClass& AppTest::window()

@@ -10,6 +10,7 @@
 
 #include <QImage>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ protected:
 
     // Rnd returns these values in turn, then repeats the last.
     static void scriptRnd(std::vector<double> values);
+
+    // Every test starts with Rnd drawn from a generator seeded with this and a fixed clock
+    // for the window's warm-up, so that a failure can be replayed: MERROWBY_SEED, or a
+    // fixed seed. A failing test prints it.
+    static std::uint64_t seed();
 
     // The addresses ShowURL opened.
     static std::vector<std::string>& openedURLs();

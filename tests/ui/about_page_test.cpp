@@ -59,9 +59,13 @@ TEST_F(AboutPage, FromTheIntroScreenAndBackLeavesTheControlsHidden)
         choose("AboutMerrowby");
         EXPECT_EQ(gWindow, ScreenAboutFromIntro);
         EXPECT_FALSE(anyVisible());
+        paintCalls();
+        EXPECT_EQ(window().Title(), "About Merrowby");
         leave(byKey);
         EXPECT_EQ(gWindow, ScreenIntro);
         EXPECT_FALSE(anyVisible());
+        paintCalls();
+        EXPECT_EQ(window().Title(), "Merrowby") << "the intro screen is not the About page";
     }
 }
 

@@ -5,6 +5,7 @@
 #include "quiz/Charts.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
+#include "support/CommaDecimalLocale.h"
 #include "support/RecordingGraphics.h"
 
 #include <cstdio>
@@ -60,6 +61,11 @@ TEST_F(ChartDrawing, TheHistogramOfDisplayingDataQuestion21)
         "DrawString(\"\", 353, 95)", "DrawString(\"\", 120, 33)",
     };
     EXPECT_EQ(chartCalls(), expected);
+
+    // The labels stay the same on a desktop whose decimal mark is a comma.
+    testing_support::CommaDecimalLocale comma;
+    ASSERT_TRUE(comma.active()) << comma.why();
+    EXPECT_EQ(chartCalls(), expected) << "in " << comma.Name;
 }
 
 TEST_F(ChartDrawing, TheBarsOfQuestion23AreTwentyPixelsWideAndTheOuterOnesFlat)
@@ -201,28 +207,43 @@ TEST_F(ChartDrawing, NoDivisionsDrawNoTicks)
 
 class ChartRendering : public testing_support::AppTest {};
 
-// The chart stands in the band between question line 1 and the upper rule.
+// Every chart question, shown by number through its menu item, stands in the band
+// between question line 1 and the upper rule.
 TEST_F(ChartRendering, ChartsSitBetweenTheFirstLineAndTheUpperRule)
 {
-    for (const char* item : {"StatisticalDataDisplayingData", "StatisticalDataSummarizingData",
-                             "StatisticalInferenceComparingTwoSamples", "StatisticalInferenceANOVA"}) {
-        SCOPED_TRACE(item);
-        do
+    const struct {
+        const char* item;
+        int inkAtLeast;  // blue pixels in the band: bars and boxes, or a scatter's dots
+    } categories[] = {
+        {"StatisticalDataDisplayingData", 100},      {"StatisticalDataSummarizingData", 100},
+        {"StatisticalInferenceComparingTwoSamples", 100}, {"StatisticalInferenceANOVA", 100},
+        {"StatisticalInferenceSimpleRegression", 20},
+    };
+    for (const auto& [item, inkAtLeast] : categories) {
+        int charts = 0;
+        for (Integer q = 1; q <= 30; ++q) {
+            SCOPED_TRACE(std::string(item) + ", question " + std::to_string(q));
+            scriptRnd({static_cast<double>(q) / 30});  // the draw of one category: Round(30 r)
             choose(item);
-        while (gGraph != 1);
-        const QImage image = render();
-        int inBand = 0;
-        int outside = 0;
-        for (int y = 0; y < 306; ++y)
-            for (int x = 100; x < 400; ++x) {
-                const QRgb p = image.pixel(x, y);
-                const bool dataBlue = qBlue(p) > 150 && qRed(p) < 120 && qGreen(p) < 120;
-                if (!dataBlue || y == gLine || y == gLine + 120)
-                    continue;
-                (y > 28 && y < gLine ? inBand : outside) += 1;
-            }
-        EXPECT_GT(inBand, 100);
-        EXPECT_EQ(outside, 0);
+            ASSERT_EQ(gWhichQ, q);
+            if (gGraph != 1)
+                continue;
+            ++charts;
+            const QImage image = render();
+            int inBand = 0;
+            int outside = 0;
+            for (int y = 0; y < 306; ++y)
+                for (int x = 100; x < 400; ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    const bool dataBlue = qBlue(p) > 150 && qRed(p) < 120 && qGreen(p) < 120;
+                    if (!dataBlue || y == gLine || y == gLine + 120)
+                        continue;
+                    (y > 28 && y < gLine ? inBand : outside) += 1;
+                }
+            EXPECT_GT(inBand, inkAtLeast);
+            EXPECT_EQ(outside, 0);
+        }
+        EXPECT_GT(charts, 0) << item << " has no chart question";
     }
 }
 

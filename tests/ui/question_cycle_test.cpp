@@ -1,5 +1,6 @@
 #include "support/AppHarness.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Window.h"
 #include "framework/qt/QtPlatform.h"
 #include "quiz/Layout.h"
@@ -7,6 +8,8 @@
 #include "quiz/QuestionBank.h"
 #include "ui/OpenWarmUp.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -284,6 +287,43 @@ TEST_F(QuestionCycle, PassedQuestionsComeBackWithRetry)
     (void)last;
 }
 
+// Input that Qt has queued reaches the window before the paint that renames "Okay": a
+// press of Return (the default button) right after the last question ends.
+TEST_F(QuestionCycle, OkayQueuedBeforeTheEndPaintLeavesRetryOrResetUsable)
+{
+    const struct {
+        const char* how;
+        const char* caption;
+    } cases[] = {{"Pass", "Retry"}, {"menu", "Reset"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        SetUp();
+        const long reportedBefore = framework::unhandledExceptionCount();
+        choose("StatisticalDataProducingData");
+        QMainWindow* frame = framework::qt::nativeWindow(window());
+        QWidget* canvas = frame->centralWidget();
+        if (std::string(c.how) == "Pass") {
+            finishCategoryBut(3, gWhichQ, StatusPassed);
+            QMetaObject::invokeMethod(frame->findChild<QPushButton*>("PassButton"), "click", Qt::QueuedConnection);
+        } else {
+            finishCategoryBut(1, 0, StatusCorrect);
+            // The right answer of the question on screen stays chosen.
+            window().answerButton(gCorrAnswer - 1).click();
+            QMetaObject::invokeMethod(action("StatisticalDataDisplayingData"), "trigger", Qt::QueuedConnection);
+        }
+        QCoreApplication::postEvent(canvas, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r"));
+        QCoreApplication::processEvents();
+        paintCalls();
+        EXPECT_LT(gWhichQ, 0);
+        EXPECT_EQ(window().OkayButton().Caption(), c.caption);
+        expectButton(window().OkayButton(), true, true);
+        auto* okay = frame->findChild<QPushButton*>("OkayButton");
+        EXPECT_TRUE(okay->isEnabled());
+        EXPECT_TRUE(okay->isVisible());
+        EXPECT_EQ(framework::unhandledExceptionCount(), reportedBefore);
+    }
+}
+
 TEST_F(QuestionCycle, RandomModeAsksFromTheBanksThatHoldQuestions)
 {
     for (int i = 0; i < 40; ++i) {
@@ -317,7 +357,7 @@ TEST_F(QuestionCycle, AnsweringAllThreeHundredInRandomModeEndsWithResetWhichOpen
 {
     choose("StatisticalInferenceRandomCategories");
     std::set<std::pair<Integer, Integer>> asked;
-    while (gWhichQ > 0) {
+    for (int tries = 0; tries < 300 && gWhichQ > 0; ++tries) {
         ASSERT_TRUE(asked.insert({gType, gWhichQ}).second) << "asked twice: " << gType << "/" << gWhichQ;
         answerRight();
         ASSERT_EQ(window().OkayButton().Caption(), "Another");
@@ -338,6 +378,23 @@ TEST_F(QuestionCycle, AnsweringAllThreeHundredInRandomModeEndsWithResetWhichOpen
     }
     EXPECT_GE(gWhichQ, 1);
     EXPECT_EQ(window().OkayButton().Caption(), "Okay");
+}
+
+// A failing test can be run again and meets the same questions.
+TEST_F(QuestionCycle, EachTestStartsFromTheSameDraws)
+{
+    auto firstQuestions = [this] {
+        SetUp();
+        std::vector<std::pair<Integer, Integer>> drawn;
+        for (int i = 0; i < 5; ++i) {
+            choose("StatisticalInferenceRandomCategories");
+            drawn.emplace_back(gType, gWhichQ);
+            window().PassButton().click();
+        }
+        return drawn;
+    };
+    const auto first = firstQuestions();
+    EXPECT_EQ(firstQuestions(), first);
 }
 
 TEST(OpenWarmUp, CallsRndOnceForEachSecondsRemainderPlusOne)

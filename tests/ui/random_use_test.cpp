@@ -1,13 +1,24 @@
 // A long, seeded run of everything a user can do, with the quiz's invariants checked
 // after every step. Set MERROWBY_SEED to replay a run, MERROWBY_STEPS to change its length.
+// Some steps are not followed by a paint, as when the user acts before the window has
+// been repainted, and every other thousand steps go through Qt's event queue, which
+// delivers queued input before the paint that a refresh asks for.
 
 #include "support/AppHarness.h"
 
 #include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
+#include "framework/qt/QtPlatform.h"
 #include "quiz/Module1.h"
 #include "support/RecordingGraphics.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,8 +48,37 @@ std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
 class RandomUse : public AppTest {
 protected:
     std::mt19937_64 user;
+    // This part of the run posts its input to Qt's queue instead of calling the window.
+    bool queued = false;
+    // The window has been painted since the last step changed it.
+    bool painted = true;
 
     Integer pick(Integer n) { return static_cast<Integer>(user() % static_cast<std::uint64_t>(n)); }
+
+    static QMainWindow* frame() { return framework::qt::nativeWindow(window()); }
+
+    // A press and release of the mouse at a point of the content area, posted to the Qt
+    // window: Qt gives them to the button under the point, or to the content area.
+    static void postClick(QPoint at)
+    {
+        const QPointF local = frame()->centralWidget()->mapTo(frame(), at);
+        const QPointF global = frame()->mapToGlobal(local);
+        QWindow* target = frame()->windowHandle();
+        ASSERT_NE(target, nullptr);
+        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
+                                                            Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
+                                                            Qt::NoButton, Qt::NoModifier));
+    }
+
+    void click(framework::RectControl& control)
+    {
+        if (queued)
+            postClick(QPoint(static_cast<int>(control.Left() + control.Width() / 2),
+                             static_cast<int>(control.Top() + control.Height() / 2)));
+        else
+            control.click();
+    }
 
     std::string step()
     {
@@ -46,47 +86,68 @@ protected:
         const Integer kind = pick(1000);
         if (kind < 30) {
             const char* item = menuItems[pick(std::size(menuItems))];
-            choose(item);
+            if (queued)
+                QMetaObject::invokeMethod(action(item), "trigger", Qt::QueuedConnection);
+            else
+                choose(item);
             return std::string("menu ") + item;
         }
         if (kind < 300) {
             const Integer i = pick(5);
             auto& button = window().answerButton(i);
-            if (button.Visible() && button.Enabled())
-                button.click();
+            if (queued || (button.Visible() && button.Enabled()))
+                click(button);
             return "answer " + std::to_string(i + 1);
         }
         if (kind < 500) {
             // The right answer, so that categories really come to an end.
             if (gWhichQ > 0 && window().answerButton(gCorrAnswer - 1).Enabled() &&
                 window().answerButton(gCorrAnswer - 1).Visible())
-                window().answerButton(gCorrAnswer - 1).click();
-            window().OkayButton().click();
+                click(window().answerButton(gCorrAnswer - 1));
+            click(window().OkayButton());
             return "right answer and Okay";
         }
         if (kind < 750) {
-            window().OkayButton().click();
-            return "Okay (" + window().OkayButton().Caption() + ")";
+            const std::string before = window().OkayButton().Caption();
+            if (gWindow == ScreenQuiz && gWhichQ < 0 && !painted && !queued && before == "Okay")
+                ++okayBeforeTheEndPaint;
+            click(window().OkayButton());
+            return "Okay (" + before + ")";
         }
         if (kind < 880) {
-            window().PassButton().click();
+            click(window().PassButton());
             return "Pass";
         }
         if (kind < 920) {
-            window().raiseKeyDown("k");
-            return "key";
+            if (!queued) {
+                window().raiseKeyDown("k");
+                return "key";
+            }
+            // Return presses the default button, "Okay", without the repaint that a mouse
+            // press on a button makes Qt do first.
+            const bool enter = pick(2) == 0;
+            QCoreApplication::postEvent(frame()->centralWidget(),
+                                        enter ? new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r")
+                                              : new QKeyEvent(QEvent::KeyPress, Qt::Key_K, Qt::NoModifier, "k"));
+            return enter ? "Return" : "key";
         }
         if (kind < 998) {
-            // Anywhere, and often right on the edges of the About page's link.
-            Integer x = pick(560);
-            Integer y = pick(340);
+            // Anywhere, and often right on the edges of the About page's link; through Qt,
+            // inside the content area only (above it is the menu bar).
+            Integer x = pick(queued ? 511 : 560);
+            Integer y = pick(queued ? 306 : 340);
             if (pick(2) == 0) {
                 x = (pick(2) ? gURLleft : gURLright - 5) + pick(3) - 1;
                 y = 98 + pick(2) * 15 + pick(3) - 1;
             }
-            window().raiseMouseDown(x, y);
+            if (queued)
+                postClick(QPoint(static_cast<int>(x), static_cast<int>(y)));
+            else
+                window().raiseMouseDown(x, y);
             return "click " + std::to_string(x) + ", " + std::to_string(y);
         }
+        // Whatever Qt holds for the window goes first.
+        QCoreApplication::processEvents();
         window().Close();
         framework::releaseClosedWindows();
         const char* item = menuItems[pick(std::size(menuItems))];
@@ -94,12 +155,18 @@ protected:
         return std::string("close, then ") + item;
     }
 
-    // The repaint that the framework makes after a refresh.
+    // The repaint that the framework makes after a refresh; through Qt, after the input
+    // that Qt delivers first.
     void paint()
     {
+        if (queued)
+            QCoreApplication::processEvents();
         testing_support::RecordingGraphics g;
         window().raisePaint(g);
+        painted = true;
     }
+
+    long okayBeforeTheEndPaint = 0;
 
     void checkInvariants(const std::string& what)
     {
@@ -138,6 +205,11 @@ protected:
             ASSERT_EQ(gQuestion(gType, gWhichQ), StatusOpen);
         }
 
+        if (painted) {
+            const bool about = gWindow == ScreenAboutFromQuiz || gWindow == ScreenAboutFromIntro;
+            EXPECT_EQ(w.Title(), about ? "About Merrowby" : "Merrowby");
+        }
+
         switch (gWindow) {
         case ScreenIntro:
         case ScreenAboutFromIntro:
@@ -153,7 +225,10 @@ protected:
                 EXPECT_FALSE(pass.Enabled());
                 EXPECT_TRUE(okay.Visible());
                 EXPECT_TRUE(okay.Enabled());
-                EXPECT_EQ(okay.Caption(), gWhichQ == NoneLeft ? "Reset" : "Retry");
+                // Only the paint of the congratulations text renames the button.
+                if (painted) {
+                    EXPECT_EQ(okay.Caption(), gWhichQ == NoneLeft ? "Reset" : "Retry");
+                }
             } else {
                 ASSERT_GE(gWhichQ, 1);
                 ASSERT_LE(gWhichQ, 30);
@@ -194,8 +269,15 @@ TEST_F(RandomUse, EveryStepKeepsTheQuizConsistent)
     const long reportedBefore = framework::unhandledExceptionCount();
     std::map<std::string, long> reached;
     for (std::uint64_t n = 1; n <= steps; ++n) {
-        const std::string what = step();
-        paint();
+        const bool wasQueued = queued;
+        queued = (n / 1000) % 2 == 1;
+        if (wasQueued && !queued)
+            paint();  // the queue is emptied before the window is called directly again
+        const std::string what = (queued ? "through Qt: " : "") + step();
+        painted = false;
+        // Through Qt, the input of several steps may wait in the queue.
+        if (queued ? pick(3) == 0 : pick(4) != 0)
+            paint();
         reached[gWindow == ScreenQuiz ? (gWhichQ == NoneLeft ? "all answered" : gWhichQ == OnlyPassedLeft ? "only passed left" : "question")
                                       : "screen " + std::to_string(gWindow)] += 1;
         checkInvariants("step " + std::to_string(n) + ": " + what);
@@ -206,10 +288,12 @@ TEST_F(RandomUse, EveryStepKeepsTheQuizConsistent)
     framework::setClockSource(nullptr);
     for (const auto& [where, count] : reached)
         std::printf("  %-18s %ld steps\n", where.c_str(), count);
+    std::printf("  %ld presses of Okay before the end-of-questions paint\n", okayBeforeTheEndPaint);
     // A run this long goes everywhere: otherwise the sequence no longer exercises the quiz.
     if (steps >= 50000) {
         for (const char* where : {"all answered", "only passed left", "question", "screen 0", "screen 3", "screen 4"})
             EXPECT_GT(reached[where], 0) << where;
+        EXPECT_GT(okayBeforeTheEndPaint, 0);
     }
 }
 
