@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Ends the real program with SIGTERM as a desktop may: as soon as it takes the signal, while
 # Qt is still starting, after a few short delays, and as a burst. Each time it must quit by
-# itself with exit code 0 and, in a sanitizer build, with no leak or error report.
+# itself with exit code 0 and, in a sanitizer build, with no leak or error report. Its
+# sockets are closed on exec, so that a browser it starts holds none of them.
 set -u
 program="$1"
 work=$(mktemp -d)
@@ -29,6 +30,16 @@ wait_until_catching() {  # pid
         kill -0 "$1" 2>/dev/null || return 1
     done
     return 1
+}
+
+# The sockets that a program the process starts (the browser) would inherit.
+inheritable_sockets() {  # pid
+    local fd flags
+    for fd in /proc/"$1"/fd/*; do
+        [[ $(readlink "$fd") == socket:* ]] || continue
+        flags=$(awk '/^flags:/ {print $2}' "/proc/$1/fdinfo/${fd##*/}")
+        (( 0$flags & 02000000 )) || echo -n "${fd##*/} "
+    done
 }
 
 # Waits at most 20 s for the program to end by itself, then checks how it ended.
@@ -69,6 +80,10 @@ for delay in 0 0.05 0.2 0.5; do
         continue
     fi
     [ "$delay" = 0 ] || sleep "$delay"
+    if [ "$delay" = 0.5 ]; then
+        leaked=$(inheritable_sockets "$pid")
+        [ -z "$leaked" ] || fail "sockets $leaked are not closed on exec: a browser started from the About page inherits them"
+    fi
     kill -TERM "$pid"
     finish "SIGTERM ${delay} s after the program takes it" "$pid"
 done
