@@ -57,6 +57,10 @@ finish() {  # case pid expected-code
     wait "$pid"
     code=$?
     [ "$code" -eq "$expected" ] || { fail "$name: exit code $code, not $expected"; return 1; }
+    if grep -qE "LeakSanitizer|AddressSanitizer|runtime error:|unhandled" "$work/log"; then
+        fail "$name: a report on stderr"
+        return 1
+    fi
     return 0
 }
 
