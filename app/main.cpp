@@ -4,6 +4,7 @@
 
 int main(int argc, char** argv)
 {
+    framework::qt::installQuitSignals();
     framework::qt::useQtPlatform();
     framework::RuntimeInit(argc, argv);
     app::Main();

@@ -43,7 +43,8 @@ public:
 
     virtual std::unique_ptr<WindowPeer> createWindowPeer(Window& window) = 0;
 
-    virtual std::vector<std::string> fontFamilies() = 0;
+    // The installed font families; the list stays valid until the next call.
+    virtual const std::vector<std::string>& fontFamilies() = 0;
     virtual ScreenInfo mainScreen() = 0;
     virtual void openURL(const std::string& address) = 0;
 };
@@ -62,9 +63,12 @@ public:
     void quit() override {}
     void shutdown() override {}
     std::unique_ptr<WindowPeer> createWindowPeer(Window&) override { return nullptr; }
-    std::vector<std::string> fontFamilies() override { return {}; }
+    const std::vector<std::string>& fontFamilies() override { return noFamilies_; }
     ScreenInfo mainScreen() override { return {1024, 768}; }
     void openURL(const std::string&) override {}
+
+private:
+    std::vector<std::string> noFamilies_;
 };
 
 } // namespace framework

@@ -121,7 +121,7 @@ Integer FontCount()
 
 std::string Font(Integer index)
 {
-    const auto families = platform().fontFamilies();
+    const auto& families = platform().fontFamilies();
     if (index < 0 || index >= static_cast<Integer>(families.size()))
         return {};
     return families[static_cast<std::size_t>(index)];

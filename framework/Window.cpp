@@ -61,6 +61,12 @@ void Window::setTop(Integer top)
         peer_->propertiesChanged();
 }
 
+void Window::contentResized(Integer width, Integer height)
+{
+    properties_.Width = width;
+    properties_.Height = height;
+}
+
 void Window::setMenuBar(MenuBar* bar)
 {
     menuBar_ = bar;

@@ -57,6 +57,8 @@ public:
     // Size of the content area.
     Integer Width() const { return properties_.Width; }
     Integer Height() const { return properties_.Height; }
+    // The user resized a resizeable window (the platform reports it).
+    void contentResized(Integer width, Integer height);
 
     MenuBar* menuBar() const { return menuBar_; }
     void setMenuBar(MenuBar* bar);

@@ -3,7 +3,11 @@
 # is missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 xvfb xauth locales)
+# fonts-dejavu-core: the faces that stand in where Liberation is missing (a test hides it);
+# libx11-dev and strace: the process tests act on the program's X window and signals;
+# locales: the tests build a comma-decimal locale with localedef.
+packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
+          xvfb xauth libx11-dev strace locales)
 [ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
 
 missing=()

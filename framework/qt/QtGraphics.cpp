@@ -25,13 +25,11 @@ constexpr std::array substitutes{
     Substitute{"times", Face::Serif},  Substitute{"roman", Face::Serif},    Substitute{"palatino", Face::Serif},
 };
 
-QString faceFamily(Face face)
+QFont face(const QString& family, QFont::StyleHint hint)
 {
-    const bool sans = face == Face::Sans;
-    const QString preferred = sans ? QStringLiteral("Liberation Sans") : QStringLiteral("Liberation Serif");
-    if (QFontDatabase::families().contains(preferred))
-        return preferred;
-    return sans ? QStringLiteral("Sans Serif") : QStringLiteral("Serif");
+    QFont font(family);
+    font.setStyleHint(hint);
+    return font;
 }
 
 QColor qColor(Color color)
@@ -41,17 +39,76 @@ QColor qColor(Color color)
 
 } // namespace
 
-QString resolveFamily(const std::string& name)
+FontCatalogue& fontCatalogue()
+{
+    static FontCatalogue catalogue;
+    return catalogue;
+}
+
+const std::vector<std::string>& FontCatalogue::families()
+{
+    if (!read_)
+        read();
+    return families_;
+}
+
+const QFont& FontCatalogue::sansFace()
+{
+    if (!read_)
+        read();
+    return sans_;
+}
+
+const QFont& FontCatalogue::serifFace()
+{
+    if (!read_)
+        read();
+    return serif_;
+}
+
+void FontCatalogue::read()
+{
+    ++reads_;
+    read_ = true;
+    const QStringList installed = QFontDatabase::families();
+    families_.clear();
+    families_.reserve(static_cast<std::size_t>(installed.size()) + 2);
+    for (const QString& family : installed)
+        families_.push_back(family.toStdString());
+    sans_ = installed.contains("Liberation Sans") ? face("Liberation Sans", QFont::SansSerif)
+                                                  : face("Sans Serif", QFont::SansSerif);
+    serif_ = installed.contains("Liberation Serif") ? face("Liberation Serif", QFont::Serif)
+                                                    : face("Serif", QFont::Serif);
+    // The classic faces are drawn by those two, whose metrics match where Liberation is
+    // installed and come close otherwise.
+    if (!installed.isEmpty() && !installed.contains("Arial", Qt::CaseInsensitive))
+        families_.emplace_back("Arial");
+    if (!installed.isEmpty() && !installed.contains("Times", Qt::CaseInsensitive))
+        families_.emplace_back("Times");
+}
+
+namespace {
+
+const QFont* classicFace(const std::string& name)
 {
     for (const auto& substitute : substitutes)
         if (StringsEqual(name, substitute.name))
-            return faceFamily(substitute.face);
-    return QString::fromStdString(name);
+            return substitute.face == Face::Sans ? &fontCatalogue().sansFace() : &fontCatalogue().serifFace();
+    return nullptr;
+}
+
+} // namespace
+
+QString resolveFamily(const std::string& name)
+{
+    const QFont* classic = classicFace(name);
+    return classic ? classic->family() : QString::fromStdString(name);
 }
 
 QFont fontFor(const std::string& name, double points)
 {
-    QFont font(resolveFamily(name));
+    const QFont* classic = classicFace(name);
+    QFont font = classic ? *classic : QFont(QString::fromStdString(name));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points))));
     return font;
 }

@@ -5,9 +5,41 @@
 #include <QFont>
 #include <QString>
 
+#include <string>
+#include <vector>
+
 class QPainter;
 
 namespace framework::qt {
+
+// The installed font families, read from the font database on first use and again after
+// fontDatabaseChanged, with the two faces that the classic names stand for.
+class FontCatalogue {
+public:
+    // The installed families, and "Arial" and "Times" where they are not installed: the
+    // sans and serif faces below draw them.
+    const std::vector<std::string>& families();
+    // The metric-compatible Liberation face, or the platform's own (with its style hint)
+    // where that one is missing.
+    const QFont& sansFace();
+    const QFont& serifFace();
+
+    // The font database changed: the next use reads it again.
+    void forget() { read_ = false; }
+    // How often the font database was read (tests watch it).
+    long reads() const { return reads_; }
+
+private:
+    void read();
+
+    bool read_ = false;
+    long reads_ = 0;
+    std::vector<std::string> families_;
+    QFont sans_;
+    QFont serif_;
+};
+
+FontCatalogue& fontCatalogue();
 
 // The family that draws a font name: the program's classic names map to the
 // metric-compatible Liberation faces where they are installed, else to the platform's

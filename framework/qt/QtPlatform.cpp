@@ -6,6 +6,7 @@
 #include "framework/Window.h"
 #include "framework/qt/QtGraphics.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -22,10 +23,18 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <sys/socket.h>
 #include <unistd.h>
+#if __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#define MERROWBY_HAS_XCB 1
+#endif
 
 namespace framework::qt {
 
@@ -35,8 +44,32 @@ int signalSockets[2] = {-1, -1};
 
 void onQuitSignal(int)
 {
+    const int savedErrno = errno;
     const char byte = 1;
+    // A full socket already holds a quit request: the byte may be dropped.
     [[maybe_unused]] const auto written = ::write(signalSockets[0], &byte, 1);
+    errno = savedErrno;
+}
+
+constexpr const char* NoDisplayMessage =
+    "Merrowby needs a display to show its window, and could not open one\n"
+    "(no DISPLAY or WAYLAND_DISPLAY is set, or its server cannot be reached).\n"
+    "To run it without a display, start it with `make run`, which starts a virtual X\n"
+    "display (Xvfb) when there is none.\n";
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt ends a start-up without a window system with an abort; the program says why and
+// exits with a plain failure instead.
+void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(NoDisplayMessage, stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (qtMessageHandler)
+        qtMessageHandler(type, context, message);
 }
 
 QColor qColor(Color color)
@@ -63,10 +96,18 @@ public:
     void sync(RectControl& control)
     {
         QAbstractButton*& button = buttons_[&control];
-        if (!button)
+        if (!button) {
             button = create(control);
+            tabIndexes_[button] = control.TabIndex();
+            applyTabOrder();
+        } else if (tabIndexes_[button] != control.TabIndex()) {
+            tabIndexes_[button] = control.TabIndex();
+            applyTabOrder();
+        }
         button->setGeometry(static_cast<int>(control.Left()), static_cast<int>(control.Top()),
                             static_cast<int>(control.Width()), static_cast<int>(control.Height()));
+        if (!control.Enabled() && button->hasFocus())
+            focusCheckedRadioButton();
         button->setEnabled(control.Enabled());
         button->setVisible(control.Visible());
         if (const auto* push = dynamic_cast<const PushButton*>(&control))
@@ -75,7 +116,19 @@ public:
             button->setChecked(radio->Value());
     }
 
+    QSize sizeHint() const override
+    {
+        return {static_cast<int>(window_.Width()), static_cast<int>(window_.Height())};
+    }
+
 protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        if (window_.properties().Resizeable && isVisible())
+            window_.contentResized(width(), height());
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -123,9 +176,47 @@ private:
         return button;
     }
 
+    // A button disabled under the keyboard focus would hand it to the next control in tab
+    // order, which a second key press would then press; the checked answer takes it instead.
+    void focusCheckedRadioButton()
+    {
+        for (const auto& [control, button] : buttons_)
+            if (auto* radio = qobject_cast<QRadioButton*>(button))
+                if (radio->isChecked() && control->Enabled() && control->Visible()) {
+                    radio->setFocus(Qt::OtherFocusReason);
+                    return;
+                }
+    }
+
+    void applyTabOrder()
+    {
+        std::vector<QAbstractButton*> order;
+        for (const auto& control : window_.controls())
+            if (const auto found = buttons_.find(control.get()); found != buttons_.end() && found->second)
+                order.push_back(found->second);
+        std::stable_sort(order.begin(), order.end(), [this](QAbstractButton* a, QAbstractButton* b) {
+            return tabIndexes_[a] < tabIndexes_[b];
+        });
+        for (std::size_t i = 1; i < order.size(); ++i)
+            QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+
     Window& window_;
     std::map<const RectControl*, QAbstractButton*> buttons_;
+    std::map<const QAbstractButton*, Integer> tabIndexes_;
 };
+
+Qt::WindowFlags windowFlagsFor(const WindowProperties& p)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (p.CloseButton)
+        flags |= Qt::WindowCloseButtonHint;
+    if (p.MinimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (p.MaximizeButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
 
 class Frame : public QMainWindow {
 public:
@@ -154,8 +245,6 @@ class QtWindowPeer : public WindowPeer {
 public:
     explicit QtWindowPeer(Window& window) : window_(window), frame_(new Frame(window))
     {
-        frame_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
         canvas_ = new Canvas(window, frame_);
         frame_->setCentralWidget(canvas_);
         menuBarChanged();
@@ -170,18 +259,39 @@ public:
         if (!frame_)
             return;
         const WindowProperties& p = window_.properties();
+        const Qt::WindowFlags flags = windowFlagsFor(p);
+        if (flags != appliedFlags_) {
+            appliedFlags_ = flags;
+            const bool shown = frame_->isVisible();
+            frame_->setWindowFlags(flags);  // which hides a shown window
+            if (shown)
+                frame_->show();
+        }
         frame_->setWindowTitle(QString::fromStdString(p.Title));
-        canvas_->setFixedSize(static_cast<int>(p.Width), static_cast<int>(p.Height));
+        const QSize size(static_cast<int>(p.Width), static_cast<int>(p.Height));
+        if (p.Resizeable) {
+            canvas_->setMinimumSize(static_cast<int>(p.MinWidth), static_cast<int>(p.MinHeight));
+            canvas_->setMaximumSize(static_cast<int>(p.MaxWidth), static_cast<int>(p.MaxHeight));
+            frame_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+            if (frame_->isVisible() && canvas_->size() != size)
+                frame_->resize(frame_->size() + (size - canvas_->size()));
+        } else {
+            canvas_->setFixedSize(size);
+            frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        }
         QPalette palette = canvas_->palette();
         palette.setColor(QPalette::Window, p.HasBackColor ? qColor(p.BackColor) : QColor(Qt::white));
         canvas_->setPalette(palette);
         frame_->menuBar()->setVisible(p.MenuBarVisible);
-        frame_->layout()->setSizeConstraint(p.Resizeable ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
-        const QPoint position(static_cast<int>(window_.Left()), static_cast<int>(window_.Top()));
-        if (position != placed_) {
-            placed_ = position;
-            frame_->move(position);
+        // Placed where the window is asked to be, wherever the user has moved it since, but
+        // never with its top left corner off the screen.
+        QPoint position(static_cast<int>(window_.Left()), static_cast<int>(window_.Top()));
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            position = QPoint(std::max(position.x(), area.left()), std::max(position.y(), area.top()));
         }
+        if (frame_->pos() != position)
+            frame_->move(position);
         if (p.Visible && !frame_->isVisible() && !closed_)
             frame_->show();
     }
@@ -258,11 +368,46 @@ private:
     Window& window_;
     QPointer<Frame> frame_;
     Canvas* canvas_ = nullptr;
-    QPoint placed_{-1, -1};
+    Qt::WindowFlags appliedFlags_;
     bool closed_ = false;
 };
 
+#ifdef MERROWBY_HAS_XCB
+// A window destroyed from outside (by another X client) ends as a close by the user does.
+class DestroyedWindowWatcher : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
+            return false;
+        const auto destroyed = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* frame = dynamic_cast<Frame*>(widget))
+                if (frame->isVisible() && frame->internalWinId() == destroyed)
+                    QTimer::singleShot(0, frame, [frame] { frame->close(); });
+        return false;
+    }
+};
+#endif
+
 } // namespace
+
+void installQuitSignals()
+{
+    if (signalSockets[0] >= 0)
+        return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalSockets) != 0)
+        return;
+    struct sigaction action = {};
+    action.sa_handler = onQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
 
 QtPlatform::QtPlatform()
 {
@@ -275,11 +420,15 @@ QtPlatform::~QtPlatform()
 {
     // Qt cannot be torn down among the static destructors; shutdown() does it in time.
     (void)application_.release();
+    (void)destroyedWindowWatcher_.release();
 }
 
 void QtPlatform::shutdown()
 {
     signalNotifier_.reset();
+    if (destroyedWindowWatcher_ && application_)
+        application_->removeNativeEventFilter(destroyedWindowWatcher_.get());
+    destroyedWindowWatcher_.reset();
     application_.reset();
 }
 
@@ -289,13 +438,22 @@ void QtPlatform::initialise(int argc, char** argv)
         return;
     static int storedArgc;
     storedArgc = argc;
+    qtMessageHandler = qInstallMessageHandler(onStartupMessage);
     application_ = std::make_unique<QApplication>(storedArgc, argv);
+    qInstallMessageHandler(qtMessageHandler);
     QApplication::setQuitOnLastWindowClosed(true);
+    QObject::connect(application_.get(), &QGuiApplication::fontDatabaseChanged, [] { fontCatalogue().forget(); });
+#ifdef MERROWBY_HAS_XCB
+    if (QGuiApplication::platformName() == "xcb") {
+        destroyedWindowWatcher_ = std::make_unique<DestroyedWindowWatcher>();
+        application_->installNativeEventFilter(destroyedWindowWatcher_.get());
+    }
+#endif
+    watchQuitSignals();
 }
 
 void QtPlatform::runInitialization(const std::function<void()>& lateStartup)
 {
-    installQuitSignals();
     lateStartup();
 }
 
@@ -314,19 +472,9 @@ std::unique_ptr<WindowPeer> QtPlatform::createWindowPeer(Window& window)
     return std::make_unique<QtWindowPeer>(window);
 }
 
-std::vector<std::string> QtPlatform::fontFamilies()
+const std::vector<std::string>& QtPlatform::fontFamilies()
 {
-    const QStringList installed = QFontDatabase::families();
-    std::vector<std::string> families;
-    families.reserve(static_cast<std::size_t>(installed.size()) + 2);
-    for (const QString& family : installed)
-        families.push_back(family.toStdString());
-    // The Liberation faces are drawn in place of the classic faces whose metrics they share.
-    if (installed.contains("Liberation Sans") && !installed.contains("Arial", Qt::CaseInsensitive))
-        families.emplace_back("Arial");
-    if (installed.contains("Liberation Serif") && !installed.contains("Times", Qt::CaseInsensitive))
-        families.emplace_back("Times");
-    return families;
+    return fontCatalogue().families();
 }
 
 ScreenInfo QtPlatform::mainScreen()
@@ -344,25 +492,22 @@ void QtPlatform::openURL(const std::string& address)
         urlOpener(address);
 }
 
-void QtPlatform::installQuitSignals()
+void QtPlatform::watchQuitSignals()
 {
-    if (signalNotifier_ || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
+    if (signalNotifier_ || signalSockets[1] < 0)
         return;
+    // The socket keeps what arrived before Qt was up: the notifier reports it once the
+    // event loop runs.
     signalNotifier_ = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
     QObject::connect(signalNotifier_.get(), &QSocketNotifier::activated, [] {
-        char byte = 0;
-        [[maybe_unused]] const auto got = ::read(signalSockets[1], &byte, 1);
+        char bytes[256];
+        while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
+        }
         // The desktop's quit request is the application's quit Apple event.
         Application* app = GetAppObject();
         if (app && app->raiseAppleEvent("aevt", "quit"))
             RuntimeQuit();
     });
-    struct sigaction action = {};
-    action.sa_handler = onQuitSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
 }
 
 QtPlatform& useQtPlatform()

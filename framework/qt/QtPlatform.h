@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+class QAbstractNativeEventFilter;
 class QApplication;
 class QMainWindow;
 class QSocketNotifier;
@@ -15,7 +16,7 @@ namespace framework::qt {
 // The Qt platform: a QApplication, a QMainWindow a framework window with the menu bar
 // inside it, Qt buttons for the controls, QPainter for painting, the font database, the
 // primary screen and the desktop's URL handler. SIGTERM and SIGINT reach the application
-// as the quit Apple event.
+// as the quit Apple event, once installQuitSignals has run.
 class QtPlatform : public Platform {
 public:
     QtPlatform();
@@ -29,7 +30,7 @@ public:
 
     std::unique_ptr<WindowPeer> createWindowPeer(Window& window) override;
 
-    std::vector<std::string> fontFamilies() override;
+    const std::vector<std::string>& fontFamilies() override;
     ScreenInfo mainScreen() override;
     void openURL(const std::string& address) override;
 
@@ -37,11 +38,16 @@ public:
     std::function<void(const std::string&)> urlOpener;
 
 private:
-    void installQuitSignals();
+    void watchQuitSignals();
 
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<QSocketNotifier> signalNotifier_;
+    std::unique_ptr<QAbstractNativeEventFilter> destroyedWindowWatcher_;
 };
+
+// Makes SIGTERM and SIGINT ask the application to quit. The program calls it first, before
+// Qt starts: a signal that arrives before the event loop runs is delivered once it does.
+void installQuitSignals();
 
 // Installs the one Qt platform for the rest of the run and returns it.
 QtPlatform& useQtPlatform();

@@ -1,31 +1,117 @@
 #!/usr/bin/env bash
-# Starts the real program, lets it paint, ends it with SIGTERM: it must quit by itself with
-# exit code 0 and, in a sanitizer build, with no leak or error report.
+# Ends the real program with SIGTERM as a desktop may: as soon as it takes the signal, while
+# Qt is still starting, after a few short delays, and as a burst. Each time it must quit by
+# itself with exit code 0 and, in a sanitizer build, with no leak or error report. Its
+# sockets are closed on exec, so that a browser it starts holds none of them.
 set -u
 program="$1"
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+failures=0
 
-QT_QPA_PLATFORM=offscreen "$program" 2>"$log" &
-pid=$!
-sleep 2
-if ! kill -0 "$pid" 2>/dev/null; then
-    echo "the program ended before it was asked to"; cat "$log"; exit 1
-fi
-kill -TERM "$pid"
-for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+fail() {
+    echo "FAIL $1"
+    [ -s "$work/log" ] && sed 's/^/    /' "$work/log"
+    failures=$((failures + 1))
+}
+
+catches_sigterm() {  # pid
+    local mask
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null)
+    [ -n "$mask" ] && (( (0x$mask >> 14) & 1 ))
+}
+
+# Waits, without sleeping, until the program has its SIGTERM handler (at most 20 s).
+wait_until_catching() {  # pid
+    local deadline=$((SECONDS + 20))
+    while [ $SECONDS -lt $deadline ]; do
+        catches_sigterm "$1" && return 0
+        kill -0 "$1" 2>/dev/null || return 1
+    done
+    return 1
+}
+
+# The sockets that a program the process starts (the browser) would inherit.
+inheritable_sockets() {  # pid
+    local fd flags
+    for fd in /proc/"$1"/fd/*; do
+        [[ $(readlink "$fd") == socket:* ]] || continue
+        flags=$(awk '/^flags:/ {print $2}' "/proc/$1/fdinfo/${fd##*/}")
+        (( 0$flags & 02000000 )) || echo -n "${fd##*/} "
+    done
+}
+
+# Waits at most 20 s for the program to end by itself, then checks how it ended.
+finish() {  # case pid
+    local name="$1" pid="$2" code
+    for _ in $(seq 1 200); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -KILL "$pid"
+        wait "$pid" 2>/dev/null
+        fail "$name: the program did not quit"
+        return
+    fi
+    wait "$pid"
+    code=$?
+    if [ "$code" -ne 0 ]; then
+        fail "$name: exit code $code"
+    elif grep -qE "LeakSanitizer|AddressSanitizer|runtime error:|unhandled" "$work/log"; then
+        fail "$name: a report on stderr"
+    else
+        echo "ok   $name"
+    fi
+}
+
+start() {
+    "$program" 2>"$work/log" &
+    pid=$!
+}
+
+for delay in 0 0.05 0.2 0.5; do
+    start
+    if ! wait_until_catching "$pid"; then
+        kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        fail "SIGTERM after ${delay} s: the program never took SIGTERM"
+        continue
+    fi
+    [ "$delay" = 0 ] || sleep "$delay"
+    if [ "$delay" = 0.5 ]; then
+        leaked=$(inheritable_sockets "$pid")
+        [ -z "$leaked" ] || fail "sockets $leaked are not closed on exec: a browser started from the About page inherits them"
+    fi
+    kill -TERM "$pid"
+    finish "SIGTERM ${delay} s after the program takes it" "$pid"
 done
-if kill -0 "$pid" 2>/dev/null; then
-    echo "the program did not quit on SIGTERM"; kill -KILL "$pid"; exit 1
+
+# While Qt starts: the signal arrives as Qt creates its event dispatcher, the first eventfd
+# of the process, before any window exists. The leak check cannot run under strace; the
+# other cases make it.
+if strace -qq -o /dev/null true 2>/dev/null; then
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" strace -f -qq -o "$work/trace" -e trace=eventfd2 -e inject=eventfd2:signal=TERM:when=1 \
+        "$program" 2>"$work/log" &
+    finish "SIGTERM while Qt starts" $!
+    grep -q "SIGTERM" "$work/trace" || fail "SIGTERM while Qt starts: no signal was sent (no eventfd)"
+else
+    echo "skip SIGTERM while Qt starts: strace cannot trace here"
 fi
-wait "$pid"
-code=$?
-if [ "$code" -ne 0 ]; then
-    echo "exit code $code"; cat "$log"; exit 1
+
+# A burst: signals sent back to back until the program has gone (at most 20000).
+start
+if wait_until_catching "$pid"; then
+    sent=0
+    while [ $sent -lt 20000 ] && kill -TERM "$pid" 2>/dev/null; do
+        sent=$((sent + 1))
+    done
+    finish "a burst of SIGTERM ($sent sent before the program ended)" "$pid"
+else
+    kill -KILL "$pid" 2>/dev/null
+    fail "burst: the program never took SIGTERM"
 fi
-if grep -E "LeakSanitizer|AddressSanitizer|runtime error:|unhandled" "$log"; then
-    cat "$log"; exit 1
-fi
-echo "quit with exit code 0, nothing reported"
+
+[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
+echo "every case quit with exit code 0, nothing reported"

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# The real program and its X display: without one it says so and exits with code 1; on a
+# virtual X display (Xvfb) a window moved by another client comes back to the middle at the
+# next paint, a screen smaller than the window keeps its top left corner on the screen, and
+# a window destroyed from outside ends the program as a close does.
+set -u
+program="$1"
+tool="$2"
+work=$(mktemp -d)
+xvfb=""
+cleanup() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+failures=0
+
+fail() {
+    echo "FAIL $1"
+    [ -s "$work/log" ] && sed 's/^/    /' "$work/log"
+    failures=$((failures + 1))
+}
+
+start_xvfb() {  # screen size, e.g. 1024x768
+    : >"$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb=$!
+    for _ in $(seq 1 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+stop_xvfb() {
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    xvfb=""
+    unset DISPLAY
+}
+
+# Waits at most 20 s for the program to end by itself, then checks its exit code.
+finish() {  # case pid expected-code
+    local name="$1" pid="$2" expected="$3" code
+    for _ in $(seq 1 200); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -KILL "$pid"
+        wait "$pid" 2>/dev/null
+        fail "$name: the program did not end"
+        return 1
+    fi
+    wait "$pid"
+    code=$?
+    [ "$code" -eq "$expected" ] || { fail "$name: exit code $code, not $expected"; return 1; }
+    if grep -qE "LeakSanitizer|AddressSanitizer|runtime error:|unhandled" "$work/log"; then
+        fail "$name: a report on stderr"
+        return 1
+    fi
+    return 0
+}
+
+# Waits at most 5 s until the window's top left corner stands at x y; prints where it stands.
+wait_for_position() {  # window x y
+    local at=""
+    for _ in $(seq 1 50); do
+        at=$("$tool" position "$1")
+        [ "$at" = "$2 $3" ] && break
+        sleep 0.1
+    done
+    echo "$at"
+}
+
+# Without a display, or with one that cannot be reached.
+unused=$((500 + RANDOM % 400))
+while [ -e "/tmp/.X11-unix/X$unused" ] || [ -e "/tmp/.X$unused-lock" ]; do unused=$((unused + 1)); done
+for display in "" ":$unused"; do
+    name="started with DISPLAY='$display'"
+    if [ -n "$display" ]; then
+        DISPLAY="$display" "$program" >"$work/log" 2>&1 &
+    else
+        env -u DISPLAY "$program" >"$work/log" 2>&1 &
+    fi
+    finish "$name" $! 1 || continue
+    if ! grep -q "needs a display" "$work/log" || ! grep -q "make run" "$work/log"; then
+        fail "$name: no word of the display and of make run"
+    elif grep -q "Reinstalling" "$work/log"; then
+        fail "$name: Qt's advice to reinstall"
+    else
+        echo "ok   $name: exit code 1 and the advice"
+    fi
+done
+
+# A screen larger than the window.
+start_xvfb 1024x768
+"$program" 2>"$work/log" &
+pid=$!
+window=$("$tool" find "$pid")
+if [ -z "$window" ]; then
+    fail "no window of the program on the screen"
+    kill -KILL "$pid"
+else
+    middle="$(( (1024 - 511) / 2 )) $(( (768 - 306) / 2 ))"
+    at=$(wait_for_position "$window" $middle)
+    [ "$at" = "$middle" ] || fail "the first paint left the window at $at, not in the middle ($middle)"
+    "$tool" move "$window" 10 20
+    wait_for_position "$window" 10 20 >/dev/null
+    "$tool" key "$window"  # a key repaints the window
+    at=$(wait_for_position "$window" $middle)
+    if [ "$at" = "$middle" ]; then
+        echo "ok   a window moved by the user is back in the middle after a paint"
+    else
+        fail "moved to 10 20, the window stays at $at after a paint, not in the middle ($middle)"
+    fi
+
+    "$tool" destroy "$window"
+    finish "the window destroyed from outside" "$pid" 0 && echo "ok   the window destroyed from outside ends the program"
+fi
+stop_xvfb
+
+# A screen smaller than the window.
+start_xvfb 400x300
+"$program" 2>"$work/log" &
+pid=$!
+window=$("$tool" find "$pid")
+if [ -z "$window" ]; then
+    fail "no window of the program on the small screen"
+    kill -KILL "$pid"
+else
+    at=$(wait_for_position "$window" 0 0)
+    if [ "$at" = "0 0" ]; then
+        echo "ok   on a 400 x 300 screen the window stands at its top left corner"
+    else
+        fail "on a 400 x 300 screen the window stands at $at, not 0 0"
+    fi
+    kill -TERM "$pid"
+    finish "SIGTERM on the small screen" "$pid" 0
+fi
+stop_xvfb
+
+[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
+echo "every case as expected"

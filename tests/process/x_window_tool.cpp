@@ -1,0 +1,127 @@
+// What another X client can do to the program's window, for the process tests:
+//   x_window_tool find PID        waits for the mapped top-level window of process PID, prints its id
+//   x_window_tool position ID     prints the window's top left corner on the screen: "x y"
+//   x_window_tool move ID X Y     moves it, as a user's drag does
+//   x_window_tool key ID          gives it the keyboard focus and a press of the space bar
+//   x_window_tool destroy ID      destroys it, as a misbehaving client or xkill may
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+namespace {
+
+long processOf(Display* display, Window window)
+{
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
+    if (pidAtom == None)
+        return -1;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    long pid = -1;
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
+                           &data) == Success &&
+        data && type == XA_CARDINAL && format == 32 && count == 1)
+        pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
+    if (data)
+        XFree(data);
+    return pid;
+}
+
+Window findWindow(Display* display, long pid)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return 0;
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
+            processOf(display, children[i]) == pid)
+            found = children[i];
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+int ignoreErrors(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID\n", argv[0]);
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "cannot open the display\n");
+        return 2;
+    }
+    XSetErrorHandler(ignoreErrors);  // the window may go away between two requests
+    const std::string command = argv[1];
+    const auto id = static_cast<Window>(std::strtoul(argv[2], nullptr, 0));
+    int result = 0;
+    if (command == "find") {
+        const long pid = std::strtol(argv[2], nullptr, 10);
+        Window window = 0;
+        for (int tries = 0; tries < 400 && !window; ++tries) {
+            window = findWindow(display, pid);
+            if (!window)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        if (window)
+            std::printf("0x%lx\n", window);
+        result = window ? 0 : 1;
+    } else if (command == "position") {
+        int x = 0;
+        int y = 0;
+        Window child = 0;
+        result = XTranslateCoordinates(display, id, DefaultRootWindow(display), 0, 0, &x, &y, &child) ? 0 : 1;
+        std::printf("%d %d\n", x, y);
+    } else if (command == "move" && argc == 5) {
+        XMoveWindow(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
+    } else if (command == "key") {
+        XSetInputFocus(display, id, RevertToParent, CurrentTime);
+        XSync(display, False);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        XKeyEvent key = {};
+        key.type = KeyPress;
+        key.display = display;
+        key.window = id;
+        key.root = DefaultRootWindow(display);
+        key.subwindow = None;
+        key.time = CurrentTime;
+        key.x = key.y = 100;
+        key.same_screen = True;
+        key.keycode = XKeysymToKeycode(display, XStringToKeysym("space"));
+        XSendEvent(display, id, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
+        key.type = KeyRelease;
+        XSendEvent(display, id, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
+    } else if (command == "destroy") {
+        XDestroyWindow(display, id);
+    } else {
+        std::fprintf(stderr, "unknown command %s\n", command.c_str());
+        result = 2;
+    }
+    XSync(display, False);
+    XCloseDisplay(display);
+    return result;
+}

@@ -1,0 +1,258 @@
+// The window as Qt shows it: where it stands on the screen, its title-bar buttons, its
+// size limits, the keyboard's tab order and focus.
+
+#include "support/AppHarness.h"
+
+#include "framework/Runtime.h"
+#include "framework/Window.h"
+#include "framework/qt/QtPlatform.h"
+#include "quiz/Module1.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <functional>
+#include <memory>
+
+using namespace Module1;
+using framework::ControlProperties;
+using framework::PushButton;
+using framework::WindowProperties;
+using testing_support::AppTest;
+
+void PrintTo(const QPoint& point, std::ostream* out)
+{
+    *out << "(" << point.x() << ", " << point.y() << ")";
+}
+
+void PrintTo(const QSize& size, std::ostream* out)
+{
+    *out << size.width() << " x " << size.height();
+}
+
+namespace {
+
+// A window of the framework with the properties and push buttons a test gives it; a paint
+// re-centres it on the main screen, as the program's window does.
+class TestWindow : public framework::Window {
+public:
+    static constexpr const char* ClassName = "tests.TestWindow";
+    static inline WindowProperties nextProperties;
+    static inline std::vector<std::pair<std::string, Integer>> nextButtons;  // name, TabIndex
+
+    TestWindow() : Window(ClassName) {}
+
+protected:
+    void CreateControls() override
+    {
+        for (const auto& [name, tabIndex] : nextButtons) {
+            ControlProperties properties;
+            properties.Left = 10;
+            properties.Top = 10 + 30 * static_cast<Integer>(controls().size());
+            properties.Width = 60;
+            properties.Height = 20;
+            properties.Caption = name;
+            properties.TabIndex = tabIndex;
+            AddControl(std::make_unique<PushButton>(name)).SetProperties(properties);
+        }
+    }
+    void Layout() override { SetProperties(nextProperties); }
+    void Event_Paint(framework::Graphics&) override
+    {
+        const auto screen = framework::Screen(0);
+        setTop(static_cast<Integer>(framework::Floor(static_cast<double>(screen.Height - Height()) / 2)));
+        setLeft(static_cast<Integer>(framework::Floor(static_cast<double>(screen.Width - Width()) / 2)));
+    }
+};
+
+class QtWindow : public AppTest {
+protected:
+    void TearDown() override
+    {
+        if (auto* test = framework::GetImplicitWindow(TestWindow::ClassName))
+            test->Close();
+        framework::releaseClosedWindows();
+        AppTest::TearDown();
+    }
+
+    static QMainWindow* frame() { return framework::qt::nativeWindow(window()); }
+
+    static QMainWindow* openTestWindow(const WindowProperties& properties,
+                                       std::vector<std::pair<std::string, Integer>> buttons = {})
+    {
+        TestWindow::nextProperties = properties;
+        TestWindow::nextButtons = std::move(buttons);
+        return framework::qt::nativeWindow(framework::newWindow<TestWindow>());
+    }
+
+    static void paint(QMainWindow* frame) { frame->centralWidget()->grab(); }
+
+    static QRadioButton* radio(Integer index)
+    {
+        for (QRadioButton* button : frame()->findChildren<QRadioButton*>("answerButton"))
+            if (button->property("index").toLongLong() == index)
+                return button;
+        return nullptr;
+    }
+
+    static void pressSpace(QWidget* widget)
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+
+    // The names of the buttons in the order Tab reaches them, from the content area on.
+    static std::vector<std::string> tabOrder(QMainWindow* frame)
+    {
+        std::vector<std::string> names;
+        QWidget* start = frame->centralWidget();
+        for (QWidget* w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain())
+            if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->parentWidget() == start) {
+                std::string name = button->objectName().toStdString();
+                if (button->property("index").isValid())
+                    name += "(" + std::to_string(button->property("index").toLongLong()) + ")";
+                names.push_back(name);
+            }
+        return names;
+    }
+};
+
+TEST_F(QtWindow, APaintPutsAWindowTheUserMovedBackInTheMiddle)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint middle((screen.width() - 511) / 2, (screen.height() - 306) / 2);
+    for (const Integer shown : {ScreenIntro, ScreenQuiz, ScreenAboutFromIntro}) {
+        gWindow = shown;
+        paint(frame());
+        ASSERT_EQ(frame()->pos(), middle) << "screen " << shown;
+        frame()->move(middle + QPoint(-40, 25));  // the user drags the window
+        ASSERT_NE(frame()->pos(), middle);
+        paint(frame());
+        EXPECT_EQ(frame()->pos(), middle) << "screen " << shown;
+    }
+}
+
+TEST_F(QtWindow, AWindowLargerThanTheScreenKeepsItsTopLeftCornerOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        int extraWidth, extraHeight;
+    } cases[] = {{200, 100}, {200, -100}, {-100, 150}};
+    for (const auto& c : cases) {
+        WindowProperties properties;
+        properties.Width = screen.width() + c.extraWidth;
+        properties.Height = screen.height() + c.extraHeight;
+        properties.Resizeable = false;
+        QMainWindow* test = openTestWindow(properties);
+        paint(test);
+        EXPECT_GE(test->pos().x(), screen.left()) << c.extraWidth << " x " << c.extraHeight;
+        EXPECT_GE(test->pos().y(), screen.top()) << c.extraWidth << " x " << c.extraHeight;
+        if (c.extraWidth < 0) {
+            EXPECT_EQ(test->pos().x(), (screen.width() - static_cast<int>(properties.Width)) / 2);
+        }
+        if (c.extraHeight < 0) {
+            EXPECT_EQ(test->pos().y(), (screen.height() - static_cast<int>(properties.Height)) / 2);
+        }
+        framework::GetImplicitWindow(TestWindow::ClassName)->Close();
+        framework::releaseClosedWindows();
+    }
+}
+
+TEST_F(QtWindow, TheTitleBarShowsTheButtonsThePropertiesAskFor)
+{
+    // The program's window: a close box and a minimise box, no maximise box.
+    EXPECT_TRUE(frame()->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(frame()->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(frame()->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+
+    const struct {
+        bool close, minimize, maximize;
+    } cases[] = {{false, false, false}, {true, false, true}, {false, true, false}, {true, true, true}};
+    for (const auto& c : cases) {
+        WindowProperties properties;
+        properties.CloseButton = c.close;
+        properties.MinimizeButton = c.minimize;
+        properties.MaximizeButton = c.maximize;
+        const Qt::WindowFlags flags = openTestWindow(properties)->windowFlags();
+        SCOPED_TRACE(testing::Message() << "close " << c.close << ", minimise " << c.minimize << ", maximise "
+                                        << c.maximize);
+        EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), c.close);
+        EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), c.minimize);
+        EXPECT_EQ(flags.testFlag(Qt::WindowMaximizeButtonHint), c.maximize);
+        framework::GetImplicitWindow(TestWindow::ClassName)->Close();
+        framework::releaseClosedWindows();
+    }
+}
+
+TEST_F(QtWindow, AResizeableWindowKeepsWithinItsLimitsAndAFixedOneToItsSize)
+{
+    WindowProperties properties;
+    properties.Width = 200;
+    properties.Height = 150;
+    properties.MinWidth = 100;
+    properties.MinHeight = 80;
+    properties.MaxWidth = 400;
+    properties.MaxHeight = 300;
+    properties.Resizeable = true;
+    QMainWindow* test = openTestWindow(properties);
+    QWidget* content = test->centralWidget();
+    EXPECT_EQ(content->size(), QSize(200, 150));
+    EXPECT_EQ(content->minimumSize(), QSize(100, 80));
+    EXPECT_EQ(content->maximumSize(), QSize(400, 300));
+    test->resize(1000, 1000);
+    EXPECT_EQ(content->size(), QSize(400, 300));
+    // The window's content size follows what the user made of it.
+    auto* model = framework::GetImplicitWindow(TestWindow::ClassName);
+    EXPECT_EQ(model->Width(), 400);
+    EXPECT_EQ(model->Height(), 300);
+    model->Close();
+    framework::releaseClosedWindows();
+
+    // The program's window is not resizeable: its limits are its size.
+    frame()->resize(1000, 1000);
+    EXPECT_EQ(frame()->centralWidget()->size(), QSize(511, 306));
+    EXPECT_EQ(window().Width(), 511);
+}
+
+TEST_F(QtWindow, TabMovesThroughTheControlsInTheirTabIndexOrder)
+{
+    EXPECT_EQ(tabOrder(frame()), (std::vector<std::string>{"OkayButton", "PassButton", "answerButton(0)",
+                                                           "answerButton(1)", "answerButton(2)",
+                                                           "answerButton(3)", "answerButton(4)"}));
+    // Made in another order than their tab indexes.
+    QMainWindow* test = openTestWindow(WindowProperties{}, {{"third", 2}, {"first", 0}, {"second", 1}});
+    EXPECT_EQ(tabOrder(test), (std::vector<std::string>{"first", "second", "third"}));
+}
+
+TEST_F(QtWindow, AfterAWrongAnswerTheKeyboardFocusGoesToTheCheckedAnswer)
+{
+    choose("StatisticalDataProducingData");
+    const Integer question = gWhichQ;
+    const Integer wrong = gCorrAnswer == 1 ? 2 : 1;
+    QRadioButton* checked = radio(wrong - 1);
+    ASSERT_NE(checked, nullptr);
+    checked->click();
+    auto* okay = frame()->findChild<QPushButton*>("OkayButton");
+    QApplication::setActiveWindow(frame());
+    okay->setFocus();
+    ASSERT_TRUE(okay->hasFocus());
+
+    pressSpace(okay);
+    ASSERT_EQ(gPaintHint, 1);
+    EXPECT_FALSE(okay->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), checked);
+
+    // A second Space does not pass the question.
+    pressSpace(QApplication::focusWidget());
+    EXPECT_EQ(gWhichQ, question);
+    EXPECT_EQ(gQuestion(gType, question), StatusOpen);
+    EXPECT_EQ(gNumLeft(gType), 30);
+}
+
+} // namespace
