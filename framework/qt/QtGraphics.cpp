@@ -32,12 +32,12 @@ QFont face(const QString& family, QFont::StyleHint hint)
     return font;
 }
 
+} // namespace
+
 QColor qColor(Color color)
 {
     return {color.red, color.green, color.blue};
 }
-
-} // namespace
 
 FontCatalogue& fontCatalogue()
 {

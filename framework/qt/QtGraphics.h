@@ -2,6 +2,7 @@
 
 #include "framework/Graphics.h"
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -11,6 +12,9 @@
 class QPainter;
 
 namespace framework::qt {
+
+// A framework colour as Qt takes it.
+QColor qColor(Color color);
 
 // The installed font families, read from the font database on first use and again after
 // fontDatabaseChanged, with the two faces that the classic names stand for.

@@ -72,11 +72,6 @@ void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const Q
         qtMessageHandler(type, context, message);
 }
 
-QColor qColor(Color color)
-{
-    return {color.red, color.green, color.blue};
-}
-
 // The content area: paints through the window's Paint event, reports clicks and keys, and
 // holds the controls' Qt buttons.
 class Canvas : public QWidget {
