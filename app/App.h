@@ -25,7 +25,7 @@ public:
     bool StatisticalInferenceRandomCategories_Action();
     bool AboutMerrowby_Action();
 
-    // Public so that the platform's events and tests reach them alike.
+protected:
     void Event_EnableMenuItems() override;
     bool Event_HandleAppleEvent(const framework::AppleEvent& event, std::string_view eventClass,
                                 std::string_view eventID) override;
