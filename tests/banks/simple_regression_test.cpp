@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string>
 #include <utility>
@@ -357,7 +358,9 @@ Fit fitStoredPoints(Integer count = 10)
     fit.r = sxy / std::sqrt(sxx * syy);
     fit.rSquared = fit.r * fit.r;
     const double residual = std::max(syy - fit.b * sxy, 0.0);
-    fit.t = fit.b / std::sqrt(residual / (n - 2.0) / sxx);
+    // Points on a line leave no residual: t is infinite, not a division by zero.
+    fit.t = residual > 0.0 ? fit.b / std::sqrt(residual / (n - 2.0) / sxx)
+                           : std::copysign(std::numeric_limits<double>::infinity(), fit.b);
     fit.p = twoSidedP(fit.t, static_cast<int>(count) - 2);
     return fit;
 }
