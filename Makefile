@@ -2,8 +2,11 @@
 # make test           builds everything and runs the whole test suite.
 # make test-sanitize  the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # make bench          the benchmarks: painting, choosing a question, start-up against a bare window.
+# Each target first installs what is missing (scripts/install-deps.sh), unless MERROWBY_SKIP_DEPS
+# is set by a caller that has done so already.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-suppressions.txt \
@@ -12,7 +15,9 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 .PHONY: run test test-sanitize bench build deps clean
 
 deps:
-	@scripts/install-deps.sh
+ifndef MERROWBY_SKIP_DEPS
+	@scripts/install-deps.sh $(DEPS_OPTIONS)
+endif
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -21,7 +26,7 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@scripts/run.sh $(BUILD)/app/merrowby
+	@scripts/run.sh $(BUILD)
 
 test: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
@@ -31,11 +36,12 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_BUILD) -j $(JOBS) --output-on-failure
 
+# In a build directory of its own, so that a later `make test` finds build/ as it left it.
+bench: DEPS_OPTIONS = --with-bench
 bench: deps
-	@scripts/install-deps.sh --with-bench
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERROWBY_BENCH=ON
-	cmake --build $(BUILD) -j $(JOBS)
-	@bench/run.sh $(BUILD)
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERROWBY_BENCH=ON -DMERROWBY_TESTS=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target merrowby_bench merrowby_startup_probe bare_window_probe
+	@bench/run.sh $(BENCH_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts the program; without a display it runs in a virtual X display and says so.
+# Starts the program built in the given build directory (build/ by default); without a
+# display it runs in a virtual X display and says so.
 set -euo pipefail
-program="$1"
+program="${1:-build}/app/merrowby"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi
