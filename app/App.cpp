@@ -22,6 +22,7 @@ bool chooseCategory(Integer category, const char* title)
 
 } // namespace
 
+// clang-format off
 bool AppClass::StatisticalDataDisplayingData_Action() { return chooseCategory(1, "Displaying Data"); }
 bool AppClass::StatisticalDataSummarizingData_Action() { return chooseCategory(2, "Summarizing Data"); }
 bool AppClass::StatisticalDataProducingData_Action() { return chooseCategory(3, "Producing Data"); }
@@ -32,10 +33,11 @@ bool AppClass::StatisticalInferenceComparingTwoSamples_Action() { return chooseC
 bool AppClass::StatisticalInferenceANOVA_Action() { return chooseCategory(8, "ANOVA Tests"); }
 bool AppClass::StatisticalInferenceChiSquare_Action() { return chooseCategory(9, "Chi-Square Tests"); }
 bool AppClass::StatisticalInferenceSimpleRegression_Action() { return chooseCategory(10, "Simple Regression"); }
+// clang-format on
 
 bool AppClass::StatisticalInferenceRandomCategories_Action()
 {
-    gWndMsg = RandomCategory;  // gType keeps the last category until the engine draws
+    gWndMsg = RandomCategory; // gType keeps the last category until the engine draws
     ChooseQuestion();
     return false;
 }

@@ -23,11 +23,12 @@ struct Entry {
     Kind kind;
     const char* name;
     const char* text;
-    Action action;  // the App action registered under the name, or none
+    Action action; // the App action registered under the name, or none
 };
 
 // The whole menu bar, in the order in which it is built and shown. An entry with an action
 // is a handled item: its action is registered under its Name, and EnableMenuItems enables it.
+// clang-format off
 constexpr Entry menuTable[] = {
     {Kind::Menu, "Data", "Statistical Data", nullptr},
     {Kind::Item, "StatisticalDataDisplayingData", "Displaying Data", &AppClass::StatisticalDataDisplayingData_Action},
@@ -49,6 +50,7 @@ constexpr Entry menuTable[] = {
     {Kind::Quit, "HelpQuit", "Quit", nullptr},  // the framework supplies its action
     {Kind::About, "AboutMerrowby", "About Merrowby...", &AppClass::AboutMerrowby_Action},
 };
+// clang-format on
 
 std::unique_ptr<MenuItem> makeEntry(const Entry& entry)
 {

@@ -6,7 +6,7 @@ namespace Module1 {
 
 void installQuestionBanks()
 {
-    constexpr QuestionBank banks[] = {ch2Questions, ch3Questions, ch4Questions, ch5Questions, ch6Questions,
+    constexpr QuestionBank banks[] = {ch2Questions, ch3Questions, ch4Questions, ch5Questions,  ch6Questions,
                                       ch7Questions, ch8Questions, ch9Questions, ch10Questions, ch11Questions};
     Integer category = 0;
     for (const QuestionBank bank : banks)

@@ -36,8 +36,7 @@ public:
 
 protected:
     virtual void Event_EnableMenuItems() {}
-    virtual bool Event_HandleAppleEvent(const AppleEvent& event, std::string_view eventClass,
-                                  std::string_view eventID)
+    virtual bool Event_HandleAppleEvent(const AppleEvent& event, std::string_view eventClass, std::string_view eventID)
     {
         (void)event, (void)eventClass, (void)eventID;
         return false;

@@ -24,8 +24,7 @@ private:
     std::size_t checked(Integer index) const
     {
         if (index < 0 || index > Ubound())
-            throw OutOfBoundsException("index " + std::to_string(index) + " outside 0 to " +
-                                       std::to_string(Ubound()));
+            throw OutOfBoundsException("index " + std::to_string(index) + " outside 0 to " + std::to_string(Ubound()));
         return static_cast<std::size_t>(index);
     }
 

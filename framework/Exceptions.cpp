@@ -12,8 +12,7 @@ std::atomic<long> reported{0};
 void UnhandledException(const std::exception& error) noexcept
 {
     const auto* runtime = dynamic_cast<const RuntimeException*>(&error);
-    std::fprintf(stderr, "Merrowby: unhandled %s: %s\n", runtime ? runtime->kind() : "exception",
-                 error.what());
+    std::fprintf(stderr, "Merrowby: unhandled %s: %s\n", runtime ? runtime->kind() : "exception", error.what());
     ++reported;
 }
 

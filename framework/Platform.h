@@ -18,10 +18,10 @@ class Window;
 class WindowPeer {
 public:
     virtual ~WindowPeer() = default;
-    virtual void propertiesChanged() = 0;   // title, position, visibility
-    virtual void controlChanged(RectControl& control) = 0;  // its caption, state or geometry
+    virtual void propertiesChanged() = 0;                  // title, position, visibility
+    virtual void controlChanged(RectControl& control) = 0; // its caption, state or geometry
     virtual void menuBarChanged() = 0;
-    virtual void refresh() = 0;             // schedule a paint of the whole content area
+    virtual void refresh() = 0; // schedule a paint of the whole content area
     virtual void close() = 0;
 };
 

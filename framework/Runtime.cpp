@@ -65,8 +65,8 @@ std::string Format(double value, std::string_view mask)
     const std::string_view integerMask = mask.substr(0, point);
     const std::string_view decimalMask = point == std::string_view::npos ? "" : mask.substr(point + 1);
 
-    const auto decimals = static_cast<int>(std::count_if(decimalMask.begin(), decimalMask.end(),
-                                                         [](char c) { return c == '0' || c == '#'; }));
+    const auto decimals = static_cast<int>(
+        std::count_if(decimalMask.begin(), decimalMask.end(), [](char c) { return c == '0' || c == '#'; }));
     const auto minimumDigits = std::max<long>(1, std::count(integerMask.begin(), integerMask.end(), '0'));
     const bool grouping = integerMask.find(',') != std::string_view::npos;
 
@@ -104,9 +104,8 @@ Color RGB(int red, int green, int blue, int)
 
 bool StringsEqual(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 void ShowURL(const std::string& address)

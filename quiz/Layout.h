@@ -40,8 +40,8 @@ inline constexpr Integer RuleGap = 120;
 inline constexpr Integer PushButtonTop = 273;
 inline constexpr Integer PushButtonWidth = 60;
 inline constexpr Integer PushButtonHeight = 20;
-inline constexpr Integer OkayFromRight = 73;  // the window's width less this is Okay's left
-inline constexpr Integer PassFromOkay = 70;   // Pass stands this far left of Okay
+inline constexpr Integer OkayFromRight = 73; // the window's width less this is Okay's left
+inline constexpr Integer PassFromOkay = 70;  // Pass stands this far left of Okay
 inline constexpr Integer OkayLeft = ContentWidth - OkayFromRight;
 inline constexpr Integer PassLeft = OkayLeft - PassFromOkay;
 

@@ -45,7 +45,7 @@ struct State {
     Array<std::string> gMsgQ{6};
     Integer gNumLinesQ = 0;
     Array<std::string> gMsgA{5};
-    Array2<std::string> gMsgH{6, 5};  // (line, answer)
+    Array2<std::string> gMsgH{6, 5}; // (line, answer)
     Array<Integer> gNumLinesH{5};
 
     // ChartSpec: the chart of the question on screen.
@@ -68,7 +68,7 @@ struct State {
     std::string gXAxisLabel;
     std::string gYAxisLabel;
     Integer gNumBoxes = 0;
-    Array2<double> gBoxplot{3, 5};  // (box, value): min, max, Q1, median, Q3
+    Array2<double> gBoxplot{3, 5}; // (box, value): min, max, Q1, median, Q3
     Array<std::string> gBarName{3};
 
     // QuizProgress.
@@ -76,7 +76,7 @@ struct State {
     std::string gWndMsg;
     Array<Integer> gNumQ{10};
     Array<Integer> gNumLeft{10};
-    Array2<Integer> gQuestion{10, 40};  // (category, question)
+    Array2<Integer> gQuestion{10, 40}; // (category, question)
     Integer gWhichQ = 0;
     Integer gUserAnswer = 0;
 

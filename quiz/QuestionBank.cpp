@@ -90,9 +90,8 @@ void storeBoxPlot(const BoxPlot& chart)
 {
     gNumBoxes = static_cast<Integer>(chart.boxes.size());
     for (Integer b = 1; b <= gNumBoxes; ++b)
-        gBarName(b) = b <= static_cast<Integer>(chart.labels.size())
-                          ? chart.labels[static_cast<std::size_t>(b - 1)]
-                          : std::string{};
+        gBarName(b) = b <= static_cast<Integer>(chart.labels.size()) ? chart.labels[static_cast<std::size_t>(b - 1)]
+                                                                     : std::string{};
     for (Integer b = 1; b <= gNumBoxes; ++b) {
         const Box& box = chart.boxes[static_cast<std::size_t>(b - 1)];
         gBoxplot(b, 1) = box.minimum;

@@ -75,10 +75,10 @@ struct Scatter {
 using Chart = std::variant<std::monostate, Histogram, BoxPlot, Scatter>;
 
 struct Question {
-    Integer correct = 0;              // 1 to 5
-    Lines lines;                      // question lines, 1 to 5 (a chart question: 1 + empty lines)
+    Integer correct = 0; // 1 to 5
+    Lines lines;         // question lines, 1 to 5 (a chart question: 1 + empty lines)
     std::array<std::string, 5> answers;
-    std::array<Lines, 5> hints;       // 1 to 5 lines each
+    std::array<Lines, 5> hints; // 1 to 5 lines each
     Chart chart = {};
 };
 

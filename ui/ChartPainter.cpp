@@ -26,13 +26,13 @@ constexpr Integer PlotTop = 35;
 
 constexpr Integer DotSize = 2;
 constexpr Integer TickLength = 5;
-constexpr Integer YLabelGap = 6;       // between a y label's end and the axis
-constexpr Integer YLabelDrop = 4;      // a y label's baseline below its tick
-constexpr Integer XLabelDrop = 14;     // the x labels' baseline below the axis
-constexpr Integer BoxLabelGap = 5;     // between a box label's end and the plot
-constexpr Integer XTitleGap = 3;       // the x-axis title after the axis's right end
-constexpr Integer YTitleLeft = 30;     // the y-axis title starts this far left of the axis
-constexpr Integer YTitleRise = 2;      // and stands this far above its top
+constexpr Integer YLabelGap = 6;   // between a y label's end and the axis
+constexpr Integer YLabelDrop = 4;  // a y label's baseline below its tick
+constexpr Integer XLabelDrop = 14; // the x labels' baseline below the axis
+constexpr Integer BoxLabelGap = 5; // between a box label's end and the plot
+constexpr Integer XTitleGap = 3;   // the x-axis title after the axis's right end
+constexpr Integer YTitleLeft = 30; // the y-axis title starts this far left of the axis
+constexpr Integer YTitleRise = 2;  // and stands this far above its top
 
 // A data position in whole pixels; a position that no Integer holds (not a number, or
 // beyond any screen) raises the out-of-bounds exception instead of landing anywhere.
@@ -65,8 +65,16 @@ struct Plot {
         return {gXaxis + PlotLeft, PlotRight - gXaxis, gYaxis + PlotTop, B - gYaxis, W, H};
     }
 
-    Integer px(double v) const { return whole(quotient((v - gMinPlotX) * static_cast<double>(W), gMaxPlotX - gMinPlotX) + static_cast<double>(XL)); }
-    Integer py(double v) const { return whole(static_cast<double>(YB) - quotient((v - gMinPlotY) * static_cast<double>(H), gMaxPlotY - gMinPlotY)); }
+    Integer px(double v) const
+    {
+        return whole(quotient((v - gMinPlotX) * static_cast<double>(W), gMaxPlotX - gMinPlotX) +
+                     static_cast<double>(XL));
+    }
+    Integer py(double v) const
+    {
+        return whole(static_cast<double>(YB) -
+                     quotient((v - gMinPlotY) * static_cast<double>(H), gMaxPlotY - gMinPlotY));
+    }
 };
 
 // Both bounds of both axes inclusive; a value that is not a number fails.
@@ -126,8 +134,8 @@ void drawData(framework::Graphics& g, const Plot& p)
             if (m < gLastObs) {
                 const Integer X = p.px(gXToGraph(m));
                 const Integer Y = p.py(gYToGraph(m));
-                const Integer w = whole(quotient((gXToGraph(m + 1) - gXToGraph(m)) * static_cast<double>(p.W),
-                                                 gMaxPlotX - gMinPlotX));
+                const Integer w = whole(
+                    quotient((gXToGraph(m + 1) - gXToGraph(m)) * static_cast<double>(p.W), gMaxPlotX - gMinPlotX));
                 g.DrawRect(X, Y, w, p.YB - Y);
             }
         } else if (kind == ChartBoxPlot) {
@@ -150,7 +158,8 @@ void drawTicks(framework::Graphics& g, const Plot& p)
     if (gMajorYMarks > 0) {
         const Integer n = gMajorYMarks;
         for (Integer j = 0; j <= n; ++j) {
-            const double value = gMinPlotY + ((gMaxPlotY - gMinPlotY) * static_cast<double>(j)) / static_cast<double>(n);
+            const double value = gMinPlotY +
+                                 ((gMaxPlotY - gMinPlotY) * static_cast<double>(j)) / static_cast<double>(n);
             const Integer y = roundedQuotient(p.YB * n - j * p.H, n);
             g.DrawLine(p.XL - TickLength, y, p.XL, y);
             const std::string text = axisValue(value, gYDecimals);
@@ -166,7 +175,8 @@ void drawTicks(framework::Graphics& g, const Plot& p)
             // The label is centred in a cell one division wide around its tick.
             const Integer L = roundedQuotient(2 * x * n - p.W, 2 * n);
             const Integer R = roundedQuotient(2 * x * n + p.W, 2 * n);
-            const double value = gMinPlotX + ((gMaxPlotX - gMinPlotX) * static_cast<double>(j)) / static_cast<double>(n);
+            const double value = gMinPlotX +
+                                 ((gMaxPlotX - gMinPlotX) * static_cast<double>(j)) / static_cast<double>(n);
             const std::string text = axisValue(value, gXDecimals);
             g.DrawString(text, roundedQuotient(L + R - truncatedWidth(g, text), 2), p.YB + XLabelDrop);
         }

@@ -169,7 +169,8 @@ void mainWindowClass::paintAbout(Graphics& g)
     g.TextSize(12);
     g.TextFont("Geneva");
     g.ForeColor(Black);
-    drawPaintText(g, std::string("Version ") + version::Number + ", " + version::Date, layout::VersionBaseline, AlignCentre);
+    drawPaintText(g, std::string("Version ") + version::Number + ", " + version::Date, layout::VersionBaseline,
+                  AlignCentre);
     drawPaintText(g, "The most recent version can be downloaded from", layout::DownloadBaseline, AlignLeft);
 
     g.ForeColor(layout::LinkBlue);

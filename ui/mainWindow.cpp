@@ -46,14 +46,26 @@ const framework::WindowProperties windowProperties{
 };
 
 const ControlProperties okayProperties{
-    .Left = layout::OkayLeft, .Top = layout::PushButtonTop, .Width = layout::PushButtonWidth,
-    .Height = layout::PushButtonHeight, .Caption = "Okay", .Default = true, .Enabled = false, .Visible = false,
+    .Left = layout::OkayLeft,
+    .Top = layout::PushButtonTop,
+    .Width = layout::PushButtonWidth,
+    .Height = layout::PushButtonHeight,
+    .Caption = "Okay",
+    .Default = true,
+    .Enabled = false,
+    .Visible = false,
     .TabIndex = 0,
 };
 
 const ControlProperties passProperties{
-    .Left = layout::PassLeft, .Top = layout::PushButtonTop, .Width = layout::PushButtonWidth,
-    .Height = layout::PushButtonHeight, .Caption = "Pass", .Default = false, .Enabled = false, .Visible = false,
+    .Left = layout::PassLeft,
+    .Top = layout::PushButtonTop,
+    .Width = layout::PushButtonWidth,
+    .Height = layout::PushButtonHeight,
+    .Caption = "Pass",
+    .Default = false,
+    .Enabled = false,
+    .Visible = false,
     .TabIndex = 1,
 };
 

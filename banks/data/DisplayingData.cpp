@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Questions 1 to 4 offer the same five graphs.
 const std::array<std::string, 5> graphs = {"bar chart.", "histogram.", "pie chart.", "scatter diagram.",
                                            "time-series graph."};
@@ -366,9 +368,13 @@ const QuestionSheet sheet = {{
                 {"No, a time-series graph plots a variable against time."},
                 {"No, a scatter diagram shows two variables; a histogram suits one variable."}}}},
 }};
+// clang-format on
 
 } // namespace
 
-void ch2Questions() { storeSelected(sheet); }
+void ch2Questions()
+{
+    storeSelected(sheet);
+}
 
 } // namespace Module1

@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Hints that several questions give word for word.
 const Lines someStudiesLast = {"No, some studies last years!"};
 const Lines noSuchBias = {"No, there is no such bias!"};
@@ -460,9 +462,13 @@ const QuestionSheet& questions()
     }};
     return sheet;
 }
+// clang-format on
 
 } // namespace
 
-void ch4Questions() { storeSelected(questions()); }
+void ch4Questions()
+{
+    storeSelected(questions());
+}
 
 } // namespace Module1

@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Hints that come back in several questions.
 const Lines addFiveDivideByFive = {"No, add the five values and divide by 5; check your arithmetic."};
 const Lines addSixDivideBySix = {"No, add the six values and divide by 6; check your arithmetic."};
@@ -383,6 +385,7 @@ const QuestionSheet& questions()
     }};
     return sheet;
 }
+// clang-format on
 
 } // namespace
 

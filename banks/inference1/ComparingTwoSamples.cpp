@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 const Lines meaningless = {"No, this is meaningless."};
 const Lines irrelevant = {"No, this is irrelevant."};
 const Lines opposite = {"No, the opposite."};
@@ -457,9 +459,13 @@ const QuestionSheet& questions()
     }};
     return sheet;
 }
+// clang-format on
 
 } // namespace
 
-void ch8Questions() { storeSelected(questions()); }
+void ch8Questions()
+{
+    storeSelected(questions());
+}
 
 } // namespace Module1

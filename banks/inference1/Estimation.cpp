@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Hints that several answers give, word for word.
 const Lines guessing = {"No, you seem to be guessing."};
 const Lines noSense = {"No, this doesn't make sense."};
@@ -471,9 +473,13 @@ const QuestionSheet& questions()
     }};
     return sheet;
 }
+// clang-format on
 
 } // namespace
 
-void ch6Questions() { storeSelected(questions()); }
+void ch6Questions()
+{
+    storeSelected(questions());
+}
 
 } // namespace Module1

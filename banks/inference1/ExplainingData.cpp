@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Lines that several questions give as a whole hint.
 const Lines guessing = {"No, you seem to be guessing."};
 const Lines noSense = {"No, this doesn't make sense."};
@@ -356,9 +358,13 @@ const QuestionSheet sheet = {{
                  "almost as likely as 500 itself."},
                 believeInAverages}}},
 }};
+// clang-format on
 
 } // namespace
 
-void ch5Questions() { storeSelected(sheet); }
+void ch5Questions()
+{
+    storeSelected(sheet);
+}
 
 } // namespace Module1

@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Hints that many wrong answers share.
 const Lines justGuessing = {"No, you are just guessing."};
 const Lines guessing = {"No, you are guessing."};
@@ -345,9 +347,13 @@ const QuestionSheet& questions()
     }};
     return sheet;
 }
+// clang-format on
 
 } // namespace
 
-void ch7Questions() { storeSelected(questions()); }
+void ch7Questions()
+{
+    storeSelected(questions());
+}
 
 } // namespace Module1

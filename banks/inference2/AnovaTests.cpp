@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Stock hints, each used by several answers.
 const Lines negativeF = {"No, the F value cannot be negative!"};
 const Lines largerSamples = {"No, larger samples are better."};
@@ -461,9 +463,13 @@ const QuestionSheet& questions()
     }};
     return sheet;
 }
+// clang-format on
 
 } // namespace
 
-void ch9Questions() { storeSelected(questions()); }
+void ch9Questions()
+{
+    storeSelected(questions());
+}
 
 } // namespace Module1

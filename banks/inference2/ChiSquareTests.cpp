@@ -8,6 +8,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Stock hints, each used by several answers.
 const Lines nothingReally = {"No, what does this mean?  Nothing really."};
 const Lines moreThanTwoCategories = {"No, we have more than two categories."};
@@ -483,9 +485,13 @@ const QuestionSheet& questions()
     }};
     return sheet;
 }
+// clang-format on
 
 } // namespace
 
-void ch10Questions() { storeSelected(questions()); }
+void ch10Questions()
+{
+    storeSelected(questions());
+}
 
 } // namespace Module1

@@ -6,6 +6,8 @@ namespace Module1 {
 
 namespace {
 
+// clang-format off
+
 // Stock hints, each used by several answers.
 const Lines guessing = {"No, you are guessing.  Think about the t value."};
 const Lines symbolOfR = {"No, think about the mathematical symbol for the correlation coefficient."};
@@ -416,9 +418,13 @@ const QuestionSheet& questions()
     }};
     return sheet;
 }
+// clang-format on
 
 } // namespace
 
-void ch11Questions() { storeSelected(questions()); }
+void ch11Questions()
+{
+    storeSelected(questions());
+}
 
 } // namespace Module1

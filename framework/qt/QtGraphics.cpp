@@ -21,8 +21,8 @@ struct Substitute {
 };
 
 constexpr std::array substitutes{
-    Substitute{"geneva", Face::Sans},  Substitute{"arial", Face::Sans},     Substitute{"system", Face::Sans},
-    Substitute{"times", Face::Serif},  Substitute{"roman", Face::Serif},    Substitute{"palatino", Face::Serif},
+    Substitute{"geneva", Face::Sans}, Substitute{"arial", Face::Sans},  Substitute{"system", Face::Sans},
+    Substitute{"times", Face::Serif}, Substitute{"roman", Face::Serif}, Substitute{"palatino", Face::Serif},
 };
 
 QFont face(const QString& family, QFont::StyleHint hint)
@@ -173,7 +173,7 @@ void QtGraphics::FillOval(Integer x, Integer y, Integer width, Integer height)
 {
     const QRect area(static_cast<int>(x), static_cast<int>(y), static_cast<int>(width), static_cast<int>(height));
     if (width <= 3 && height <= 3) {
-        painter_.fillRect(area, qColor(color_));  // a dot this small is its square
+        painter_.fillRect(area, qColor(color_)); // a dot this small is its square
         return;
     }
     painter_.save();

@@ -111,10 +111,7 @@ public:
             button->setChecked(radio->Value());
     }
 
-    QSize sizeHint() const override
-    {
-        return {static_cast<int>(window_.Width()), static_cast<int>(window_.Height())};
-    }
+    QSize sizeHint() const override { return {static_cast<int>(window_.Width()), static_cast<int>(window_.Height())}; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override
@@ -154,7 +151,7 @@ private:
         QAbstractButton* button = nullptr;
         if (dynamic_cast<RadioButton*>(&control)) {
             auto* radio = new QRadioButton(this);
-            radio->setAutoExclusive(false);  // the framework keeps the group exclusive
+            radio->setAutoExclusive(false); // the framework keeps the group exclusive
             button = radio;
         } else {
             button = new QPushButton(this);
@@ -166,7 +163,7 @@ private:
         QObject::connect(button, &QAbstractButton::clicked, this, [this, &control] {
             callGuarded([&control] { control.click(); });
             if (buttons_.count(&control))
-                sync(control);  // a click on a radio button may not leave Qt's state as ours
+                sync(control); // a click on a radio button may not leave Qt's state as ours
         });
         return button;
     }
@@ -189,9 +186,8 @@ private:
         for (const auto& control : window_.controls())
             if (const auto found = buttons_.find(control.get()); found != buttons_.end() && found->second)
                 order.push_back(found->second);
-        std::stable_sort(order.begin(), order.end(), [this](QAbstractButton* a, QAbstractButton* b) {
-            return tabIndexes_[a] < tabIndexes_[b];
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [this](QAbstractButton* a, QAbstractButton* b) { return tabIndexes_[a] < tabIndexes_[b]; });
         for (std::size_t i = 1; i < order.size(); ++i)
             QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -258,7 +254,7 @@ public:
         if (flags != appliedFlags_) {
             appliedFlags_ = flags;
             const bool shown = frame_->isVisible();
-            frame_->setWindowFlags(flags);  // which hides a shown window
+            frame_->setWindowFlags(flags); // which hides a shown window
             if (shown)
                 frame_->show();
         }
@@ -406,9 +402,7 @@ void installQuitSignals()
 
 QtPlatform::QtPlatform()
 {
-    urlOpener = [](const std::string& address) {
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
-    };
+    urlOpener = [](const std::string& address) { QDesktopServices::openUrl(QUrl(QString::fromStdString(address))); };
 }
 
 QtPlatform::~QtPlatform()

@@ -21,6 +21,7 @@ using Module1::Integer;
 // ---------------------------------------------------------------------------------------
 // The whole sheet.
 
+// clang-format off
 const std::vector<Row> sheet = {
     {1, "Suppose that you want to compare the average braking distances", 1, 2, {1, 2, 2, 1, 2}},
     {2, "A farmer wants to compare the average yields", 1, 2, {1, 1, 1, 2, 2}},
@@ -53,8 +54,10 @@ const std::vector<Row> sheet = {
     {29, "To test whether the average time to run a mile", 1, 2, {2, 2, 1, 2, 2}},
     {30, "For the ANOVA F statistic to be large", 5, 2, {2, 2, 2, 2, 2}},
 };
+// clang-format on
 
 // The answers wherever the sheet fixes them.
+// clang-format off
 const std::map<Integer, Answers> fixedOptions = {
     {1, {"F statistic.", "regression t statistic.", "chi-square statistic.", "difference-in-means t statistic.",
          "difference-in-proportions z statistic."}},
@@ -85,6 +88,7 @@ const std::map<Integer, Answers> fixedOptions = {
           "difference-in-proportions z statistic.", "single-sample binomial p value."}},
     {30, {"sample sizes.", "F value.", "t value.", "correlation coefficient.", "sample standard deviations."}},
 };
+// clang-format on
 
 TEST(AnovaTests, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
 {
@@ -108,7 +112,8 @@ TEST(AnovaTests, TextsKeepTheConventions)
         int stops = 0;
         for (const auto& answer : q.answers)
             stops += answer.back() == '.' ? 1 : 0;
-        EXPECT_TRUE(stops == 0 || stops == 5) << "question " << n << ": " << stops << " of 5 answers end in a full stop";
+        EXPECT_TRUE(stops == 0 || stops == 5)
+            << "question " << n << ": " << stops << " of 5 answers end in a full stop";
     }
 }
 
@@ -143,6 +148,7 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
     const std::map<Place, Lines> hints = allHints(ch9Questions);
 
     // One-line stock hints of the text questions: there and nowhere else.
+    // clang-format off
     expectStockLinesOnlyAt(ch9Questions, {
         {"No, the F value cannot be negative!", {{10, 1}, {11, 3}, {11, 4}, {11, 5}, {17, 1}}},
         {"No, larger samples are better.", {{12, 1}, {12, 2}, {12, 3}, {12, 4}}},
@@ -150,8 +156,10 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
         {"No, this doesn't mean anything.", {{2, 2}, {13, 2}}},
         {"No, we have more than two samples.", {{1, 4}, {2, 3}}},
     });
+    // clang-format on
 
     // The questions back of the box-plot questions.
+    // clang-format off
     const std::vector<std::pair<Lines, std::vector<Place>>> shared = {
         {{"No, are these data unpersuasive evidence against the null hypothesis?"}, {{22, 3}, {22, 4}, {23, 3}, {23, 4}}},
         {{"No, are these data totally unpersuasive evidence against the null hypothesis?"}, {{22, 5}, {23, 5}}},
@@ -162,6 +170,7 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
           "small differences among the means relative to the standard deviations."},
          {{24, 5}, {25, 5}}},
     };
+    // clang-format on
     for (const auto& [lines, places] : shared)
         for (const Place& place : places)
             EXPECT_EQ(hints.at(place), lines) << where(place);
@@ -192,6 +201,7 @@ struct Summary {
     bool asksForF = false;            // the options are F values, not p values
 };
 
+// clang-format off
 const std::vector<Summary> summaries = {
     {16, {"50.91", "10.73", "933.7"}, "0.01", "0.998", true},
     {17, {"320.8", "19.06"}, "16.8", "2.6*10^-7", true},
@@ -200,11 +210,12 @@ const std::vector<Summary> summaries = {
     {20, {"144.5", "9.08"}, "15.9", "0.000002"},
     {21, {"1.27", "9.08"}, "0.14", "0.87"},
 };
+// clang-format on
 
 // The samples as the question states them: "... of size 25 have means 6.98, 6.96 and 7.36
 // and standard deviations 2.66, 2.92 and 3.41."
 struct Samples {
-    double n = 0.0;  // every sample's size
+    double n = 0.0; // every sample's size
     std::vector<double> means;
     std::vector<double> sds;
 };
@@ -263,7 +274,8 @@ TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
         const FTest test = anova(samples);
         // Where the hint gives the degrees of freedom, they are those of these samples.
         if (hint.find("degrees of freedom") != std::string::npos) {
-            EXPECT_NE(hint.find(fixed(test.d1, 0) + " and " + fixed(test.d2, 0) + " degrees"), std::string::npos) << hint;
+            EXPECT_NE(hint.find(fixed(test.d1, 0) + " and " + fixed(test.d2, 0) + " degrees"), std::string::npos)
+                << hint;
         }
         EXPECT_TRUE(shows(s.f, test.f)) << "F = " << test.f;
         EXPECT_TRUE(shows(s.p, test.p)) << "p = " << test.p;
@@ -279,7 +291,8 @@ TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
     // Question 17 asks for F itself; its largest option's hint gives the p value that F would have.
     const StoredQuestion q17 = storeThrough(ch9Questions, 17);
     const std::string hint = joined(q17.hints[4]);
-    const std::regex wouldHave{R"(with ([0-9]+) and ([0-9]+) degrees of freedom its p value would be ([0-9.]+\*10\^-[0-9]+))"};
+    const std::regex wouldHave{
+        R"(with ([0-9]+) and ([0-9]+) degrees of freedom its p value would be ([0-9.]+\*10\^-[0-9]+))"};
     std::smatch found;
     ASSERT_TRUE(std::regex_search(hint, found, wouldHave)) << hint;
     const double wouldBe = upperF(shownValue(q17.answers[4]), std::stod(found[1].str()), std::stod(found[2].str()));
@@ -293,7 +306,7 @@ TEST(AnovaTests, SummaryQuestionsShowFiguresThatFollowFromTheirData)
 
 struct BoxRow {
     std::string label;
-    std::array<double, 5> values;  // minimum, maximum, first quartile, median, third quartile
+    std::array<double, 5> values; // minimum, maximum, first quartile, median, third quartile
 };
 
 struct ChartRow {
@@ -303,12 +316,14 @@ struct ChartRow {
     Integer divisions;
 };
 
+// clang-format off
 const std::vector<ChartRow> charts = {
     {22, {{{"n = 25", {3, 12, 5.5, 7, 9}}, {"n = 25", {3, 12, 4, 7, 9}}, {"n = 25", {7, 16, 8, 12, 15}}}}, 20, 4},
     {23, {{{"n = 15", {1, 8, 3, 5, 6}}, {"n = 20", {12, 19, 13.5, 14.5, 18}}, {"n = 25", {22, 29, 23, 25, 27}}}}, 30, 3},
     {24, {{{"n = 20", {0, 95, 26, 49.5, 79}}, {"n = 20", {2, 99, 29, 52, 73}}, {"n = 20", {0, 97, 33, 52, 69}}}}, 100, 5},
     {25, {{{"n = 25", {2.5, 11.5, 5, 6.5, 8.5}}, {"n = 25", {3, 12, 4, 7, 9}}, {"n = 25", {3, 12, 4, 8, 11}}}}, 20, 4},
 };
+// clang-format on
 
 TEST(AnovaTests, BoxPlotQuestionsStoreThreeLabelledBoxes)
 {

@@ -23,6 +23,7 @@ using Module1::Integer;
 // ---------------------------------------------------------------------------------------
 // The whole sheet.
 
+// clang-format off
 const std::vector<Row> sheet = {
     {1, "To see whether first names are spread evenly over the alphabet", 1, 5, {1, 1, 1, 1, 1}},
     {2, "A school wants to know whether its tests are spread evenly", 1, 5, {1, 1, 1, 1, 1}},
@@ -55,6 +56,7 @@ const std::vector<Row> sheet = {
     {29, "To check whether each digit (0 to 9) produced by a random number generator", 2, 2, {2, 2, 2, 2, 2}},
     {30, "In a class, the 20 females get 8 A, 8 B and 4 other grades", 3, 3, {2, 2, 2, 2, 2}},
 };
+// clang-format on
 
 const Answers listStatisticsA = {"ANOVA F statistic.", "regression t statistic.", "chi-square statistic.",
                                  "difference-in-means t statistic.", "difference-in-proportions z statistic."};
@@ -64,6 +66,7 @@ const Answers tableStatistics = {"ANOVA F statistic.", "chi-square statistic.", 
                                  "difference-in-proportions z statistic.", "single-sample t statistic."};
 
 // The answers wherever the sheet fixes them.
+// clang-format off
 const std::map<Integer, Answers> fixedOptions = {
     {1, {"2", "3", "26", "149", "150"}},
     {2, {"4", "5", "95", "99", "100"}},
@@ -96,6 +99,7 @@ const std::map<Integer, Answers> fixedOptions = {
     {29, tableStatistics},
     {30, {"5", "6", "8", "10", "15"}},
 };
+// clang-format on
 
 TEST(ChiSquareTests, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
 {
@@ -117,8 +121,8 @@ TEST(ChiSquareTests, TextsKeepTheConventions)
 
     // Sentences inside a line are parted by two blanks; a colon or semicolon by one. The
     // bank writes "chi-square" and "p value" and nothing else for them.
-    expectNoTextMatches(ch10Questions, {R"([.?!] [^ ])", R"([:;,]  |   )",
-                                        R"(chi square|chi-squared|[Cc]hi-Square|p-value|P value)"});
+    expectNoTextMatches(ch10Questions,
+                        {R"([.?!] [^ ])", R"([:;,]  |   )", R"(chi square|chi-squared|[Cc]hi-Square|p-value|P value)"});
 }
 
 // Everything a bank may write into the record, every element included.
@@ -148,14 +152,14 @@ Record record()
 
 TEST(ChiSquareTests, QuotedQuestionIsStoredWordForWord)
 {
-    expectQuestion(ch10Questions, 16, 4, {"The contingency table used with some chi-square tests is also known as a"},
-                   {"box-plot table.", "stem-and-leaf table.", "drop-leaf table.", "two-way table.", "ANOVA table."},
-                   {{{"No, what does this mean?  Nothing really."},
-                     {"No, what does this mean?  Nothing really."},
-                     {"No, this is a silly answer."},
-                     {"Yes, because the data are classified in two ways, by the row categories and",
-                      "by the column categories."},
-                     {"No, ANOVA tables are used to report the results of an ANOVA F test."}}});
+    expectQuestion(
+        ch10Questions, 16, 4, {"The contingency table used with some chi-square tests is also known as a"},
+        {"box-plot table.", "stem-and-leaf table.", "drop-leaf table.", "two-way table.", "ANOVA table."},
+        {{{"No, what does this mean?  Nothing really."},
+          {"No, what does this mean?  Nothing really."},
+          {"No, this is a silly answer."},
+          {"Yes, because the data are classified in two ways, by the row categories and", "by the column categories."},
+          {"No, ANOVA tables are used to report the results of an ANOVA F test."}}});
 }
 
 TEST(ChiSquareTests, AShorterQuestionLeavesTheLinesBeyondItsCountAndRepeatsExactly)
@@ -181,6 +185,7 @@ TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
     const std::map<Place, Lines> hints = allHints(ch10Questions);
 
     // One-line stock hints: there and nowhere else.
+    // clang-format off
     expectStockLinesOnlyAt(ch10Questions, {
         {"No, what does this mean?  Nothing really.", {{15, 1}, {15, 5}, {16, 1}, {16, 2}}},
         {"No, we have more than two categories.", {{3, 5}, {4, 5}, {26, 4}}},
@@ -193,6 +198,7 @@ TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
         {"No, what are the two correlated variables?", {{4, 3}, {28, 3}}},
         {"No, what are the dependent and explanatory variables?", {{3, 2}, {26, 5}}},
     });
+    // clang-format on
 
     // The two-line hints shared by the questions that ask for a statistic.
     const Lines anova = {"No, an ANOVA F test compares the means of numerical data; what would the",
@@ -203,8 +209,9 @@ TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
     const std::vector<std::pair<Place, std::string>> listOfCategories = {
         {{3, 3}, "3 - 1 = 2"}, {{4, 2}, "10 - 1 = 9"}, {{26, 2}, "5 - 1 = 4"}, {{28, 2}, "3 - 1 = 2"}};
     for (const auto& [place, degrees] : listOfCategories) {
-        EXPECT_EQ(hints.at(place), (Lines{"Yes, a chi-square test checks whether a list of categories is equally likely.",
-                                          "Here it has " + degrees + " degrees of freedom."}))
+        EXPECT_EQ(hints.at(place),
+                  (Lines{"Yes, a chi-square test checks whether a list of categories is equally likely.",
+                         "Here it has " + degrees + " degrees of freedom."}))
             << "question " << place.first;
     }
 
@@ -266,13 +273,14 @@ Computed independence(const std::vector<std::vector<double>>& table)
 struct NumericCase {
     Integer number;
     Computed computed;
-    std::string chiSquare;             // as the right answer's hint shows it
-    std::string p;                     // as every hint that gives p shows it; empty: none does
-    std::vector<std::string> figures;  // further texts the right answer's hint shows
+    std::string chiSquare;            // as the right answer's hint shows it
+    std::string p;                    // as every hint that gives p shows it; empty: none does
+    std::vector<std::string> figures; // further texts the right answer's hint shows
     bool asksForP;
-    std::vector<double> stated;        // the counts the question states, from which the table is built
+    std::vector<double> stated; // the counts the question states, from which the table is built
 };
 
+// clang-format off
 const std::vector<NumericCase> numericCases = {
     {5, goodnessOfFit({140, 100, 60}), "32", "1.1*10^-7", {"300/3 = 100", "40^2"}, false, {300, 140, 100, 60}},
     {6, goodnessOfFit({5, 10, 15}), "5", "0.08", {"30/3 = 10", "5^2"}, false, {5, 10, 15}},
@@ -283,6 +291,7 @@ const std::vector<NumericCase> numericCases = {
     {20, independence({{8, 52}, {2, 38}}), "1.85", "0.17", {"13%", "5%"}, true, {8, 60, 2, 40}},
     {21, independence({{30, 10}, {15, 5}}), "0", "", {"(30, 10, 15 and 5)"}, false, {30, 40, 15, 20}},
 };
+// clang-format on
 
 TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
 {
@@ -328,7 +337,8 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
         const double asked = c.asksForP ? p : c.computed.chiSquare;
         for (Integer a = 1; a <= 5; ++a) {
             const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
-            EXPECT_EQ(shows(option, asked), a == q.correct) << "option " << a << " \"" << option << "\", value " << asked;
+            EXPECT_EQ(shows(option, asked), a == q.correct)
+                << "option " << a << " \"" << option << "\", value " << asked;
         }
         if (c.asksForP) {
             EXPECT_EQ(q.answers[static_cast<std::size_t>(q.correct - 1)], c.p);
@@ -348,7 +358,8 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
     EXPECT_NE(joined(rightHint(q30)).find("(20 x 12)/30 = 8"), std::string::npos);
 
     // Degrees of freedom of the tables: (rows - 1)(columns - 1).
-    const std::vector<std::pair<Integer, std::string>> tables = {{12, "(3 - 1)(4 - 1) = 6"}, {13, "(3 - 1)(2 - 1) = 2"}};
+    const std::vector<std::pair<Integer, std::string>> tables = {{12, "(3 - 1)(4 - 1) = 6"},
+                                                                 {13, "(3 - 1)(2 - 1) = 2"}};
     for (const auto& [n, product] : tables) {
         const StoredQuestion q = storeThrough(ch10Questions, n);
         EXPECT_EQ(rightHint(q)[0].rfind("Yes, " + product + ".", 0), 0u) << rightHint(q)[0];

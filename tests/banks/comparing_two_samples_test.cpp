@@ -26,6 +26,7 @@ const QuestionBank bank = ch8Questions;
 const std::string boxPlotLine = "What is the 2-sided p value for a difference-in-means test using these data?";
 
 // The whole question sheet: first words, right answer, line counts, chart, and the answers as shown.
+// clang-format off
 const std::vector<SheetRow> sheet = {
     {{1, "A medical experiment compares", 1, 3, {3, 3, 2, 2, 1}},
      {"pT = pC", "pT > pC", "pT < pC", "pT = 0.5", "pT - pC = 0.5"}},
@@ -96,6 +97,7 @@ const std::vector<SheetRow> sheet = {
     {{29, boxPlotLine, 4, 4, {1, 1, 1, 2, 1}, true}, {"2.5*10^-22", "1.2*10^-22", "0.01", "0.51", "0.95"}},
     {{30, boxPlotLine, 1, 4, {2, 1, 1, 1, 1}, true}, {"2.5*10^-22", "0.05", "0.25", "0.75", "0.95"}},
 };
+// clang-format on
 
 TEST(ComparingTwoSamples, EveryQuestionMatchesItsSheet)
 {
@@ -108,8 +110,8 @@ TEST(ComparingTwoSamples, KeepsTheTextConventions)
 
     // Two blanks after a sentence inside a line; one blank after a colon or a semicolon; a
     // comma after a leading phrase before the number that follows it; no blank inside a fraction.
-    testing_support::expectNoTextMatches(bank, {R"([a-z0-9)?!]\. [^ ]|[?!] [A-Za-z(])", "[:;]  ",
-                                                R"(type [AB] [0-9])", R"(/ )"});
+    testing_support::expectNoTextMatches(
+        bank, {R"([a-z0-9)?!]\. [^ ]|[?!] [A-Za-z(])", "[:;]  ", R"(type [AB] [0-9])", R"(/ )"});
 
     // A worded option ends in a full stop when the other worded options of its question do;
     // formulas and numbers never do.
@@ -132,30 +134,30 @@ TEST(ComparingTwoSamples, KeepsTheTextConventions)
 
 TEST(ComparingTwoSamples, QuotedQuestionsWordForWord)
 {
-    testing_support::expectQuestion(
-        bank, 12, 5, {"For a difference-in-proportions z test, the number of degrees of freedom is"},
-        {"n1 + n2", "n1 + n2 - 1", "n1 + n2 - 2", "n1 - n2 + 2", "irrelevant"},
-        {{{"No, think about the meaning of a z statistic."},
-          {"No, think about the meaning of a z statistic."},
-          {"No, think about the meaning of a z statistic."},
-          {"No, think about the meaning of a z statistic (and this is a VERY peculiar",
-           "number of degrees of freedom!)."},
-          {"Yes, a z statistic involves the normal distribution, which doesn't depend on",
-           "degrees of freedom.  (Look at the Normal table in a statistics textbook.)"}}});
+    testing_support::expectQuestion(bank, 12, 5,
+                                    {"For a difference-in-proportions z test, the number of degrees of freedom is"},
+                                    {"n1 + n2", "n1 + n2 - 1", "n1 + n2 - 2", "n1 - n2 + 2", "irrelevant"},
+                                    {{{"No, think about the meaning of a z statistic."},
+                                      {"No, think about the meaning of a z statistic."},
+                                      {"No, think about the meaning of a z statistic."},
+                                      {"No, think about the meaning of a z statistic (and this is a VERY peculiar",
+                                       "number of degrees of freedom!)."},
+                                      {"Yes, a z statistic involves the normal distribution, which doesn't depend on",
+                                       "degrees of freedom.  (Look at the Normal table in a statistics textbook.)"}}});
 
     const Lines soPersuasive = {"No, do you really find this difference so statistically persuasive?"};
-    testing_support::expectQuestion(
-        bank, 28, 4, {boxPlotLine, "", "", ""}, {"0.0002", "0.01", "0.05", "0.70", "0.99"},
-        {{soPersuasive,
-          soPersuasive,
-          soPersuasive,
-          {"Yes, these data are unpersuasive because of the small samples and the",
-           "small difference in the means relative to the standard deviations."},
-          {"No, do you really find this difference totally unpersuasive?"}}});
+    testing_support::expectQuestion(bank, 28, 4, {boxPlotLine, "", "", ""}, {"0.0002", "0.01", "0.05", "0.70", "0.99"},
+                                    {{soPersuasive,
+                                      soPersuasive,
+                                      soPersuasive,
+                                      {"Yes, these data are unpersuasive because of the small samples and the",
+                                       "small difference in the means relative to the standard deviations."},
+                                      {"No, do you really find this difference totally unpersuasive?"}}});
 }
 
 TEST(ComparingTwoSamples, StockHintsRecurWordForWord)
 {
+    // clang-format off
     testing_support::expectStockLinesAt(bank, {
         {"No, this is meaningless.", {{5, 1}, {5, 2}, {7, 2}, {8, 5}, {9, 2}, {10, 2}}},
         {"No, this is irrelevant.", {{9, 5}, {10, 3}, {10, 4}}},
@@ -178,6 +180,7 @@ TEST(ComparingTwoSamples, StockHintsRecurWordForWord)
         {"No, do you really find this difference totally unpersuasive?", {{27, 5}, {28, 5}, {30, 5}}},
         {"Yes, more data are more persuasive.", {{17, 5}, {18, 4}}},
     });
+    // clang-format on
 
     // Answers that say the same wrong thing share one hint.
     testing_support::expectSharedHints(bank, {{{2, 1}, {2, 2}}, {{3, 1}, {3, 2}}, {{4, 2}, {4, 3}}});
@@ -196,7 +199,7 @@ double pooledT(double mean1, double sd1, double n1, double mean2, double sd2, do
     return std::abs(mean2 - mean1) / std::sqrt(variance * (1.0 / n1 + 1.0 / n2));
 }
 
-std::string oneFigure(double value, const std::string& times)  // 7.7x10^-11, 5.6*10^-11
+std::string oneFigure(double value, const std::string& times) // 7.7x10^-11, 5.6*10^-11
 {
     const int exponent = static_cast<int>(std::floor(std::log10(value)));
     return fixed(value / std::pow(10.0, exponent), 1) + times + "10^" + std::to_string(exponent);
@@ -239,7 +242,7 @@ TEST(ComparingTwoSamples, KeyedFiguresAreWhatTheDataGive)
 
     const struct {
         Integer number;
-        std::string data;  // as the question gives it
+        std::string data; // as the question gives it
         double figure;
     } cases[] = {
         {19, "1000 observations has 654 successes and a second sample of 1000 observations has 575.",
@@ -247,13 +250,15 @@ TEST(ComparingTwoSamples, KeyedFiguresAreWhatTheDataGive)
         {20, "25 observations has 15 successes and a second sample of 20 observations has 10.", twoSidedNormal(z20)},
         {21, "600 observations has 324 successes and a second sample of 400 observations has 184.", z21},
         {22, "100 observations each have the means 24.2 and 43.6 and the standard deviations 20.8 and 18.7.", t22},
-        {23, "16 observations has mean 3.5 and standard deviation 10.4; a second sample of 9 observations has "
-             "mean 7.2 and standard deviation 8.7.",
+        {23,
+         "16 observations has mean 3.5 and standard deviation 10.4; a second sample of 9 observations has "
+         "mean 7.2 and standard deviation 8.7.",
          t23},
         {24, "100 observations each have the means 24.2 and 43.6 and the standard deviations 20.8 and 18.7.",
          twoSidedT(t22, 198)},
-        {25, "16 observations has mean 3.5 and standard deviation 10.4; a second sample of 9 observations has "
-             "mean 7.2 and standard deviation 8.7.",
+        {25,
+         "16 observations has mean 3.5 and standard deviation 10.4; a second sample of 9 observations has "
+         "mean 7.2 and standard deviation 8.7.",
          twoSidedT(t23, 23)},
     };
     for (const auto& c : cases) {
@@ -267,8 +272,8 @@ TEST(ComparingTwoSamples, KeyedFiguresAreWhatTheDataGive)
                 ASSERT_FALSE(std::isnan(s.value)) << option;
                 EXPECT_NEAR(s.value, c.figure, s.halfUnit) << "keyed \"" << option << "\", the data give " << c.figure;
             } else if (!std::isnan(s.value)) {
-                EXPECT_GT(std::abs(s.value - c.figure), s.halfUnit) << "answer " << a << " \"" << option
-                                                                   << "\" is also the figure " << c.figure;
+                EXPECT_GT(std::abs(s.value - c.figure), s.halfUnit)
+                    << "answer " << a << " \"" << option << "\" is also the figure " << c.figure;
             }
         }
     }

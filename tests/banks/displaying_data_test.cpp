@@ -27,6 +27,7 @@ void storeNumber(Integer number)
 TEST(DisplayingData, StoresEveryQuestionOfTheSheet)
 {
     // clang-format off
+    // clang-format off
     const std::vector<Row> rows = {
         {1, "The most useful graph for showing the age", 2, 2, {1, 2, 1, 1, 1}},
         {2, "The most useful graph for seeing whether literacy", 1, 2, {2, 2, 2, 1, 1}},
@@ -59,6 +60,7 @@ TEST(DisplayingData, StoresEveryQuestionOfTheSheet)
         {29, "Real data have been adjusted for", 5, 1, {1, 1, 1, 1, 1}},
         {30, "A 7-color scatter diagram is likely to be", 2, 1, {1, 1, 1, 1, 1}},
     };
+    // clang-format on
     // clang-format on
     testing_support::expectRows(ch2Questions, rows);
 }
@@ -112,8 +114,7 @@ TEST(DisplayingData, TextQuestionsAreSentencesThatTheAnswersComplete)
 TEST(DisplayingData, QuotedQuestionsWordForWord)
 {
     testing_support::expectQuestion(
-        ch2Questions, 3, 4,
-        {"The most useful graph for seeing whether foot size is related to height", "would be a"},
+        ch2Questions, 3, 4, {"The most useful graph for seeing whether foot size is related to height", "would be a"},
         {"bar chart.", "histogram.", "pie chart.", "scatter diagram.", "time-series graph."},
         {{{"No, what would the categories be and how would this answer our question?"},
           {"No, we are not interested in the distribution of foot sizes or heights, but",
@@ -142,14 +143,15 @@ struct HistogramCase {
     double maxX;
     Integer bars;
     double width;
-    std::vector<double> densities;  // bars 1 to B, in exact fractions
+    std::vector<double> densities; // bars 1 to B, in exact fractions
     double maxY;
-    double mean;  // over the bar midpoints weighted by the counts
+    double mean; // over the bar midpoints weighted by the counts
     std::array<Hint, 5> hints;
 };
 
 const std::vector<HistogramCase>& histogramCases()
 {
+    // clang-format off
     static const std::vector<HistogramCase> cases = {
         {20, 50.0, 5, 10.0, {1.0 / 100, 13.0 / 400, 3.0 / 200, 7.0 / 200, 3.0 / 400}, 0.04, 990.0 / 40,
          {Axis, Axis, Remember, Balance, Remember}},
@@ -161,6 +163,7 @@ const std::vector<HistogramCase>& histogramCases()
          {0.0, 1.0 / 72, 1.0 / 36, 1.0 / 24, 1.0 / 18, 5.0 / 72, 1.0 / 12, 7.0 / 72, 1.0 / 9, 0.0}, 0.12,
          444.0 / 36, {Axis, Axis, Width, Remember, Balance}},
     };
+    // clang-format on
     return cases;
 }
 
@@ -235,7 +238,10 @@ TEST(DisplayingData, HistogramRightAnswerIsTheMeanOfTheDrawnDataAtItsPrecision)
 
         for (std::size_t a = 0; a < 5; ++a) {
             const Hint kind = c.hints[a];
-            const Lines& expected = kind == Axis ? axis : kind == Balance ? balance : kind == Remember ? remember : width;
+            const Lines& expected = kind == Axis       ? axis
+                                    : kind == Balance  ? balance
+                                    : kind == Remember ? remember
+                                                       : width;
             EXPECT_EQ(q.hints[a], expected) << "answer " << a + 1;
             // Answers read off the vertical axis are densities within its range.
             if (kind == Axis) {

@@ -18,6 +18,7 @@ using Module1::ch6Questions;
 
 const std::vector<SheetRow>& sheet()
 {
+    // clang-format off
     static const std::vector<SheetRow> cases = {
         {{1, "The population mean", 4, 1, {1, 1, 1, 1, 1}},
          Answers{"an estimator.", "an estimate.", "a hypothesis.", "a parameter.", "a confidence interval."}},
@@ -70,6 +71,7 @@ const std::vector<SheetRow>& sheet()
         {{29, "A z value", 1, 2, {4, 2, 1, 2, 2}}},
         {{30, "A 50% confidence interval", 5, 1, {2, 2, 1, 1, 2}}},
     };
+    // clang-format on
     return cases;
 }
 
@@ -113,6 +115,7 @@ TEST(Estimation, StoresQuestion12WordForWord)
 
 TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
 {
+    // clang-format off
     expectStockLinesOnlyAt(ch6Questions, {
         {"No, remember to use the square root of the sample size.",
          {{8, 5}, {9, 2}, {10, 2}, {11, 4}, {12, 5}, {13, 5}}},
@@ -125,6 +128,7 @@ TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
         {"Yes, using plus or minus t*(standard deviation)/(square root of sample size).", {{8, 4}, {9, 4}, {10, 4}}},
         {"Yes, using plus or minus z*sqrt((x/n)(1 - x/n)/n).", {{11, 3}, {12, 3}, {13, 3}}},
     });
+    // clang-format on
 
     // These two are placed by question only; their counts and questions are fixed.
     struct Spread {
@@ -132,10 +136,12 @@ TEST(Estimation, GivesItsStockHintsExactlyWhereTheyBelong)
         std::size_t count;
         std::set<Integer> questions;
     };
+    // clang-format off
     const std::vector<Spread> spread = {
         {"No, you seem to be guessing.", 18, {4, 5, 9, 10, 12, 13, 14, 16, 20}},
         {"No, this doesn't make sense.", 9, {4, 5, 6, 17, 18, 19, 25, 27}},
     };
+    // clang-format on
     const std::map<Place, Lines> hints = allHints(ch6Questions);
     for (const Spread& s : spread) {
         const std::vector<Place> places = placesOf(hints, Lines{s.line});
@@ -160,7 +166,7 @@ double upperPoint(double tail, double df = 0.0)
 
 // An option as a number, or as "center plus or minus half-width"; nothing for a formula or a word.
 struct Figure {
-    std::string center;  // empty without one
+    std::string center; // empty without one
     std::string half;
 };
 
@@ -196,9 +202,9 @@ TEST(Estimation, KeyedFiguresAreWhatTheDataGive)
 
     const struct {
         Integer number;
-        std::vector<std::string> data;  // as the question gives them
-        double center;  // of an interval, where the options give one
-        double figure;  // a half-width, or what the question asks for
+        std::vector<std::string> data; // as the question gives them
+        double center;                 // of an interval, where the options give one
+        double figure;                 // a half-width, or what the question asks for
     } cases[] = {
         {8, {"mean 20, standard deviation 5 and size 25"}, 20, meanHalf(5, 25)},
         {9, {"standard deviation 10 and size 25"}, none, meanHalf(10, 25)},
@@ -227,6 +233,7 @@ TEST(Estimation, KeyedFiguresAreWhatTheDataGive)
     }
 
     // The points of the t and normal distributions that the hints quote.
+    // clang-format off
     const std::vector<std::pair<Place, std::string>> quoted = {
         {{23, 1}, "with 30 observations t is " + fixed(upperPoint(0.025, 29), 2) + " against z = " +
                       fixed(upperPoint(0.025), 2) + ", and with 100 observations it is " +
@@ -238,6 +245,7 @@ TEST(Estimation, KeyedFiguresAreWhatTheDataGive)
         {{30, 1}, "about " + fixed(upperPoint(0.25), 2)},
         {{30, 5}, "z = " + fixed(upperPoint(0.25), 2) + " in place of " + fixed(upperPoint(0.025), 2)},
     };
+    // clang-format on
     for (const auto& [place, figure] : quoted) {
         const std::string text = joined(hintAt(ch6Questions, place));
         EXPECT_NE(text.find(figure), std::string::npos) << where(place) << " lacks \"" << figure << "\": " << text;

@@ -157,12 +157,14 @@ TEST_P(EveryBank, AQuestionIsTheSameWhicheverCameBefore)
     }
 }
 
+// clang-format off
 const Bank banks[] = {
     {"DisplayingData", ch2Questions},      {"SummarizingData", ch3Questions}, {"ProducingData", ch4Questions},
     {"ExplainingData", ch5Questions},      {"Estimation", ch6Questions},      {"HypothesisTests", ch7Questions},
     {"ComparingTwoSamples", ch8Questions}, {"AnovaTests", ch9Questions},      {"ChiSquareTests", ch10Questions},
     {"SimpleRegression", ch11Questions},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Banks, EveryBank, ::testing::ValuesIn(banks),
                          [](const ::testing::TestParamInfo<Bank>& info) { return std::string(info.param.name); });

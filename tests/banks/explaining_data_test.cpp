@@ -19,6 +19,7 @@ using Module1::ch5Questions;
 // The questions of the sheet, with their five options where they are fixed numbers, formulas or terms.
 const std::vector<SheetRow>& sheet()
 {
+    // clang-format off
     static const std::vector<SheetRow> entries = {
         {{1, "The central limit theorem", 4, 1, {2, 2, 1, 3, 1}}},
         {{2, "Bayesian probabilities", 4, 1, {1, 1, 2, 1, 1}},
@@ -75,6 +76,7 @@ const std::vector<SheetRow>& sheet()
         {{30, "The probability of exactly 500 heads in 1000 flips", 2, 1, {1, 4, 2, 2, 1}},
          Answers{"0.5^500", "0.025", "0.5", "0.75", "greater than 0.95"}},
     };
+    // clang-format on
     return entries;
 }
 
@@ -94,8 +96,8 @@ TEST(ExplainingData, KeepsItsTextConventions)
 
     // A sentence that follows another inside a line is set off by two blanks, a colon or a
     // semicolon by one; no triple blanks, American spelling, and a 0 before a decimal point.
-    expectNoTextMatches(ch5Questions, {R"([.?!] [A-Z])", R"([:;](  |[^ ]))", "   ", R"(\bcentr(e|ed)\b)",
-                                       R"((^|[^0-9])\.[0-9])"});
+    expectNoTextMatches(ch5Questions,
+                        {R"([.?!] [A-Z])", R"([:;](  |[^ ]))", "   ", R"(\bcentr(e|ed)\b)", R"((^|[^0-9])\.[0-9])"});
 }
 
 TEST(ExplainingData, StoresQuestionThreeWordForWord)
@@ -115,6 +117,7 @@ TEST(ExplainingData, StoresQuestionThreeWordForWord)
 TEST(ExplainingData, SharesHintsWordForWord)
 {
     // Answers of one question that share a hint, and twin questions that reuse one.
+    // clang-format off
     const std::vector<std::vector<Place>> groups = {
         {{6, 1}, {6, 2}, {6, 3}, {6, 4}},
         {{7, 1}, {7, 2}, {7, 4}, {7, 5}},
@@ -140,6 +143,7 @@ TEST(ExplainingData, SharesHintsWordForWord)
         {{26, 5}, {27, 4}},
         {{28, 2}, {30, 5}},
     };
+    // clang-format on
     expectSharedHints(ch5Questions, groups);
 
     // The shared hints of the three table questions send the user to a table of round numbers.
@@ -153,6 +157,7 @@ TEST(ExplainingData, SharesHintsWordForWord)
 
 TEST(ExplainingData, UsesTheStockLines)
 {
+    // clang-format off
     expectStockLinesAt(ch5Questions, {
         {"No, you seem to be guessing.",
          {{20, 2}, {20, 4}, {20, 5}, {21, 3}, {21, 4}, {21, 5}, {23, 1}, {23, 5}, {24, 1}, {24, 2}}},
@@ -161,6 +166,7 @@ TEST(ExplainingData, UsesTheStockLines)
         {"No, think about it a bit more carefully.", {{15, 1}, {15, 3}, {16, 2}}},
         {"No, think about it more carefully.", {{15, 4}, {16, 1}, {16, 3}}},
     });
+    // clang-format on
 }
 
 // The probability of exactly k successes in n trials with success probability p.
@@ -191,20 +197,23 @@ TEST(ExplainingData, KeyedFiguresAreWhatTheDataGive)
 
     const struct {
         Integer number;
-        std::vector<std::string> data;  // as the question gives them
+        std::vector<std::string> data; // as the question gives them
         double figure;
     } cases[] = {
         {6, {"half male, 70% of the males and 80% of all the students"}, 100.0 * belowB(0.5, 0.7, 0.8)},
-        {7, {"10% have the flu", "90% of the patients with the flu and 90% of the patients without"},
+        {7,
+         {"10% have the flu", "90% of the patients with the flu and 90% of the patients without"},
          100.0 * trueShare(0.10, 0.90, 0.10)},
-        {8, {"1% of the products are defective", "flag 90% of the", "wrongly flag 20% of the good ones"},
+        {8,
+         {"1% of the products are defective", "flag 90% of the", "wrongly flag 20% of the good ones"},
          trueShare(0.01, 0.90, 0.20)},
         {15, {"50 binomial trials", "success of 0.05"}, 50 * 0.05},
         {16, {"2000 binomial trials", "success of 0.10"}, 2000 * 0.10},
         {20, {"a mean of 10 and a standard deviation of 5", "X = 30"}, z(30, 10, 5)},
         {21, {"a mean of 20 and a standard deviation of 10", "X = 50"}, z(50, 20, 10)},
         {23, {"a mean of 40 and a standard deviation of 10", "larger than 50"}, upperNormal(z(50, 40, 10))},
-        {24, {"a mean of 20 and a standard deviation of 10", "between 0 and 40"},
+        {24,
+         {"a mean of 20 and a standard deviation of 10", "between 0 and 40"},
          1.0 - upperNormal(z(40, 20, 10)) - upperNormal(-z(0, 20, 10))},
         {25, {"a mean of 25 and a standard deviation of 5", "larger than 25"}, upperNormal(z(25, 25, 5))},
         {30, {"exactly 500 heads in 1000 flips of a fair coin"}, binomial(1000, 500, 0.5)},
@@ -221,7 +230,8 @@ TEST(ExplainingData, KeyedFiguresAreWhatTheDataGive)
                 EXPECT_NEAR(*value, c.figure, halfUnit(option)) << "keyed " << option << ", the data give " << c.figure;
             } else if (value) {
                 // Half a unit away rounds up, away from the option (2.5 is not "2").
-                EXPECT_GE(std::abs(*value - c.figure), 0.9999 * halfUnit(option)) << "answer " << a << " is also " << c.figure;
+                EXPECT_GE(std::abs(*value - c.figure), 0.9999 * halfUnit(option))
+                    << "answer " << a << " is also " << c.figure;
             }
         }
     }
@@ -238,16 +248,19 @@ TEST(ExplainingData, KeyedFiguresAreWhatTheDataGive)
 // A hint speaks of what its answer names.
 TEST(ExplainingData, HintsSpeakOfTheirOwnAnswer)
 {
+    // clang-format off
     const std::vector<std::pair<Place, std::string>> cases = {
         {{2, 4}, "Yes, a Bayesian probability is"},
         {{29, 2}, "No, the binomial model"},
     };
+    // clang-format on
     for (const auto& [place, opening] : cases)
         EXPECT_TRUE(hintOf(place)[0].starts_with(opening)) << where(place) << ": " << hintOf(place)[0];
 }
 
 TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
 {
+    // clang-format off
     const std::vector<std::pair<Place, std::string>> figures = {
         {{6, 5}, "75%"},
         {{7, 3}, "50%"},
@@ -264,6 +277,7 @@ TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
         {{27, 3}, "np = (1000)(0.1) = 100"},
         {{30, 2}, "about " + fixed(binomial(1000, 500, 0.5), 3)},
     };
+    // clang-format on
     for (const auto& [place, figure] : figures) {
         const std::string text = joined(hintOf(place));
         EXPECT_NE(text.find(figure), std::string::npos) << where(place) << ": " << text;

@@ -29,6 +29,7 @@ const Lines& hintAt(const Place& place)
 
 TEST(HypothesisTests, EveryQuestionHasItsRightAnswerAndLineCounts)
 {
+    // clang-format off
     testing_support::expectRows(ch7Questions, {
         {1, "Instead of saying that the data prove", 5, 2, {2, 2, 2, 1, 2}},
         {2, "The hypothesis that is tested", 1, 1, {2, 2, 1, 1, 1}},
@@ -61,6 +62,7 @@ TEST(HypothesisTests, EveryQuestionHasItsRightAnswerAndLineCounts)
         {29, "The data give the least evidence", 5, 1, {2, 2, 1, 1, 4}},
         {30, "A null hypothesis about a population mean is false", 5, 2, {3, 2, 2, 1, 2}},
     });
+    // clang-format on
 }
 
 TEST(HypothesisTests, TextsAreShortPlainAsciiAndOpenYesOrNo)
@@ -83,6 +85,7 @@ TEST(HypothesisTests, OnlyTheLastQuestionStandsAlone)
 
 TEST(HypothesisTests, OptionsAreGivenExactly)
 {
+    // clang-format off
     testing_support::expectAnswers(ch7Questions, {
         {2, {"null hypothesis.", "research hypothesis.", "test hypothesis.", "wrong hypothesis.",
              "alternative hypothesis."}},
@@ -113,6 +116,7 @@ TEST(HypothesisTests, OptionsAreGivenExactly)
               "confidence interval."}},
         {27, {"0.47 to 0.53", "0.03 to 0.97", "0.35 to 0.53", "0.29 to 0.41", "0.45 to 0.62"}},
     });
+    // clang-format on
 }
 
 TEST(HypothesisTests, QuestionFiveWordForWord)
@@ -128,6 +132,7 @@ TEST(HypothesisTests, QuestionFiveWordForWord)
 // Each stock line is the whole hint of exactly these answers and of no other.
 TEST(HypothesisTests, StockLinesAreTheWholeHintOfTheirAnswers)
 {
+    // clang-format off
     testing_support::expectStockLinesOnlyAt(ch7Questions, {
         {"No, you are just guessing.",
          {{9, 2}, {9, 4}, {10, 2}, {10, 3}, {11, 4}, {11, 5}, {12, 1}, {12, 3}, {13, 1}, {13, 2}, {13, 5},
@@ -144,15 +149,18 @@ TEST(HypothesisTests, StockLinesAreTheWholeHintOfTheirAnswers)
         {"No, remember the rules of thumb for 1, 2 and 3 standard deviations.", {{15, 1}, {15, 3}, {16, 1}, {16, 3}}},
         {"Yes, using the rules of thumb for 1, 2 and 3 standard deviations.", {{15, 2}, {16, 4}}},
     });
+    // clang-format on
 }
 
 TEST(HypothesisTests, AnswersThatShareAHintShareItWordForWord)
 {
+    // clang-format off
     testing_support::expectSharedHints(ch7Questions, {
         {{1, 1}, {1, 2}, {1, 3}}, {{2, 3}, {2, 4}}, {{4, 1}, {4, 2}},
         {{6, 2}, {6, 5}},         {{8, 1}, {8, 4}}, {{17, 2}, {17, 3}},
         {{28, 1}, {28, 2}, {29, 1}, {29, 2}},
     });
+    // clang-format on
     EXPECT_EQ(hintAt({1, 1}).size(), 2u);
     EXPECT_NE(joined(hintAt({1, 1})).find("if H0 is true"), std::string::npos);
     EXPECT_EQ(hintAt({28, 1}).size(), 2u);
@@ -164,23 +172,27 @@ TEST(HypothesisTests, RulesOfThumbHintsOfTValuesNameTheirDegreesOfFreedom)
 {
     const std::string yes = "Yes, using the rules of thumb for 1, 2 and 3 standard deviations.  (With ";
     const std::string no = "No, remember the rules of thumb for 1, 2 and 3 standard deviations.  (With ";
+    // clang-format off
     const std::vector<std::tuple<Place, std::string, std::string>> cases = {
         {{17, 1}, yes, "46"}, {{17, 2}, no, "46"}, {{17, 3}, no, "46"},
         {{18, 4}, yes, "99"}, {{18, 5}, no, "99"},
     };
+    // clang-format on
     for (const auto& [place, opening, degrees] : cases) {
         SCOPED_TRACE("question " + std::to_string(place.first) + " answer " + std::to_string(place.second));
         const Lines& hint = hintAt(place);
         ASSERT_EQ(hint.size(), 3u);
         EXPECT_EQ(hint[0], opening + degrees);
-        EXPECT_EQ(joined(hint), opening + degrees +
-                                    " degrees of freedom the t distribution is very close to the normal distribution.)");
+        EXPECT_EQ(joined(hint),
+                  opening + degrees +
+                      " degrees of freedom the t distribution is very close to the normal distribution.)");
     }
     EXPECT_NE(joined(hintAt({18, 3})).find("one-sided"), std::string::npos);
 }
 
 TEST(HypothesisTests, ComputationHintsUseEachQuestionsOwnData)
 {
+    // clang-format off
     const std::vector<std::pair<Place, Lines>> cases = {
         {{9, 3}, {"Yes, t = (x-bar - mean)/(s/sqrt(100)) = (120 - 100)/(25/10) = 8.00."}},
         {{10, 4}, {"Yes, t = (x-bar - mean)/(s/sqrt(25)) = (1 - 0)/(4/5) = 1.25."}},
@@ -195,6 +207,7 @@ TEST(HypothesisTests, ComputationHintsUseEachQuestionsOwnData)
          {"Yes, z = (x/n - p)/sqrt(p(1 - p)/n), with p = 0.5, the value under H0:",
           "z = (20/25 - 0.5)/sqrt(0.5(1 - 0.5)/25) = 0.30/0.10 = 3.00."}},
     };
+    // clang-format on
     for (const auto& [place, hint] : cases) {
         SCOPED_TRACE("question " + std::to_string(place.first));
         EXPECT_EQ(hintAt(place), hint);
@@ -214,7 +227,7 @@ TEST(HypothesisTests, KeyedFiguresAreWhatTheDataGive)
 
     const struct {
         Integer number;
-        std::vector<std::string> data;  // as the question gives them
+        std::vector<std::string> data; // as the question gives them
         double figure;
     } cases[] = {
         {9, {"population mean = 100", "100 observations", "mean is 120", "deviation is 25"}, t(120, 100, 25, 100)},
@@ -247,7 +260,7 @@ TEST(HypothesisTests, KeyedFiguresAreWhatTheDataGive)
     const struct {
         Place place;
         double figure;
-        std::string named;  // in its hint
+        std::string named; // in its hint
         bool figureInHint;
     } slips[] = {
         {{18, 3}, testing_support::upperT(1.11, 100 - 1), "one-sided", true},
@@ -255,7 +268,8 @@ TEST(HypothesisTests, KeyedFiguresAreWhatTheDataGive)
     };
     for (const auto& s : slips) {
         SCOPED_TRACE("question " + std::to_string(s.place.first) + ", answer " + std::to_string(s.place.second));
-        const std::string option = storeThrough(ch7Questions, s.place.first).answers[static_cast<std::size_t>(s.place.second - 1)];
+        const std::string option =
+            storeThrough(ch7Questions, s.place.first).answers[static_cast<std::size_t>(s.place.second - 1)];
         EXPECT_NEAR(testing_support::shownValue(option), s.figure, testing_support::halfUnit(option)) << option;
         EXPECT_NE(joined(hintAt(s.place)).find(s.named), std::string::npos) << joined(hintAt(s.place));
         if (s.figureInHint) {

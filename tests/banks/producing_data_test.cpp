@@ -114,8 +114,7 @@ TEST(ProducingData, QuotedQuestionsWordForWord)
     expectQuestion(ch4Questions, 25, 5,
                    {"To compare prices at two grocery stores, a student walked through one store",
                     "recording the prices of 100 items that caught his eye and then went to the",
-                    "second store and recorded the prices of these 100 items.  The main problem",
-                    "with this study is"},
+                    "second store and recorded the prices of these 100 items.  The main problem", "with this study is"},
                    {"1 student isn't a big enough sample.", "2 stores isn't a big enough sample.",
                     "100 items isn't a big enough sample.", "the student was male.", "selection bias."},
                    {{{"No, 1 student is enough.  Think about how the items were chosen."},
@@ -138,10 +137,12 @@ TEST(ProducingData, NoDistractorIsAlsoRight)
         Integer number;
         std::vector<std::string> alsoRight;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {29, {"self-selection", "voluntary", "confounding", "survivor"}},
         {30, {"selection", "confounding", "survivor"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE("question " + std::to_string(c.number));
         const StoredQuestion q = storeThrough(ch4Questions, c.number);

@@ -21,7 +21,10 @@ using Module1::Integer;
 
 const std::vector<Integer> scatterQuestions = {1, 2, 3, 4, 22, 23, 24, 25, 26, 27, 28, 29, 30};
 
-bool isScatter(Integer n) { return n <= 4 || n >= 22; }
+bool isScatter(Integer n)
+{
+    return n <= 4 || n >= 22;
+}
 
 // ---------------------------------------------------------------------------------------
 // The whole sheet: every row, and every question's options exactly.
@@ -35,6 +38,7 @@ const std::string problemLine = "What problem is there in estimating this simple
 const std::array<Integer, 5> oneLineEach = {1, 1, 1, 1, 1};
 const Answers ranges = {"0 to 1.", "0 to infinity.", "-infinity to 0.", "-infinity to +infinity.", "-1 to +1."};
 
+// clang-format off
 const std::vector<SheetRow> sheet = {
     {{1, correlationLine, 4, 5, oneLineEach, true}, {"-0.19", "0.03", "0.10", "0.47", "0.95"}},
     {{2, correlationLine, 3, 5, oneLineEach, true}, {"-0.8", "-0.4", "0.0", "0.4", "0.8"}},
@@ -91,6 +95,7 @@ const std::vector<SheetRow> sheet = {
      {"insufficient variation in x", "insufficient variation in y", "insufficient variation in e", "an outlier",
       "x and y have the same range."}},
 };
+// clang-format on
 
 TEST(SimpleRegression, EveryQuestionHasItsRightAnswerLineCountsAndOptions)
 {
@@ -151,6 +156,7 @@ TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
     const std::map<Place, Lines> hints = allHints(ch11Questions);
 
     // One-line stock hints: there and nowhere else.
+    // clang-format off
     expectStockLinesOnlyAt(ch11Questions, {
         {"No, you are guessing.  Think about the t value.",
          {{20, 2}, {20, 3}, {20, 4}, {20, 5}, {21, 1}, {21, 2}, {21, 4}, {21, 5}}},
@@ -159,6 +165,7 @@ TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
         {"No, visualize a fitted line and then estimate its slope.",
          {{23, 1}, {23, 3}, {23, 4}, {23, 5}, {25, 1}, {25, 2}, {25, 4}, {25, 5}, {29, 2}, {29, 3}, {29, 4}, {29, 5}}},
     });
+    // clang-format on
 
     // Answers that share one hint, and what the shared hint is about.
     struct Shared {
@@ -166,6 +173,7 @@ TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
         Integer lines;
         std::string about;
     };
+    // clang-format off
     const std::vector<Shared> shared = {
         {{{5, 1}, {5, 3}, {5, 4}}, 2, "cannot show whether"},
         {{{7, 1}, {7, 2}}, 1, "slope"},
@@ -174,6 +182,7 @@ TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
         {{{14, 2}, {14, 3}, {14, 4}, {14, 5}}, 2, "t test of a population mean"},
         {{{18, 1}, {18, 2}}, 1, "can be negative"},
     };
+    // clang-format on
     for (const Shared& group : shared) {
         const Lines& first = hints.at(group.places[0]);
         EXPECT_EQ(static_cast<Integer>(first.size()), group.lines) << group.about;
@@ -182,6 +191,7 @@ TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
     }
 
     // What the table says particular hints say.
+    // clang-format off
     const std::vector<std::pair<Place, std::string>> saying = {
         {{6, 3}, "b"}, {{6, 4}, "1/b"}, {{7, 4}, "1/b"}, {{8, 1}, "-a/b"}, {{8, 3}, "b, the slope"},
         {{8, 4}, "1/b"}, {{9, 2}, "disturbance term"}, {{9, 5}, "error term"}, {{15, 2}, "silly"},
@@ -189,6 +199,7 @@ TEST(SimpleRegression, StockAndSharedHintsStandWhereTheyBelong)
         {{18, 4}, "bounded"}, {{20, 1}, "2.77/0.0276"}, {{21, 3}, "-1.34/0.68 = -1.97"}, {{26, 5}, "larger than 1"},
         {{22, 1}, "cannot be negative"},
     };
+    // clang-format on
     for (const auto& [place, text] : saying)
         EXPECT_NE(joined(hints.at(place)).find(text), std::string::npos)
             << where(place) << ": " << joined(hints.at(place));
@@ -218,14 +229,15 @@ struct ChartRow {
     Integer yDivisions;
 };
 
-const std::vector<std::pair<double, double>> cloud22 = {{0.33, 7.6}, {0.67, 8.7}, {1.0, 6.2}, {1.33, 4.3},
+const std::vector<std::pair<double, double>> cloud22 = {{0.33, 7.6}, {0.67, 8.7}, {1.0, 6.2},  {1.33, 4.3},
                                                         {1.67, 6.0}, {2.0, 2.9},  {2.33, 8.2}, {2.67, 2.7},
                                                         {3.0, 6.2},  {3.33, 4.9}};
-const std::vector<std::pair<double, double>> cloud24 = {{1, 1},     {2, 2.5},    {3.5, 10.5}, {3.5, 10.5}, {5, 8.5},
-                                                        {6, 10.5},  {7, 16.5},   {8.5, 16.5}, {8.5, 12.5}, {10, 18.5}};
-const std::vector<std::pair<double, double>> cloud28 = {{1, 4.8}, {2, 4.3}, {3, 2.5}, {4, 10.3},   {4, 7.3},
+const std::vector<std::pair<double, double>> cloud24 = {{1, 1},    {2, 2.5},  {3.5, 10.5}, {3.5, 10.5}, {5, 8.5},
+                                                        {6, 10.5}, {7, 16.5}, {8.5, 16.5}, {8.5, 12.5}, {10, 18.5}};
+const std::vector<std::pair<double, double>> cloud28 = {{1, 4.8}, {2, 4.3}, {3, 2.5},  {4, 10.3},   {4, 7.3},
                                                         {5, 8.8}, {7, 9.8}, {8, 11.3}, {8.5, 4.55}, {9, 8.8}};
 
+// clang-format off
 const std::vector<ChartRow> charts = {
     {1, {{36, 39}, {34, 58}, {12, 4}, {64, 39}, {20, 2}, {58, 13}, {40, 8}, {62, 54}, {44, 31}, {45, 13}}, 80, 4, 60, 3},
     {2, {{36, 44}, {34, 12}, {15, 25}, {64, 45}, {20, 53}, {58, 30}, {40, 19}, {50, 16}, {44, 48}, {45, 28}}, 80, 4, 60, 3},
@@ -245,6 +257,7 @@ const std::vector<ChartRow> charts = {
     {29, cloud28, 10, 5, 12, 3},
     {30, {{1, 9}, {0.5, 7}, {2, 7}, {2, 8}, {0.5, 8}, {3, 6}, {3.25, 5}, {3.75, 5.5}, {4, 3}, {9, 8.8}}, 10, 5, 10, 5},
 };
+// clang-format on
 
 TEST(SimpleRegression, ScatterQuestionsStoreTheirTenPointsAndAxes)
 {
@@ -344,7 +357,7 @@ Fit fitStoredPoints(Integer count = 10)
     fit.r = sxy / std::sqrt(sxx * syy);
     fit.rSquared = fit.r * fit.r;
     const double residual = std::max(syy - fit.b * sxy, 0.0);
-    if (residual == 0.0) {  // the points lie on the line
+    if (residual == 0.0) { // the points lie on the line
         fit.t = std::copysign(std::numeric_limits<double>::infinity(), fit.b);
         fit.p = 0.0;
         return fit;
@@ -363,6 +376,7 @@ struct FigureRow {
     std::vector<std::string> (*figures)(const Fit&);
 };
 
+// clang-format off
 const std::vector<FigureRow> figureRows = {
     {1, Asks::Correlation, [](const Fit& f) { return std::vector<std::string>{"r is about " + fixed(f.r, 2)}; }},
     {2, Asks::Correlation, [](const Fit& f) { return std::vector<std::string>{"r is about " + fixed(f.r, 2)}; }},
@@ -405,6 +419,7 @@ const std::vector<FigureRow> figureRows = {
                                          "b = " + fixed(f.b, 2)};
      }},
 };
+// clang-format on
 
 TEST(SimpleRegression, ScatterAnswersAndHintsFollowFromTheStoredPoints)
 {
@@ -417,10 +432,18 @@ TEST(SimpleRegression, ScatterAnswersAndHintsFollowFromTheStoredPoints)
 
         double asked = 0.0;
         switch (row.asks) {
-        case Asks::Correlation: asked = fit.r; break;
-        case Asks::Slope: asked = fit.b; break;
-        case Asks::PValue: asked = fit.p; break;
-        case Asks::RSquared: asked = fit.rSquared; break;
+        case Asks::Correlation:
+            asked = fit.r;
+            break;
+        case Asks::Slope:
+            asked = fit.b;
+            break;
+        case Asks::PValue:
+            asked = fit.p;
+            break;
+        case Asks::RSquared:
+            asked = fit.rSquared;
+            break;
         }
         EXPECT_EQ(nearestOption(q.answers, asked, row.asks == Asks::PValue), q.correct) << "value " << asked;
         expectOnlyTheKeyShowsAmongAsFine(q, asked);
@@ -431,9 +454,9 @@ TEST(SimpleRegression, ScatterAnswersAndHintsFollowFromTheStoredPoints)
     }
 
     // The figures as the hints show them, where they depart from rounder values one might expect.
-    EXPECT_NEAR(fits[22].t, -1.42, 0.005);   // the slope falls, so t is negative
+    EXPECT_NEAR(fits[22].t, -1.42, 0.005); // the slope falls, so t is negative
     EXPECT_NEAR(fits[24].p, 0.0003, 0.00005);
-    EXPECT_NEAR(fits[28].p, 0.13, 0.005);    // weak evidence against H0
+    EXPECT_NEAR(fits[28].p, 0.13, 0.005); // weak evidence against H0
     EXPECT_NEAR(fits[3].r, 1.0, 1e-12);
 
     // The y values of question 26 are a linear function of those of question 24: the same t.

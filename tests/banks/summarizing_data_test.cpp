@@ -19,6 +19,7 @@ using testing_support::Row;
 using testing_support::StoredQuestion;
 using testing_support::storeThrough;
 
+// clang-format off
 const std::vector<Row> sheet = {
     {1, "A large sample standard deviation implies that the", 3, 1, {1, 1, 4, 4, 3}},
     {2, "The median value of a set of data", 1, 1, {2, 2, 2, 1, 1}},
@@ -51,6 +52,7 @@ const std::vector<Row> sheet = {
     {29, "Which range encompasses three-fourths of the data described", 1, 5, {1, 1, 1, 1, 1}, true},
     {30, "What is the third quartile for the data", 2, 5, {1, 1, 1, 1, 1}, true},
 };
+// clang-format on
 
 std::vector<std::string> everyLine(const StoredQuestion& q)
 {
@@ -119,12 +121,12 @@ TEST(SummarizingData, StoresTheQuotedQuestionsWordForWord)
          Lines{"No, I think you calculated the mean instead of the variance!"},
          Lines{"Yes, the variance is the average squared deviation about the mean, and we",
                "divide by n-1 instead of n."}});
-    testing_support::expectQuestion(
-        ch3Questions, 25, 3, {"What is the median for the data described by this figure?", "", "", "", ""},
-        {"0", "5", "7", "12", "20"},
-        {Lines{"No, 0 is the minimum value."}, Lines{"No, 5 is the first quartile."},
-         Lines{"Yes, the median is the line inside the box."}, Lines{"No, 12 is the third quartile."},
-         Lines{"No, 20 is the maximum value."}});
+    testing_support::expectQuestion(ch3Questions, 25, 3,
+                                    {"What is the median for the data described by this figure?", "", "", "", ""},
+                                    {"0", "5", "7", "12", "20"},
+                                    {Lines{"No, 0 is the minimum value."}, Lines{"No, 5 is the first quartile."},
+                                     Lines{"Yes, the median is the line inside the box."},
+                                     Lines{"No, 12 is the third quartile."}, Lines{"No, 20 is the maximum value."}});
 }
 
 // What the hints claim must hold for every sample: an odd count has one middle value, so
@@ -253,7 +255,7 @@ TEST(SummarizingData, VarianceHintsDivideByNMinusOne)
 
 struct BoxQuestion {
     Integer number;
-    std::array<double, 5> box;  // minimum, maximum, first quartile, median, third quartile
+    std::array<double, 5> box; // minimum, maximum, first quartile, median, third quartile
     double minX;
     double maxX;
     Integer xDivisions;
@@ -261,6 +263,7 @@ struct BoxQuestion {
     std::string rightAnswer;
 };
 
+// clang-format off
 const std::vector<BoxQuestion> boxQuestions = {
     {25, {0, 20, 5, 7, 12}, 0, 20, 4, "What is the median for the data described by this figure?", "7"},
     {26, {5, 20, 8, 10, 14}, 0, 25, 5, "What is the median for the data described by this figure?", "10"},
@@ -272,6 +275,7 @@ const std::vector<BoxQuestion> boxQuestions = {
      "Which range encompasses three-fourths of the data described by this figure?", "5 to 30"},
     {30, {2, 8, 4, 5, 7}, 0, 10, 5, "What is the third quartile for the data described by this figure?", "7"},
 };
+// clang-format on
 
 TEST(SummarizingData, BoxPlotQuestionsSetUpOneUnlabelledBox)
 {
@@ -301,8 +305,7 @@ TEST(SummarizingData, BoxPlotQuestionsSetUpOneUnlabelledBox)
     }
 }
 
-const std::array<const char*, 5> statisticNames = {"minimum", "maximum", "first quartile", "median",
-                                                   "third quartile"};
+const std::array<const char*, 5> statisticNames = {"minimum", "maximum", "first quartile", "median", "third quartile"};
 
 TEST(SummarizingData, SingleValueAnswersAreReadFromTheBox)
 {

@@ -31,9 +31,13 @@ TEST(ToInteger, DropsTheFractionOfWhatAnIntegerHolds)
         double x;
         Integer whole;
     } cases[] = {
-        {2.9, 2}, {-2.9, -2}, {0.0, 0}, {-0.0, 0}, {95.0, 95},
+        {2.9, 2},
+        {-2.9, -2},
+        {0.0, 0},
+        {-0.0, 0},
+        {95.0, 95},
         {-9223372036854775808.0, std::numeric_limits<Integer>::min()},
-        {9223372036854774784.0, 9223372036854774784},  // the largest double below 2^63
+        {9223372036854774784.0, 9223372036854774784}, // the largest double below 2^63
     };
     for (const auto& c : cases)
         EXPECT_EQ(toInteger(c.x), c.whole) << c.x;
@@ -57,8 +61,8 @@ TEST(Format, FollowsTheMaskWithoutLocale)
         {0.1, "-###,###,###,###,##0.00", "0.10"},
         {1234567.891, "-###,###,###,###,##0.00", "1,234,567.89"},
         {-3.14159, "-###,###,###,###,##0.000", "-3.142"},
-        {-0.001, "-###,###,###,###,##0.00", "0.00"},  // no minus for a result of zero
-        {-5.0, "###,##0", "5"},                       // no '-' in the mask: no minus
+        {-0.001, "-###,###,###,###,##0.00", "0.00"}, // no minus for a result of zero
+        {-5.0, "###,##0", "5"},                      // no '-' in the mask: no minus
         {999.0, "-###,###,###,###,##0", "999"},
         {1000.0, "-###,###,###,###,##0", "1,000"},
         {7.0, "000", "007"},

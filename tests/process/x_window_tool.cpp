@@ -28,8 +28,8 @@ long processOf(Display* display, Window window)
     unsigned long after = 0;
     unsigned char* data = nullptr;
     long pid = -1;
-    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
-                           &data) == Success &&
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
+            Success &&
         data && type == XA_CARDINAL && format == 32 && count == 1)
         pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
     if (data)
@@ -75,7 +75,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot open the display\n");
         return 2;
     }
-    XSetErrorHandler(ignoreErrors);  // the window may go away between two requests
+    XSetErrorHandler(ignoreErrors); // the window may go away between two requests
     const std::string command = argv[1];
     const auto id = static_cast<Window>(std::strtoul(argv[2], nullptr, 0));
     int result = 0;

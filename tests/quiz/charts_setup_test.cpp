@@ -16,11 +16,10 @@ TEST(AxisValue, FormatsZeroToEightDecimalsAndNothingElse)
         double value;
         const char* text;
     } cases[] = {
-        {0, 25.0, "25"},       {0, 1234.0, "1,234"},       {1, 0.5, "0.5"},
-        {2, 0.1, "0.10"},      {2, 0.05, "0.05"},          {2, 0.0, "0.00"},
-        {3, -1.5, "-1.500"},   {4, 0.0325, "0.0325"},      {5, 1.0, "1.00000"},
-        {6, 2.5, "2.500000"},  {7, 0.1, "0.1000000"},      {8, 1e6, "1,000,000.00000000"},
-        {-1, 1.0, ""},         {9, 1.0, ""},
+        {0, 25.0, "25"},     {0, 1234.0, "1,234"}, {1, 0.5, "0.5"},       {2, 0.1, "0.10"},
+        {2, 0.05, "0.05"},   {2, 0.0, "0.00"},     {3, -1.5, "-1.500"},   {4, 0.0325, "0.0325"},
+        {5, 1.0, "1.00000"}, {6, 2.5, "2.500000"}, {7, 0.1, "0.1000000"}, {8, 1e6, "1,000,000.00000000"},
+        {-1, 1.0, ""},       {9, 1.0, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(axisValue(c.value, c.decimals), c.text) << c.decimals << " decimals of " << c.value;
@@ -37,8 +36,10 @@ TEST(ChartStores, DivisionsThatNoIntegerHoldsRaiseOutOfBounds)
     } scatters[] = {
         {"x step 0", {.points = {{1, 1}}, .minX = 0, .maxX = 10, .stepX = 0, .minY = 0, .maxY = 10, .stepY = 5}},
         {"y step 0", {.points = {{1, 1}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 0, .maxY = 10, .stepY = 0}},
-        {"y range not a number", {.points = {{1, 1}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 0, .maxY = nan, .stepY = 5}},
-        {"1e30 divisions", {.points = {{1, 1}}, .minX = 0, .maxX = 1e30, .stepX = 1, .minY = 0, .maxY = 10, .stepY = 5}},
+        {"y range not a number",
+         {.points = {{1, 1}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 0, .maxY = nan, .stepY = 5}},
+        {"1e30 divisions",
+         {.points = {{1, 1}}, .minX = 0, .maxX = 1e30, .stepX = 1, .minY = 0, .maxY = 10, .stepY = 5}},
     };
     for (const auto& c : scatters) {
         state() = State{};

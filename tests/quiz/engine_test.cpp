@@ -82,9 +82,8 @@ protected:
     static void script(std::vector<double> values)
     {
         auto next = std::make_shared<std::size_t>(0);
-        framework::setRandomSource([values = std::move(values), next] {
-            return values[std::min((*next)++, values.size() - 1)];
-        });
+        framework::setRandomSource(
+            [values = std::move(values), next] { return values[std::min((*next)++, values.size() - 1)]; });
     }
 
     static void chooseCategory(Integer c)
@@ -124,7 +123,7 @@ protected:
 
 TEST_F(Engine, ChoosingACategoryShowsAnOpenQuestionOfIt)
 {
-    script({0.1});  // Round(30 x 0.1) = 3
+    script({0.1}); // Round(30 x 0.1) = 3
     chooseCategory(4);
     EXPECT_EQ(window->title, "Some Category");
     EXPECT_EQ(gWindow, ScreenQuiz);
@@ -194,7 +193,7 @@ TEST_F(Engine, ShowQuestionPlacesTheControlsUnderTheQuestionLines)
 TEST_F(Engine, ARightAnswerCountsAndLocksTheAnswers)
 {
     script({0.1});
-    chooseCategory(5);  // question 3: right answer 4
+    chooseCategory(5); // question 3: right answer 4
     gUserAnswer = 4;
     showHint();
     EXPECT_EQ(gQuestion(5, 3), StatusCorrect);
@@ -288,7 +287,10 @@ TEST_F(Engine, OkayWhileNoQuestionIsShownChangesNothing)
 TEST_F(Engine, ACountAtOrBelowZeroEndsTheCategoryWithoutADraw)
 {
     gNumLeft(7) = -1;
-    framework::setRandomSource([]() -> double { ADD_FAILURE() << "no draw expected"; return 0.5; });
+    framework::setRandomSource([]() -> double {
+        ADD_FAILURE() << "no draw expected";
+        return 0.5;
+    });
     chooseCategory(7);
     EXPECT_EQ(gWhichQ, NoneLeft);
 }

@@ -13,6 +13,7 @@ TEST(Layout, RoundedQuotientsRoundAsRoundDoes)
     for (const Integer denominator : {1, 2, 3, 4, 7, 8, 10, 80})
         for (Integer numerator = -200; numerator <= 200; ++numerator)
             ASSERT_EQ(layout::roundedQuotient(numerator, denominator),
-                      static_cast<Integer>(framework::Round(static_cast<double>(numerator) / static_cast<double>(denominator))))
+                      static_cast<Integer>(
+                          framework::Round(static_cast<double>(numerator) / static_cast<double>(denominator))))
                 << numerator << " / " << denominator;
 }

@@ -112,8 +112,8 @@ void expectTextConventions(QuestionBank bank, const TextRules& rules)
                                             std::pair<Integer, Integer>{n, static_cast<Integer>(a + 1)}) !=
                                   rules.openingExceptions.end();
             if (!excepted) {
-                const std::string& opening =
-                    static_cast<Integer>(a + 1) == q.correct ? rules.rightOpening : rules.wrongOpening;
+                const std::string& opening = static_cast<Integer>(a + 1) == q.correct ? rules.rightOpening
+                                                                                      : rules.wrongOpening;
                 EXPECT_EQ(q.hints[a][0].rfind(opening, 0), 0u) << "hint: " << q.hints[a][0];
             }
         }
@@ -149,8 +149,8 @@ Fields recordFields()
 Fields chartFields()
 {
     Fields f;
-    f.integers = {gGraph, gFirstObs, gLastObs, gMajorXMarks, gMajorYMarks, gXDecimals, gYDecimals, gXaxis, gYaxis,
-                  gNumBoxes};
+    f.integers = {gGraph,     gFirstObs,  gLastObs, gMajorXMarks, gMajorYMarks,
+                  gXDecimals, gYDecimals, gXaxis,   gYaxis,       gNumBoxes};
     f.numbers = {gMinPlotX, gMaxPlotX, gMinPlotY, gMaxPlotY};
     f.texts = {gXAxisLabel, gYAxisLabel};
     for (Integer i = 0; i <= gChartType.Ubound(); ++i)
@@ -180,8 +180,8 @@ void fillWithEarlier()
             gMsgH(j, a) = "earlier";
     }
     gGraph = 0;
-    for (Integer* field : {&gFirstObs, &gLastObs, &gMajorXMarks, &gMajorYMarks, &gXDecimals, &gYDecimals, &gXaxis,
-                           &gYaxis, &gNumBoxes})
+    for (Integer* field :
+         {&gFirstObs, &gLastObs, &gMajorXMarks, &gMajorYMarks, &gXDecimals, &gYDecimals, &gXaxis, &gYaxis, &gNumBoxes})
         *field = 9;
     for (double* field : {&gMinPlotX, &gMaxPlotX, &gMinPlotY, &gMaxPlotY})
         *field = -7.0;
@@ -359,7 +359,10 @@ double halfUnit(const std::string& text)
     return 0.5 * std::pow(10.0, exponent - decimals) * 1.0001;
 }
 
-bool shows(const std::string& option, double value) { return std::fabs(value - shownValue(option)) <= halfUnit(option); }
+bool shows(const std::string& option, double value)
+{
+    return std::fabs(value - shownValue(option)) <= halfUnit(option);
+}
 
 void expectOnlyTheKeyShows(const StoredQuestion& q, double value)
 {

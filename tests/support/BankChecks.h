@@ -20,7 +20,7 @@ using Module1::Lines;
 using Module1::QuestionBank;
 
 using Answers = std::array<std::string, 5>;
-using Place = std::pair<Integer, Integer>;  // {question, answer}
+using Place = std::pair<Integer, Integer>; // {question, answer}
 
 // What one call of a bank left in the QuestionRecord.
 struct StoredQuestion {
@@ -28,7 +28,7 @@ struct StoredQuestion {
     Lines lines;
     std::array<std::string, 5> answers;
     std::array<Lines, 5> hints;
-    bool chart = false;  // gGraph after the call
+    bool chart = false; // gGraph after the call
     bool operator==(const StoredQuestion&) const = default;
 };
 
@@ -42,7 +42,7 @@ StoredQuestion storeThrough(QuestionBank bank, Integer number);
 // One row of a bank's question table.
 struct Row {
     Integer number;
-    std::string name;  // the start of question line 1
+    std::string name; // the start of question line 1
     Integer correct;
     Integer questionLines;
     std::array<Integer, 5> hintLines;
@@ -99,7 +99,7 @@ void expectQuestion(QuestionBank bank, Integer number, Integer correct, const Li
 // A row of the question table, with the five answers where the table fixes them.
 struct SheetRow {
     Row row;
-    Answers answers{};  // all empty where the table leaves the answers open
+    Answers answers{}; // all empty where the table leaves the answers open
 };
 
 // expectRows over the sheet, then each fixed set of answers word for word.

@@ -60,8 +60,7 @@ private:
             std::string dir = (std::filesystem::temp_directory_path() / "merrowby-locale-XXXXXX").string();
             if (!::mkdtemp(dir.data()))
                 return std::string();
-            const std::string command =
-                "localedef -c -i de_DE -f UTF-8 '" + dir + "/" + Name + "' >/dev/null 2>&1";
+            const std::string command = "localedef -c -i de_DE -f UTF-8 '" + dir + "/" + Name + "' >/dev/null 2>&1";
             if (std::system(command.c_str()) == -1 || !std::filesystem::exists(dir + "/" + Name + "/LC_NUMERIC")) {
                 std::filesystem::remove_all(dir);
                 return std::string();

@@ -59,14 +59,12 @@ void RecordingGraphics::DrawLine(framework::Integer x1, framework::Integer y1, f
     calls.push_back("DrawLine(" + join({x1, y1, x2, y2}) + ")");
 }
 
-void RecordingGraphics::DrawRect(framework::Integer x, framework::Integer y, framework::Integer w,
-                                 framework::Integer h)
+void RecordingGraphics::DrawRect(framework::Integer x, framework::Integer y, framework::Integer w, framework::Integer h)
 {
     calls.push_back("DrawRect(" + join({x, y, w, h}) + ")");
 }
 
-void RecordingGraphics::FillOval(framework::Integer x, framework::Integer y, framework::Integer w,
-                                 framework::Integer h)
+void RecordingGraphics::FillOval(framework::Integer x, framework::Integer y, framework::Integer w, framework::Integer h)
 {
     calls.push_back("FillOval(" + join({x, y, w, h}) + ")");
 }

@@ -17,14 +17,20 @@ inline double upperNormal(double z)
     return boost::math::cdf(boost::math::complement(boost::math::normal_distribution<>(), z));
 }
 
-inline double twoSidedNormal(double z) { return 2.0 * upperNormal(std::abs(z)); }
+inline double twoSidedNormal(double z)
+{
+    return 2.0 * upperNormal(std::abs(z));
+}
 
 inline double upperT(double t, double df)
 {
     return boost::math::cdf(boost::math::complement(boost::math::students_t_distribution<>(df), t));
 }
 
-inline double twoSidedT(double t, double df) { return 2.0 * upperT(std::abs(t), df); }
+inline double twoSidedT(double t, double df)
+{
+    return 2.0 * upperT(std::abs(t), df);
+}
 
 inline double upperF(double f, double df1, double df2)
 {

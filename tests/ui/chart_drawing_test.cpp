@@ -43,6 +43,7 @@ protected:
 TEST_F(ChartDrawing, TheHistogramOfDisplayingDataQuestion21)
 {
     storeQuestion(ch2Questions, 21);
+    // clang-format off
     const std::vector<std::string> expected = {
         "TextSize(9)", "TextFont(\"arial\")", "ForeColor(21, 33, 204)",
         "DrawRect(150, 85, 40, 10)", "DrawRect(190, 65, 40, 30)", "DrawRect(230, 55, 40, 40)",
@@ -60,6 +61,7 @@ TEST_F(ChartDrawing, TheHistogramOfDisplayingDataQuestion21)
         "DrawLine(350, 95, 350, 100)", "DrawString(\"25\", 344, 109)",
         "DrawString(\"\", 353, 95)", "DrawString(\"\", 120, 33)",
     };
+    // clang-format on
     EXPECT_EQ(chartCalls(), expected);
 
     // The labels stay the same on a desktop whose decimal mark is a comma.
@@ -83,6 +85,7 @@ TEST_F(ChartDrawing, TheBarsOfQuestion23AreTwentyPixelsWideAndTheOuterOnesFlat)
 TEST_F(ChartDrawing, TheOneBoxPlotOfSummarizingDataQuestion25)
 {
     storeQuestion(ch3Questions, 25);
+    // clang-format off
     const std::vector<std::string> expected = {
         "TextSize(9)", "TextFont(\"arial\")", "ForeColor(21, 33, 204)",
         "DrawRect(200, 50, 70, 30)",
@@ -98,6 +101,7 @@ TEST_F(ChartDrawing, TheOneBoxPlotOfSummarizingDataQuestion25)
         "DrawLine(350, 95, 350, 100)", "DrawString(\"20\", 344, 109)",
         "DrawString(\"\", 353, 95)",
     };
+    // clang-format on
     EXPECT_EQ(chartCalls(), expected);
 }
 
@@ -106,7 +110,7 @@ TEST_F(ChartDrawing, BoxPlotsOfTwoAndThreeBoxesStackAndLabelTheirBoxes)
     const struct {
         Integer boxes;
         double maxY;
-        std::vector<Integer> labelRows;  // py(level + 1) with four question lines
+        std::vector<Integer> labelRows; // py(level + 1) with four question lines
     } cases[] = {
         {2, 7.0, {Integer(75 - 2 * 40 / 7.0 + 0.5), Integer(75 - 5 * 40 / 7.0 + 0.5)}},
         {3, 10.0, {67, 55, 43}},
@@ -151,7 +155,12 @@ TEST_F(ChartDrawing, ScatterPointsOnTheAxisEndsAreDrawnAndOutsidersSkipped)
 {
     gNumLinesQ = 5;
     storeScatter({.points = {{0, 5}, {10, 0}, {10, 10}, {5, 11}, {-1, 5}, {5, 5}},
-                  .minX = 0, .maxX = 10, .stepX = 5, .minY = 0, .maxY = 10, .stepY = 5});
+                  .minX = 0,
+                  .maxX = 10,
+                  .stepX = 5,
+                  .minY = 0,
+                  .maxY = 10,
+                  .stepY = 5});
     EXPECT_EQ(gXaxis, 40);
     EXPECT_EQ(gMajorXMarks, 2);
     EXPECT_EQ(gMajorYMarks, 2);
@@ -175,10 +184,18 @@ TEST_F(ChartDrawing, PositionsThatNoIntegerHoldsRaiseOutOfBounds)
         Scatter chart;
         bool throws;
     } cases[] = {
-        {"empty x range", {.points = {{5, 5}}, .minX = 5, .maxX = 5, .stepX = 1, .minY = 0, .maxY = 10, .stepY = 5}, true},
-        {"empty y range", {.points = {{5, 5}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 5, .maxY = 5, .stepY = 1}, true},
-        {"x beyond any pixel", {.points = {{1e307, 5}}, .minX = -1e307, .maxX = 1e307, .stepX = 1e307, .minY = 0, .maxY = 10, .stepY = 5}, true},
-        {"a point not a number", {.points = {{nan, 5}, {5, nan}, {5, 5}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 0, .maxY = 10, .stepY = 5}, false},
+        {"empty x range",
+         {.points = {{5, 5}}, .minX = 5, .maxX = 5, .stepX = 1, .minY = 0, .maxY = 10, .stepY = 5},
+         true},
+        {"empty y range",
+         {.points = {{5, 5}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 5, .maxY = 5, .stepY = 1},
+         true},
+        {"x beyond any pixel",
+         {.points = {{1e307, 5}}, .minX = -1e307, .maxX = 1e307, .stepX = 1e307, .minY = 0, .maxY = 10, .stepY = 5},
+         true},
+        {"a point not a number",
+         {.points = {{nan, 5}, {5, nan}, {5, 5}}, .minX = 0, .maxX = 10, .stepX = 5, .minY = 0, .maxY = 10, .stepY = 5},
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -213,9 +230,9 @@ TEST_F(ChartRendering, ChartsSitBetweenTheFirstLineAndTheUpperRule)
 {
     const struct {
         const char* item;
-        int inkAtLeast;  // blue pixels in the band: bars and boxes, or a scatter's dots
+        int inkAtLeast; // blue pixels in the band: bars and boxes, or a scatter's dots
     } categories[] = {
-        {"StatisticalDataDisplayingData", 100},      {"StatisticalDataSummarizingData", 100},
+        {"StatisticalDataDisplayingData", 100},           {"StatisticalDataSummarizingData", 100},
         {"StatisticalInferenceComparingTwoSamples", 100}, {"StatisticalInferenceANOVA", 100},
         {"StatisticalInferenceSimpleRegression", 20},
     };
@@ -223,7 +240,7 @@ TEST_F(ChartRendering, ChartsSitBetweenTheFirstLineAndTheUpperRule)
         int charts = 0;
         for (Integer q = 1; q <= 30; ++q) {
             SCOPED_TRACE(std::string(item) + ", question " + std::to_string(q));
-            scriptRnd({static_cast<double>(q) / 30});  // the draw of one category: Round(30 r)
+            scriptRnd({static_cast<double>(q) / 30}); // the draw of one category: Round(30 r)
             choose(item);
             ASSERT_EQ(gWhichQ, q);
             if (gGraph != 1)

@@ -22,7 +22,7 @@ TEST_F(Fonts, TheInstalledFamiliesAreReadOnceUntilTheFontDatabaseChanges)
     auto& catalogue = framework::qt::fontCatalogue();
     ASSERT_GT(framework::FontCount(), 0);
     const long reads = catalogue.reads();
-    EXPECT_FALSE(ui::fontAvailable("no such face"));  // a step through every family
+    EXPECT_FALSE(ui::fontAvailable("no such face")); // a step through every family
     choose("StatisticalDataDisplayingData");
     for (int paint = 0; paint < 3; ++paint)
         render();

@@ -24,6 +24,7 @@ struct Entry {
     enum Kind { Menu, Item, Separator, Quit, About } kind;
 };
 
+// clang-format off
 const Entry menuTable[] = {
     {"Data", "Statistical Data", Entry::Menu},
     {"StatisticalDataDisplayingData", "Displaying Data", Entry::Item},
@@ -43,6 +44,7 @@ const Entry menuTable[] = {
     {"HelpQuit", "Quit", Entry::Quit},
     {"AboutMerrowby", "About Merrowby...", Entry::About},
 };
+// clang-format on
 
 class Menus : public AppTest {};
 
@@ -111,13 +113,20 @@ TEST_F(Menus, TheItemAccessorFindsTheBuiltEntriesByName)
 TEST_F(Menus, EnableMenuItemsEnablesTheTwelveHandledItemsInEveryState)
 {
     auto& bar = app::MenuBar1();
-    const char* handled[] = {"AboutMerrowby", "StatisticalDataDisplayingData", "StatisticalDataSummarizingData",
-                             "StatisticalDataProducingData", "StatisticalInferenceExplainingData",
-                             "StatisticalInferenceEstimation", "StatisticalInferenceHypothesisTests",
-                             "StatisticalInferenceComparingTwoSamples", "StatisticalInferenceANOVA",
-                             "StatisticalInferenceChiSquare", "StatisticalInferenceSimpleRegression",
+    const char* handled[] = {"AboutMerrowby",
+                             "StatisticalDataDisplayingData",
+                             "StatisticalDataSummarizingData",
+                             "StatisticalDataProducingData",
+                             "StatisticalInferenceExplainingData",
+                             "StatisticalInferenceEstimation",
+                             "StatisticalInferenceHypothesisTests",
+                             "StatisticalInferenceComparingTwoSamples",
+                             "StatisticalInferenceANOVA",
+                             "StatisticalInferenceChiSquare",
+                             "StatisticalInferenceSimpleRegression",
                              "StatisticalInferenceRandomCategories"};
     const char* untouched[] = {"Data", "Inference", "HelpMenu", "separator", "HelpQuit"};
+    // clang-format off
     const std::function<void()> states[] = {
         [] {},                                             // intro screen
         [] { choose("AboutMerrowby"); },                   // About page
@@ -131,6 +140,7 @@ TEST_F(Menus, EnableMenuItemsEnablesTheTwelveHandledItemsInEveryState)
             choose("StatisticalInferenceRandomCategories");  // every question answered
         },
     };
+    // clang-format on
     for (const auto& reach : states) {
         reach();
         for (const char* name : handled)
@@ -189,7 +199,7 @@ TEST_F(Menus, EachItemRunsItsOwnActionByName)
 TEST_F(Menus, RandomCategoriesKeepsTheLastCategoryUntilTheEngineDraws)
 {
     for (Integer c = 1; c <= 10; ++c)
-        gNumLeft(c) = 0;  // nothing to draw
+        gNumLeft(c) = 0; // nothing to draw
     EXPECT_EQ(gType, 0);
     choose("StatisticalInferenceRandomCategories");
     EXPECT_EQ(gType, 0);
@@ -201,6 +211,7 @@ TEST_F(Menus, RandomCategoriesKeepsTheLastCategoryUntilTheEngineDraws)
 TEST_F(Menus, EveryActionReturnsFalse)
 {
     using Action = bool (app::AppClass::*)();
+    // clang-format off
     const Action actions[] = {
         &app::AppClass::StatisticalDataDisplayingData_Action,        &app::AppClass::StatisticalDataSummarizingData_Action,
         &app::AppClass::StatisticalDataProducingData_Action,         &app::AppClass::StatisticalInferenceExplainingData_Action,
@@ -209,6 +220,7 @@ TEST_F(Menus, EveryActionReturnsFalse)
         &app::AppClass::StatisticalInferenceChiSquare_Action,        &app::AppClass::StatisticalInferenceSimpleRegression_Action,
         &app::AppClass::StatisticalInferenceRandomCategories_Action, &app::AppClass::AboutMerrowby_Action,
     };
+    // clang-format on
     for (const Action a : actions)
         EXPECT_FALSE((application().*a)());
 }
@@ -220,7 +232,7 @@ TEST_F(Menus, OnlyTheQuitAppleEventIsHandled)
         const char* eventID;
         bool handled;
     } cases[] = {
-        {"aevt", "quit", true}, {"aevt", "odoc", false}, {"aevt", "pdoc", false},
+        {"aevt", "quit", true},  {"aevt", "odoc", false}, {"aevt", "pdoc", false},
         {"aevt", "oapp", false}, {"misc", "quit", false}, {"", "", false},
     };
     for (const auto& c : cases)

@@ -42,7 +42,7 @@ class TestWindow : public framework::Window {
 public:
     static constexpr const char* ClassName = "tests.TestWindow";
     static inline WindowProperties nextProperties;
-    static inline std::vector<std::pair<std::string, Integer>> nextButtons;  // name, TabIndex
+    static inline std::vector<std::pair<std::string, Integer>> nextButtons; // name, TabIndex
 
     TestWindow() : Window(ClassName) {}
 
@@ -131,7 +131,7 @@ TEST_F(QtWindow, APaintPutsAWindowTheUserMovedBackInTheMiddle)
         gWindow = shown;
         paint(frame());
         ASSERT_EQ(frame()->pos(), middle) << "screen " << shown;
-        frame()->move(middle + QPoint(-40, 25));  // the user drags the window
+        frame()->move(middle + QPoint(-40, 25)); // the user drags the window
         ASSERT_NE(frame()->pos(), middle);
         paint(frame());
         EXPECT_EQ(frame()->pos(), middle) << "screen " << shown;
@@ -222,9 +222,9 @@ TEST_F(QtWindow, AResizeableWindowKeepsWithinItsLimitsAndAFixedOneToItsSize)
 
 TEST_F(QtWindow, TabMovesThroughTheControlsInTheirTabIndexOrder)
 {
-    EXPECT_EQ(tabOrder(frame()), (std::vector<std::string>{"OkayButton", "PassButton", "answerButton(0)",
-                                                           "answerButton(1)", "answerButton(2)",
-                                                           "answerButton(3)", "answerButton(4)"}));
+    EXPECT_EQ(tabOrder(frame()),
+              (std::vector<std::string>{"OkayButton", "PassButton", "answerButton(0)", "answerButton(1)",
+                                        "answerButton(2)", "answerButton(3)", "answerButton(4)"}));
     // Made in another order than their tab indexes.
     QMainWindow* test = openTestWindow(WindowProperties{}, {{"third", 2}, {"first", 0}, {"second", 1}});
     EXPECT_EQ(tabOrder(test), (std::vector<std::string>{"first", "second", "third"}));

@@ -36,7 +36,7 @@ protected:
         Controls c;
         for (Integer i = 0; i < 5; ++i)
             c.answers[static_cast<std::size_t>(i)] = {window().answerButton(i).Visible(),
-                                                       window().answerButton(i).Enabled()};
+                                                      window().answerButton(i).Enabled()};
         c.pass = {window().PassButton().Visible(), window().PassButton().Enabled()};
         c.okay = {window().OkayButton().Visible(), window().OkayButton().Enabled()};
         c.caption = window().OkayButton().Caption();
@@ -134,7 +134,7 @@ TEST_F(QuestionCycle, QtShowsTheControlsWhereTheWindowPutsThem)
     }
     EXPECT_EQ(frame->centralWidget()->size(), QSize(511, 306));
 
-    radios[2]->click();  // as the user does
+    radios[2]->click(); // as the user does
     EXPECT_EQ(gUserAnswer, radios[2]->property("index").toLongLong() + 1);
     EXPECT_TRUE(okay->isEnabled());
 }
@@ -212,7 +212,7 @@ TEST_F(QuestionCycle, ARightAnswerLocksTheAnswersAndOffersAnother)
     EXPECT_EQ(window().OkayButton().Caption(), "Another");
 
     const Integer right = gCorrAnswer;
-    window().OkayButton().click();  // "Another"
+    window().OkayButton().click(); // "Another"
     EXPECT_EQ(window().answerButton(right - 1).Value(), false);
     EXPECT_EQ(selected(), 0);
     EXPECT_EQ(gUserAnswer, 0);
@@ -254,7 +254,7 @@ TEST_F(QuestionCycle, TheLastRightAnswerEndsTheCategoryWithReset)
     choose("StatisticalDataProducingData");
     finishCategoryBut(3, gWhichQ, StatusCorrect);
     answerRight();
-    window().OkayButton().click();  // "Another"
+    window().OkayButton().click(); // "Another"
     EXPECT_EQ(gWhichQ, NoneLeft);
     expectAnswers(false, false);
     expectButton(window().PassButton(), false, false);
@@ -262,7 +262,7 @@ TEST_F(QuestionCycle, TheLastRightAnswerEndsTheCategoryWithReset)
     paintCalls();
     EXPECT_EQ(window().OkayButton().Caption(), "Reset");
 
-    window().OkayButton().click();  // "Reset"
+    window().OkayButton().click(); // "Reset"
     EXPECT_EQ(gNumLeft(3), 30);
     EXPECT_EQ(openCount(3), 30);
     EXPECT_GE(gWhichQ, 1);
@@ -280,7 +280,7 @@ TEST_F(QuestionCycle, PassedQuestionsComeBackWithRetry)
     paintCalls();
     EXPECT_EQ(window().OkayButton().Caption(), "Retry");
 
-    window().OkayButton().click();  // "Retry"
+    window().OkayButton().click(); // "Retry"
     EXPECT_EQ(gNumLeft(3), 30);
     EXPECT_EQ(openCount(3), 30);
     EXPECT_GE(gWhichQ, 1);
@@ -366,9 +366,10 @@ TEST_F(QuestionCycle, AnsweringAllThreeHundredInRandomModeEndsWithResetWhichOpen
     EXPECT_EQ(asked.size(), 300u);
     EXPECT_EQ(gWhichQ, NoneLeft);
     const auto calls = paintCalls();
-    EXPECT_NE(std::find(calls.begin(), calls.end(),
-                        "DrawString(\"Congratulations!  You have correctly answered all 300 questions in this\", 10, 25)"),
-              calls.end());
+    EXPECT_NE(
+        std::find(calls.begin(), calls.end(),
+                  "DrawString(\"Congratulations!  You have correctly answered all 300 questions in this\", 10, 25)"),
+        calls.end());
     EXPECT_EQ(window().OkayButton().Caption(), "Reset");
 
     window().OkayButton().click();
@@ -403,8 +404,8 @@ TEST(OpenWarmUp, CallsRndOnceForEachSecondsRemainderPlusOne)
         double seconds;
         Integer calls;
     } cases[] = {
-        {1234567890.9, 891}, {999.0, 1000}, {0.0, 1}, {-5.5, 0}, {2147483648.0, 0},
-        {1e12, 0},           {std::nan(""), 0},       {2147483647.0, 648},
+        {1234567890.9, 891}, {999.0, 1000}, {0.0, 1},          {-5.5, 0},
+        {2147483648.0, 0},   {1e12, 0},     {std::nan(""), 0}, {2147483647.0, 648},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ui::warmUpCalls(c.seconds), c.calls) << c.seconds;

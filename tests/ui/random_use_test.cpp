@@ -30,6 +30,7 @@ using testing_support::AppTest;
 
 namespace {
 
+// clang-format off
 const char* const menuItems[] = {
     "StatisticalDataDisplayingData",        "StatisticalDataSummarizingData",
     "StatisticalDataProducingData",         "StatisticalInferenceExplainingData",
@@ -38,6 +39,7 @@ const char* const menuItems[] = {
     "StatisticalInferenceChiSquare",        "StatisticalInferenceSimpleRegression",
     "StatisticalInferenceRandomCategories", "AboutMerrowby",
 };
+// clang-format on
 
 std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
 {
@@ -272,13 +274,15 @@ TEST_F(RandomUse, EveryStepKeepsTheQuizConsistent)
         const bool wasQueued = queued;
         queued = (n / 1000) % 2 == 1;
         if (wasQueued && !queued)
-            paint();  // the queue is emptied before the window is called directly again
+            paint(); // the queue is emptied before the window is called directly again
         const std::string what = (queued ? "through Qt: " : "") + step();
         painted = false;
         // Through Qt, the input of several steps may wait in the queue.
         if (queued ? pick(3) == 0 : pick(4) != 0)
             paint();
-        reached[gWindow == ScreenQuiz ? (gWhichQ == NoneLeft ? "all answered" : gWhichQ == OnlyPassedLeft ? "only passed left" : "question")
+        reached[gWindow == ScreenQuiz ? (gWhichQ == NoneLeft         ? "all answered"
+                                         : gWhichQ == OnlyPassedLeft ? "only passed left"
+                                                                     : "question")
                                       : "screen " + std::to_string(gWindow)] += 1;
         checkInvariants("step " + std::to_string(n) + ": " + what);
         ASSERT_EQ(framework::unhandledExceptionCount(), reportedBefore) << "step " << n << ": " << what;

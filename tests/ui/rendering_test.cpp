@@ -30,7 +30,7 @@ TEST_F(Rendering, TheBlueRulesLieOnTheirRows)
         int blue = 0;
         for (int x = 0; x < 511; ++x)
             blue += isRuleBlue(image.pixel(x, static_cast<int>(row)));
-        EXPECT_GE(blue, 500) << "row " << row;  // the whole width, but where a control covers it
+        EXPECT_GE(blue, 500) << "row " << row; // the whole width, but where a control covers it
         for (const Integer off : {row - 1, row + 1}) {
             int stray = 0;
             for (int x = 0; x < 511; ++x)
@@ -51,9 +51,11 @@ TEST_F(Rendering, EveryStoredLineFitsTheWindow)
 {
     const QFont font = framework::qt::fontFor(gFont, 12);
     const QFontMetricsF metrics(font);
-    const QuestionBank banks[] = {ch2Questions, ch3Questions, ch4Questions, ch5Questions, ch6Questions,
+    const QuestionBank banks[] = {ch2Questions, ch3Questions, ch4Questions, ch5Questions,  ch6Questions,
                                   ch7Questions, ch8Questions, ch9Questions, ch10Questions, ch11Questions};
-    auto width = [&](const std::string& text) { return static_cast<Integer>(metrics.horizontalAdvance(QString::fromStdString(text))); };
+    auto width = [&](const std::string& text) {
+        return static_cast<Integer>(metrics.horizontalAdvance(QString::fromStdString(text)));
+    };
     Integer measured = 0;
     for (std::size_t b = 0; b < std::size(banks); ++b)
         for (Integer n = 1; n <= 30; ++n) {
@@ -61,7 +63,7 @@ TEST_F(Rendering, EveryStoredLineFitsTheWindow)
             gWhichQ = n;
             banks[b]();
             if (gNumLinesQ == 0)
-                continue;  // a bank still without questions
+                continue; // a bank still without questions
             SCOPED_TRACE("bank " + std::to_string(b + 2) + ", question " + std::to_string(n));
             for (Integer i = 1; i <= gNumLinesQ; ++i, ++measured)
                 EXPECT_LE(10 + width(gMsgQ(i)), 511) << gMsgQ(i);

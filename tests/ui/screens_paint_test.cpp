@@ -55,6 +55,7 @@ protected:
 TEST_F(Screens, TheIntroScreenDrawsTheNameAndElevenCentredLines)
 {
     window().setTitle("About Merrowby");
+    // clang-format off
     const std::vector<std::string> expected = {
         "TextSize(36)", "TextFont(\"Times\")", "ForeColor(21, 33, 204)", centred("Merrowby", 56),
         "TextSize(15)", "TextFont(\"Times\")", "ForeColor(0, 0, 0)",
@@ -64,6 +65,7 @@ TEST_F(Screens, TheIntroScreenDrawsTheNameAndElevenCentredLines)
         centred("the Statistical Inference menus to", 241), centred("choose the kind of questions you would", 258),
         centred(std::string("like to be asked.  ") + ui::about::AuthorshipNotice, 275),
     };
+    // clang-format on
     EXPECT_EQ(paintCalls(), expected);
     EXPECT_EQ(window().Title(), "About Merrowby") << "the intro screen sets no title";
 }
@@ -71,6 +73,7 @@ TEST_F(Screens, TheIntroScreenDrawsTheNameAndElevenCentredLines)
 TEST_F(Screens, TheQuestionScreenDrawsLinesAnswersHintAndRules)
 {
     twoLineQuestionWithHint();
+    // clang-format off
     const std::vector<std::string> expected = {
         "TextSize(12)", "TextFont(\"arial\")", "ForeColor(0, 0, 0)",
         left("First line", 10, 25), left("second line", 10, 45),
@@ -79,6 +82,7 @@ TEST_F(Screens, TheQuestionScreenDrawsLinesAnswersHintAndRules)
         left("No, one", 10, 205), left("two", 10, 225), left("three", 10, 245),
         "ForeColor(21, 33, 204)", "DrawLine(0, 58, 511, 58)", "DrawLine(0, 178, 511, 178)",
     };
+    // clang-format on
     EXPECT_EQ(paintCalls(), expected);
     EXPECT_EQ(window().Title(), "Merrowby");
 }
@@ -112,24 +116,29 @@ TEST_F(Screens, TheFourCongratulationsTextsWordForWord)
         bool random;
         std::vector<std::string> lines;
         const char* caption;
+        // clang-format off
     } cases[] = {
         {NoneLeft, true,
          {"Congratulations!  You have correctly answered all 300 questions in this",
           "program!  If you want to be asked the questions again, click the Reset",
           "button below.  Otherwise, please use the Help menu to quit Merrowby."},
          "Reset"},
-        {NoneLeft, false,
+        // clang-format on
+        {NoneLeft,
+         false,
          {"Congratulations!  You have correctly answered all 30 questions in this",
           "category.  If you want to answer the questions in this category again,",
           "click the Reset button.  Otherwise, please choose another category, or",
           "else use the Help menu to quit Merrowby."},
          "Reset"},
-        {OnlyPassedLeft, true,
+        {OnlyPassedLeft,
+         true,
          {"You have correctly answered every question in this program, except for",
           "the ones you passed.  If you want to answer the questions you passed,",
           "click the Retry button.  Otherwise, use the Help menu to quit Merrowby."},
          "Retry"},
-        {OnlyPassedLeft, false,
+        {OnlyPassedLeft,
+         false,
          {"You have correctly answered every question in this category, except for",
           "the ones you passed.  If you want to answer the questions you passed,",
           "click the Retry button below.  Otherwise, please choose another category,",
@@ -151,7 +160,8 @@ TEST_F(Screens, TheFourCongratulationsTextsWordForWord)
         window().OkayButton().setCaption("Okay");
         std::vector<std::string> expected = {"TextSize(12)", "TextFont(\"arial\")", "ForeColor(0, 0, 0)"};
         for (std::size_t i = 0; i < c.lines.size(); ++i)
-            expected.push_back(left(c.lines[i], 10, static_cast<int>(layout::questionBaseline(static_cast<Integer>(i) + 1))));
+            expected.push_back(
+                left(c.lines[i], 10, static_cast<int>(layout::questionBaseline(static_cast<Integer>(i) + 1))));
         EXPECT_EQ(paintCalls(), expected);
         EXPECT_EQ(window().OkayButton().Caption(), c.caption);
         EXPECT_EQ(window().Title(), "Merrowby");
@@ -164,6 +174,7 @@ TEST_F(Screens, TheAboutPageRecordsTheLinkExtent)
     const std::string link = ui::about::DownloadURL;
     const Integer w = W * static_cast<Integer>(link.size());
     const auto x = static_cast<Integer>(framework::Round((511.0 - static_cast<double>(w)) / 2));
+    // clang-format off
     std::vector<std::string> expected = {
         "TextSize(36)", "TextFont(\"Times\")", "ForeColor(21, 33, 204)", centred("Merrowby", 40),
         "TextSize(12)", "TextFont(\"Geneva\")", "ForeColor(0, 0, 0)",
@@ -173,6 +184,7 @@ TEST_F(Screens, TheAboutPageRecordsTheLinkExtent)
         "DrawLine(" + std::to_string(x) + ", 113, " + std::to_string(x + w - 1) + ", 113)",
         "ForeColor(0, 0, 0)", left("Please send suggestions and questions to", 10, 130),
     };
+    // clang-format on
     int y = 150;
     for (const char* line : ui::about::Contact)
         expected.push_back(centred(line, (y += 20) - 20));
@@ -189,7 +201,7 @@ TEST_F(Screens, ALinkTwoHundredAndOnePixelsWideStandsFrom155To356)
 {
     choose("AboutMerrowby");
     RecordingGraphics g;
-    g.widthOf[ui::about::DownloadURL] = 201.6;  // truncated to 201
+    g.widthOf[ui::about::DownloadURL] = 201.6; // truncated to 201
     window().raisePaint(g);
     EXPECT_EQ(gURLleft, 155);
     EXPECT_EQ(gURLright, 356);
@@ -202,10 +214,10 @@ TEST_F(Screens, ALinkOfEvenWidthRoundsItsHalfPixelAwayFromZero)
 {
     // 511 - 201 = 310 halves to 155; 511 - 200 = 311 halves to 155.5, which rounds to 156.
     RecordingGraphics g;
-    ui::drawPaintText(g, std::string(33, 'x') + "abc", 110, 1);  // 36 characters, 216 pixels
+    ui::drawPaintText(g, std::string(33, 'x') + "abc", 110, 1); // 36 characters, 216 pixels
     EXPECT_EQ(g.calls.back(), "DrawString(\"" + std::string(33, 'x') + "abc\", 148, 110)");
     g.calls.clear();
-    ui::drawPaintText(g, std::string(35, 'y'), 110, 1);  // 210 pixels: (511 - 210) / 2 = 150.5
+    ui::drawPaintText(g, std::string(35, 'y'), 110, 1); // 210 pixels: (511 - 210) / 2 = 150.5
     EXPECT_EQ(g.calls.back(), "DrawString(\"" + std::string(35, 'y') + "\", 151, 110)");
 }
 
