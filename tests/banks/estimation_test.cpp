@@ -213,7 +213,7 @@ TEST(Estimation, KeyedFiguresAreWhatTheDataGive)
         {12, {"proportion is 50/100"}, none, proportionHalf(50, 100)},
         {13, {"proportion is 200/400"}, none, proportionHalf(200, 400)},
         {14, {"100 trials", "plus or minus 0.10", "plus or minus 0.05"}, none, 100 * std::pow(0.10 / 0.05, 2)},
-        {15, {"25 observations", "plus or minus 20", "sample of 100"}, none, 20 * std::sqrt(25.0 / 100.0)},
+        {15, {"25 observations", "plus or minus 20", "sample of 100"}, none, 20.0 * std::sqrt(25.0 / 100.0)},
         {24, {"30 observations"}, none, upperPoint(0.025, 30 - 1)},
     };
     for (const auto& c : cases) {
