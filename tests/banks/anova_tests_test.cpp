@@ -384,22 +384,4 @@ TEST(AnovaTests, BoxPlotAnswersAreWhatTheBoxesShow)
     }
 }
 
-TEST(AnovaTests, ATextQuestionAfterABoxPlotLeavesTheChartDataAndShowsNoChart)
-{
-    using namespace Module1;
-    const State afterChart = askAfter(ch9Questions, 23, 1);
-    EXPECT_EQ(gGraph, 0);
-    EXPECT_EQ(gNumBoxes, afterChart.gNumBoxes);
-    EXPECT_EQ(gMaxPlotX, afterChart.gMaxPlotX);
-    EXPECT_EQ(gMajorXMarks, afterChart.gMajorXMarks);
-    EXPECT_EQ(gMaxPlotY, afterChart.gMaxPlotY);
-    EXPECT_EQ(gChartType(2), afterChart.gChartType(2));
-    for (Integer b = 1; b <= 3; ++b) {
-        EXPECT_EQ(gBarName(b), afterChart.gBarName(b));
-        for (Integer k = 1; k <= 5; ++k)
-            EXPECT_EQ(gBoxplot(b, k), afterChart.gBoxplot(b, k));
-    }
-    EXPECT_EQ(gNumLinesQ, 2);
-}
-
 } // namespace

@@ -293,20 +293,4 @@ TEST(DisplayingData, ShorterHistogramAfterALongerOneRewritesOnlyItsOwnElements)
     EXPECT_EQ(gYToGraph(0), 0.0);
 }
 
-TEST(DisplayingData, TextQuestionAfterAHistogramLeavesTheChartUndrawn)
-{
-    state() = State{};
-    storeNumber(21);
-    storeNumber(9);
-    EXPECT_EQ(gGraph, 0);
-    EXPECT_EQ(gNumLinesQ, 1);
-    EXPECT_EQ(gMsgQ(1).rfind("Outliers are", 0), 0u);
-    EXPECT_EQ(gCorrAnswer, 3);
-    // The chart data stay as question 21 left them.
-    EXPECT_EQ(gLastObs, 6);
-    EXPECT_EQ(gMaxPlotX, 25.0);
-    EXPECT_DOUBLE_EQ(gYToGraph(1), 1.0 / 60);
-    EXPECT_EQ(gChartType(2), ChartHistogram);
-}
-
 } // namespace

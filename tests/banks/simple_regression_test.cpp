@@ -295,22 +295,6 @@ TEST(SimpleRegression, ScatterQuestionsStoreTheirTenPointsAndAxes)
     }
 }
 
-TEST(SimpleRegression, ATextQuestionAfterAScatterLeavesTheChartDataAndShowsNoChart)
-{
-    using namespace Module1;
-    const State afterChart = askAfter(ch11Questions, 28, 5);
-    EXPECT_EQ(gGraph, 0);
-    EXPECT_EQ(gNumLinesQ, 1);
-    EXPECT_EQ(gLastObs, afterChart.gLastObs);
-    EXPECT_EQ(gMaxPlotY, afterChart.gMaxPlotY);
-    EXPECT_EQ(gMajorYMarks, afterChart.gMajorYMarks);
-    EXPECT_EQ(gChartType(2), afterChart.gChartType(2));
-    for (Integer i = 1; i <= 10; ++i) {
-        EXPECT_EQ(gXToGraph(i), afterChart.gXToGraph(i));
-        EXPECT_EQ(gYToGraph(i), afterChart.gYToGraph(i));
-    }
-}
-
 // ---------------------------------------------------------------------------------------
 // The figures of the scatter questions, recomputed from the stored points.
 
