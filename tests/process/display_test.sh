@@ -15,12 +15,7 @@ cleanup() {
 trap cleanup EXIT
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 failures=0
-
-fail() {
-    echo "FAIL $1"
-    [ -s "$work/log" ] && sed 's/^/    /' "$work/log"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/common.sh"
 
 start_xvfb() {  # screen size, e.g. 1024x768
     : >"$work/display"
@@ -39,29 +34,6 @@ stop_xvfb() {
     wait "$xvfb" 2>/dev/null
     xvfb=""
     unset DISPLAY
-}
-
-# Waits at most 20 s for the program to end by itself, then checks its exit code.
-finish() {  # case pid expected-code
-    local name="$1" pid="$2" expected="$3" code
-    for _ in $(seq 1 200); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        kill -KILL "$pid"
-        wait "$pid" 2>/dev/null
-        fail "$name: the program did not end"
-        return 1
-    fi
-    wait "$pid"
-    code=$?
-    [ "$code" -eq "$expected" ] || { fail "$name: exit code $code, not $expected"; return 1; }
-    if grep -qE "LeakSanitizer|AddressSanitizer|runtime error:|unhandled" "$work/log"; then
-        fail "$name: a report on stderr"
-        return 1
-    fi
-    return 0
 }
 
 # Waits at most 5 s until the window's top left corner stands at x y; prints where it stands.

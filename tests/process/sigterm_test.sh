@@ -9,12 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
 failures=0
-
-fail() {
-    echo "FAIL $1"
-    [ -s "$work/log" ] && sed 's/^/    /' "$work/log"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/common.sh"
 
 catches_sigterm() {  # pid
     local mask
@@ -42,30 +37,6 @@ inheritable_sockets() {  # pid
     done
 }
 
-# Waits at most 20 s for the program to end by itself, then checks how it ended.
-finish() {  # case pid
-    local name="$1" pid="$2" code
-    for _ in $(seq 1 200); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        kill -KILL "$pid"
-        wait "$pid" 2>/dev/null
-        fail "$name: the program did not quit"
-        return
-    fi
-    wait "$pid"
-    code=$?
-    if [ "$code" -ne 0 ]; then
-        fail "$name: exit code $code"
-    elif grep -qE "LeakSanitizer|AddressSanitizer|runtime error:|unhandled" "$work/log"; then
-        fail "$name: a report on stderr"
-    else
-        echo "ok   $name"
-    fi
-}
-
 start() {
     "$program" 2>"$work/log" &
     pid=$!
@@ -85,7 +56,7 @@ for delay in 0 0.05 0.2 0.5; do
         [ -z "$leaked" ] || fail "sockets $leaked are not closed on exec: a browser started from the About page inherits them"
     fi
     kill -TERM "$pid"
-    finish "SIGTERM ${delay} s after the program takes it" "$pid"
+    finish "SIGTERM ${delay} s after the program takes it" "$pid" 0 && echo "ok   SIGTERM ${delay} s after the program takes it"
 done
 
 # While Qt starts: the signal arrives as Qt creates its event dispatcher, the first eventfd
@@ -94,7 +65,7 @@ done
 if strace -qq -o /dev/null true 2>/dev/null; then
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" strace -f -qq -o "$work/trace" -e trace=eventfd2 -e inject=eventfd2:signal=TERM:when=1 \
         "$program" 2>"$work/log" &
-    finish "SIGTERM while Qt starts" $!
+    finish "SIGTERM while Qt starts" $! 0 && echo "ok   SIGTERM while Qt starts"
     grep -q "SIGTERM" "$work/trace" || fail "SIGTERM while Qt starts: no signal was sent (no eventfd)"
 else
     echo "skip SIGTERM while Qt starts: strace cannot trace here"
@@ -107,7 +78,7 @@ if wait_until_catching "$pid"; then
     while [ $sent -lt 20000 ] && kill -TERM "$pid" 2>/dev/null; do
         sent=$((sent + 1))
     done
-    finish "a burst of SIGTERM ($sent sent before the program ended)" "$pid"
+    finish "a burst of SIGTERM ($sent sent before the program ended)" "$pid" 0 && echo "ok   a burst of SIGTERM ($sent sent before the program ended)"
 else
     kill -KILL "$pid" 2>/dev/null
     fail "burst: the program never took SIGTERM"

@@ -1,0 +1,33 @@
+# What the process tests share: reporting a failed case with the program's stderr, and
+# waiting for the program to end by itself. The caller sets $work and failures=0, and the
+# program writes its stderr to $work/log.
+
+fail() {
+    echo "FAIL $1"
+    [ -s "$work/log" ] && sed 's/^/    /' "$work/log"
+    failures=$((failures + 1))
+}
+
+# Waits at most 20 s for the program to end by itself, then checks its exit code and that
+# it reported nothing (no sanitizer report, no unhandled exception). 1 after a failure.
+finish() {  # case pid expected-code
+    local name="$1" pid="$2" expected="$3" code
+    for _ in $(seq 1 200); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -KILL "$pid"
+        wait "$pid" 2>/dev/null
+        fail "$name: the program did not end"
+        return 1
+    fi
+    wait "$pid"
+    code=$?
+    [ "$code" -eq "$expected" ] || { fail "$name: exit code $code, not $expected"; return 1; }
+    if grep -qE "LeakSanitizer|AddressSanitizer|runtime error:|unhandled" "$work/log"; then
+        fail "$name: a report on stderr"
+        return 1
+    fi
+    return 0
+}
