@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Platform.h"
+#include "framework/qt/QuitSignals.h" // installQuitSignals, which the program calls first
 
 #include <functional>
 #include <memory>
@@ -38,16 +39,10 @@ public:
     std::function<void(const std::string&)> urlOpener;
 
 private:
-    void watchQuitSignals();
-
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<QSocketNotifier> signalNotifier_;
     std::unique_ptr<QAbstractNativeEventFilter> destroyedWindowWatcher_;
 };
-
-// Makes SIGTERM and SIGINT ask the application to quit. The program calls it first, before
-// Qt starts: a signal that arrives before the event loop runs is delivered once it does.
-void installQuitSignals();
 
 // Installs the one Qt platform for the rest of the run and returns it.
 QtPlatform& useQtPlatform();

@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -253,6 +256,33 @@ TEST_F(QtWindow, AfterAWrongAnswerTheKeyboardFocusGoesToTheCheckedAnswer)
     EXPECT_EQ(gWhichQ, question);
     EXPECT_EQ(gQuestion(gType, question), StatusOpen);
     EXPECT_EQ(gNumLeft(gType), 30);
+}
+
+TEST_F(QtWindow, RebuildingTheMenuBarLeavesNoMenusOfTheOldOne)
+{
+    QMenuBar* bar = frame()->menuBar();
+    const auto menus = [bar] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return bar->findChildren<QMenu*>().size();
+    };
+    const auto built = menus();
+    ASSERT_GT(built, 0);
+    for (int rebuild = 1; rebuild <= 3; ++rebuild) {
+        window().setMenuBar(window().menuBar());
+        EXPECT_EQ(menus(), built) << "after rebuild " << rebuild;
+    }
+}
+
+// The Qt window of a freed window goes when the event loop next turns, as Qt's objects are
+// safely deleted: the release may run while one of its events is still being handled.
+TEST_F(QtWindow, AFreedWindowsQtWindowIsDeletedByTheEventLoop)
+{
+    QPointer<QMainWindow> test = openTestWindow(WindowProperties{});
+    framework::GetImplicitWindow(TestWindow::ClassName)->Close();
+    framework::releaseClosedWindows();
+    EXPECT_TRUE(test) << "deleted at once, under whatever event was being handled";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(test) << "never deleted";
 }
 
 } // namespace

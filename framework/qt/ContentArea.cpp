@@ -1,0 +1,151 @@
+#include "framework/qt/ContentArea.h"
+
+#include "framework/Controls.h"
+#include "framework/Exceptions.h"
+#include "framework/Window.h"
+#include "framework/qt/QtGraphics.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace framework::qt {
+
+Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(window)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+}
+
+void Canvas::syncControls()
+{
+    for (const auto& control : window_.controls())
+        sync(*control);
+}
+
+void Canvas::sync(RectControl& control)
+{
+    QAbstractButton*& button = buttons_[&control];
+    if (!button) {
+        button = create(control);
+        tabIndexes_[button] = control.TabIndex();
+        applyTabOrder();
+    } else if (tabIndexes_[button] != control.TabIndex()) {
+        tabIndexes_[button] = control.TabIndex();
+        applyTabOrder();
+    }
+    button->setGeometry(static_cast<int>(control.Left()), static_cast<int>(control.Top()),
+                        static_cast<int>(control.Width()), static_cast<int>(control.Height()));
+    if (!control.Enabled() && button->hasFocus())
+        focusCheckedRadioButton();
+    button->setEnabled(control.Enabled());
+    button->setVisible(control.Visible());
+    if (const auto* push = dynamic_cast<const PushButton*>(&control))
+        button->setText(QString::fromStdString(push->Caption()));
+    if (const auto* radio = dynamic_cast<const RadioButton*>(&control))
+        button->setChecked(radio->Value());
+}
+
+QSize Canvas::sizeHint() const
+{
+    return {static_cast<int>(window_.Width()), static_cast<int>(window_.Height())};
+}
+
+void Canvas::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (window_.properties().Resizeable && isVisible())
+        window_.contentResized(width(), height());
+}
+
+void Canvas::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QtGraphics g(painter);
+    window_.raisePaint(g);
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    window_.raiseMouseDown(at.x(), at.y());
+}
+
+void Canvas::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        for (auto* button : window_.controlsOfKind<PushButton>())
+            if (button->Default() && button->Enabled() && button->Visible()) {
+                callGuarded([button] { button->click(); });
+                return;
+            }
+    window_.raiseKeyDown(event->text().toStdString());
+}
+
+QAbstractButton* Canvas::create(RectControl& control)
+{
+    QAbstractButton* button = nullptr;
+    if (dynamic_cast<RadioButton*>(&control)) {
+        auto* radio = new QRadioButton(this);
+        radio->setAutoExclusive(false); // the framework keeps the group exclusive
+        button = radio;
+    } else {
+        button = new QPushButton(this);
+    }
+    button->setObjectName(QString::fromStdString(control.Name()));
+    if (control.Index() != RectControl::NoIndex)
+        button->setProperty("index", static_cast<qlonglong>(control.Index()));
+    button->setFont(fontFor(control.TextFont(), control.TextSize()));
+    QObject::connect(button, &QAbstractButton::clicked, this, [this, &control] {
+        callGuarded([&control] { control.click(); });
+        if (buttons_.count(&control))
+            sync(control); // a click on a radio button may not leave Qt's state as ours
+    });
+    return button;
+}
+
+// A button disabled under the keyboard focus would hand it to the next control in tab
+// order, which a second key press would then press; the checked answer takes it instead.
+void Canvas::focusCheckedRadioButton()
+{
+    for (const auto& [control, button] : buttons_)
+        if (auto* radio = qobject_cast<QRadioButton*>(button))
+            if (radio->isChecked() && control->Enabled() && control->Visible()) {
+                radio->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+}
+
+void Canvas::applyTabOrder()
+{
+    std::vector<QAbstractButton*> order;
+    for (const auto& control : window_.controls())
+        if (const auto found = buttons_.find(control.get()); found != buttons_.end() && found->second)
+            order.push_back(found->second);
+    std::stable_sort(order.begin(), order.end(),
+                     [this](QAbstractButton* a, QAbstractButton* b) { return tabIndexes_[a] < tabIndexes_[b]; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+Frame::Frame(Window& window) : window_(window) {}
+
+void Frame::closeFromFramework()
+{
+    closing_ = true;
+    close();
+}
+
+void Frame::closeEvent(QCloseEvent* event)
+{
+    if (!closing_)
+        callGuarded([this] { window_.Close(); });
+    event->accept();
+}
+
+} // namespace framework::qt

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "framework/Types.h"
+
+#include <QMainWindow>
+#include <QWidget>
+
+#include <map>
+
+class QAbstractButton;
+
+namespace framework {
+class RectControl;
+class Window;
+} // namespace framework
+
+namespace framework::qt {
+
+// The content area of a framework window: paints through the window's Paint event, reports
+// clicks and keys, and holds the controls' Qt buttons.
+class Canvas : public QWidget {
+public:
+    Canvas(Window& window, QWidget* parent);
+
+    void syncControls();
+    // Mirrors one control's caption, state and geometry, making its Qt button the first time.
+    void sync(RectControl& control);
+
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QAbstractButton* create(RectControl& control);
+    void focusCheckedRadioButton();
+    void applyTabOrder();
+
+    Window& window_;
+    std::map<const RectControl*, QAbstractButton*> buttons_;
+    std::map<const QAbstractButton*, Integer> tabIndexes_;
+};
+
+// The top-level Qt window around the content area and the menu bar. A close by the user
+// closes the framework window; one the framework asks for does not ask it again.
+class Frame : public QMainWindow {
+public:
+    explicit Frame(Window& window);
+
+    void closeFromFramework();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Window& window_;
+    bool closing_ = false;
+};
+
+} // namespace framework::qt

@@ -1,0 +1,49 @@
+#include "framework/qt/DestroyedWindowWatcher.h"
+
+#include "framework/qt/ContentArea.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QTimer>
+
+#if __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#define MERROWBY_HAS_XCB 1
+#endif
+
+namespace framework::qt {
+
+#ifdef MERROWBY_HAS_XCB
+namespace {
+
+class DestroyedWindowWatcher : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
+            return false;
+        const auto destroyed = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* frame = dynamic_cast<Frame*>(widget))
+                if (frame->isVisible() && frame->internalWinId() == destroyed)
+                    QTimer::singleShot(0, frame, [frame] { frame->close(); });
+        return false;
+    }
+};
+
+} // namespace
+#endif
+
+std::unique_ptr<QAbstractNativeEventFilter> makeDestroyedWindowWatcher()
+{
+#ifdef MERROWBY_HAS_XCB
+    if (QGuiApplication::platformName() == "xcb")
+        return std::make_unique<DestroyedWindowWatcher>();
+#endif
+    return nullptr;
+}
+
+} // namespace framework::qt

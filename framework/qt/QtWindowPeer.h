@@ -1,0 +1,45 @@
+#pragma once
+
+#include "framework/Platform.h"
+
+#include <QPointer>
+#include <Qt>
+
+class QMainWindow;
+class QMenuBar;
+
+namespace framework {
+class MenuItem;
+}
+
+namespace framework::qt {
+
+class Canvas;
+class Frame;
+
+// A framework window on screen: a Frame with the menu bar inside it and the Canvas as its
+// content area.
+class QtWindowPeer : public WindowPeer {
+public:
+    explicit QtWindowPeer(Window& window);
+    ~QtWindowPeer() override;
+
+    void propertiesChanged() override;
+    void controlChanged(RectControl& control) override;
+    void menuBarChanged() override;
+    void refresh() override;
+    void close() override;
+
+    QMainWindow* frame() const;
+
+private:
+    void addMenu(QMenuBar& bar, MenuItem& menuModel);
+
+    Window& window_;
+    QPointer<Frame> frame_;
+    Canvas* canvas_ = nullptr;
+    Qt::WindowFlags appliedFlags_;
+    bool closed_ = false;
+};
+
+} // namespace framework::qt
