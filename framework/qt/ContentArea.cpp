@@ -16,6 +16,33 @@
 
 namespace framework::qt {
 
+namespace {
+
+// Keys that only change what the next key means: pressed alone, they are no key press.
+bool isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Mode_switch:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(window)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -70,14 +97,28 @@ void Canvas::paintEvent(QPaintEvent*)
     window_.raisePaint(g);
 }
 
+// The content area shows no focus of its own: the window's content needs no new paint when
+// the keyboard focus comes or goes.
+void Canvas::focusInEvent(QFocusEvent*) {}
+
+void Canvas::focusOutEvent(QFocusEvent*) {}
+
 void Canvas::mousePressEvent(QMouseEvent* event)
 {
+    // A click is a press of the primary button; the others neither open the link nor leave
+    // the About page.
+    if (event->button() != Qt::LeftButton)
+        return;
     const QPoint at = event->position().toPoint();
     window_.raiseMouseDown(at.x(), at.y());
 }
 
 void Canvas::keyPressEvent(QKeyEvent* event)
 {
+    if (isModifierKey(event->key())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         for (auto* button : window_.controlsOfKind<PushButton>())
             if (button->Default() && button->Enabled() && button->Visible()) {
@@ -97,6 +138,10 @@ QAbstractButton* Canvas::create(RectControl& control)
     } else {
         button = new QPushButton(this);
     }
+    // A button that draws its own background redraws alone: its hover, focus and press
+    // states are no paint of the window under it.
+    button->setBackgroundRole(QPalette::Window);
+    button->setAutoFillBackground(true);
     button->setObjectName(QString::fromStdString(control.Name()));
     if (control.Index() != RectControl::NoIndex)
         button->setProperty("index", static_cast<qlonglong>(control.Index()));

@@ -1,7 +1,13 @@
 #include "support/AppHarness.h"
 
+#include "framework/qt/QtPlatform.h"
 #include "quiz/Module1.h"
 #include "ui/AboutPage.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMouseEvent>
 
 using namespace Module1;
 using testing_support::AppTest;
@@ -191,6 +197,46 @@ TEST_F(AboutPage, AMenuItemOnTheAboutPageShowsAQuestion)
     EXPECT_EQ(gWindow, ScreenQuiz);
     EXPECT_TRUE(window().answerButton(0).Visible());
     EXPECT_TRUE(window().PassButton().Visible());
+}
+
+// As Qt delivers them: a click is a press of the primary button, and a modifier pressed
+// alone is no key.
+TEST_F(AboutPage, OnlyThePrimaryButtonClicksAndAModifierAloneIsNoKey)
+{
+    choose("AboutMerrowby");
+    paintCalls();
+    QWidget* content = framework::qt::nativeWindow(window())->centralWidget();
+    const QPointF onLink(static_cast<double>(gURLleft + 1), 105);
+    const QPointF offLink(20, 250);
+    const auto press = [content](QPointF at, Qt::MouseButton button) {
+        QMouseEvent event(QEvent::MouseButtonPress, at, content->mapToGlobal(at), button, button, Qt::NoModifier);
+        QApplication::sendEvent(content, &event);
+    };
+    const auto key = [content](int code, const QString& text) {
+        QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QApplication::sendEvent(content, &event);
+    };
+
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::BackButton})
+        for (const QPointF at : {onLink, offLink}) {
+            press(at, button);
+            EXPECT_TRUE(openedURLs().empty()) << "button " << button;
+            EXPECT_EQ(gWindow, ScreenAboutFromIntro) << "button " << button;
+        }
+    for (const int modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta,
+                               Qt::Key_Super_L, Qt::Key_Super_R, Qt::Key_CapsLock, Qt::Key_NumLock}) {
+        key(modifier, {});
+        EXPECT_EQ(gWindow, ScreenAboutFromIntro) << "key " << modifier;
+    }
+
+    press(onLink, Qt::LeftButton);
+    ASSERT_EQ(openedURLs().size(), 1u);
+    EXPECT_EQ(gWindow, ScreenAboutFromIntro);
+    key(Qt::Key_F5, {}); // a key without text is still a key
+    EXPECT_EQ(gWindow, ScreenIntro);
+    choose("AboutMerrowby");
+    press(offLink, Qt::LeftButton);
+    EXPECT_EQ(gWindow, ScreenIntro);
 }
 
 } // namespace

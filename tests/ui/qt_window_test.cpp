@@ -285,4 +285,56 @@ TEST_F(QtWindow, AFreedWindowsQtWindowIsDeletedByTheEventLoop)
     EXPECT_FALSE(test) << "never deleted";
 }
 
+// A button's own redraw (hover, focus, press) and a change of the active window are not the
+// window's Paint: a window the user moved stays where it was put. A Refresh still
+// re-centres it.
+TEST_F(QtWindow, OnlyTheWindowsOwnPaintsPutAMovedWindowBackInTheMiddle)
+{
+    choose("StatisticalDataProducingData");
+    QWidget* content = frame()->centralWidget();
+    QApplication::processEvents();
+    paint(frame());
+    const QPoint middle = frame()->pos();
+    const QPoint moved = middle + QPoint(-40, 25);
+    auto* okay = frame()->findChild<QPushButton*>("OkayButton");
+    auto* pass = frame()->findChild<QPushButton*>("PassButton");
+    ASSERT_TRUE(pass->isVisible());
+
+    const std::pair<const char*, std::function<void()>> redraws[] = {
+        {"Pass redraws itself", [&] { pass->repaint(); }},
+        {"an answer redraws itself", [&] { radio(2)->repaint(); }},
+        {"the pointer rests on Pass", [&] {
+             QEvent enter(QEvent::Enter);
+             QApplication::sendEvent(pass, &enter);
+             pass->update();
+         }},
+        {"the focus moves from the content area to Pass and back", [&] {
+             QApplication::setActiveWindow(frame());
+             content->setFocus();
+             QApplication::processEvents();
+             frame()->move(moved);
+             pass->setFocus();
+             QApplication::processEvents();
+             content->setFocus();
+         }},
+        {"the window loses and regains the activation", [&] {
+             QApplication::setActiveWindow(nullptr);
+             QApplication::processEvents();
+             QApplication::setActiveWindow(frame());
+         }},
+        {"Okay is enabled", [&] { okay->setEnabled(!okay->isEnabled()); }},
+    };
+    for (const auto& [what, redraw] : redraws) {
+        frame()->move(moved);
+        redraw();
+        QApplication::processEvents();
+        EXPECT_EQ(frame()->pos(), moved) << what;
+    }
+
+    frame()->move(moved);
+    window().Refresh();
+    QApplication::processEvents();
+    EXPECT_EQ(frame()->pos(), middle) << "after a Refresh";
+}
+
 } // namespace
