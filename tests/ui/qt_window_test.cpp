@@ -303,12 +303,14 @@ TEST_F(QtWindow, OnlyTheWindowsOwnPaintsPutAMovedWindowBackInTheMiddle)
     const std::pair<const char*, std::function<void()>> redraws[] = {
         {"Pass redraws itself", [&] { pass->repaint(); }},
         {"an answer redraws itself", [&] { radio(2)->repaint(); }},
-        {"the pointer rests on Pass", [&] {
+        {"the pointer rests on Pass",
+         [&] {
              QEvent enter(QEvent::Enter);
              QApplication::sendEvent(pass, &enter);
              pass->update();
          }},
-        {"the focus moves from the content area to Pass and back", [&] {
+        {"the focus moves from the content area to Pass and back",
+         [&] {
              QApplication::setActiveWindow(frame());
              content->setFocus();
              QApplication::processEvents();
@@ -317,7 +319,8 @@ TEST_F(QtWindow, OnlyTheWindowsOwnPaintsPutAMovedWindowBackInTheMiddle)
              QApplication::processEvents();
              content->setFocus();
          }},
-        {"the window loses and regains the activation", [&] {
+        {"the window loses and regains the activation",
+         [&] {
              QApplication::setActiveWindow(nullptr);
              QApplication::processEvents();
              QApplication::setActiveWindow(frame());
