@@ -11,7 +11,12 @@ namespace app {
 
 framework::qt::QtPlatform& StartOffscreen(const char* programName)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return StartWithoutEventLoop(programName, "offscreen");
+}
+
+framework::qt::QtPlatform& StartWithoutEventLoop(const char* programName, const char* qtPlatform)
+{
+    ::setenv("QT_QPA_PLATFORM", qtPlatform, 1);
     auto& platform = framework::qt::useQtPlatform();
     // The platform keeps the arguments for the rest of the run.
     static std::string name;

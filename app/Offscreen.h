@@ -12,4 +12,8 @@ namespace app {
 // calls. Returns the platform, whose URL handler a caller may replace.
 framework::qt::QtPlatform& StartOffscreen(const char* programName);
 
+// The same on the Qt platform plugin named: "xcb" puts the window on the X display that
+// DISPLAY names, so that tests can run it under a desktop's window manager and theme.
+framework::qt::QtPlatform& StartWithoutEventLoop(const char* programName, const char* qtPlatform);
+
 } // namespace app

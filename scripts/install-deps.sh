@@ -5,9 +5,11 @@ set -euo pipefail
 
 # fonts-dejavu-core: the faces that stand in where Liberation is missing (a test hides it);
 # libx11-dev and strace: the process tests act on the program's X window and signals;
-# locales: the tests build a comma-decimal locale with localedef.
+# locales: the tests build a comma-decimal locale with localedef;
+# openbox, x11-utils, libxtst-dev and qt6-gtk-platformtheme: the desktop tests run the program
+# under a window manager and the GTK theme, and move the pointer and press keys as a user does.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
-          xvfb xauth libx11-dev strace locales)
+          xvfb xauth libx11-dev strace locales openbox x11-utils libxtst-dev qt6-gtk-platformtheme)
 [ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
 
 missing=()

@@ -41,6 +41,11 @@ bool isModifierKey(int key)
     }
 }
 
+bool isDefaultButtonKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(window)
@@ -119,13 +124,32 @@ void Canvas::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        for (auto* button : window_.controlsOfKind<PushButton>())
-            if (button->Default() && button->Enabled() && button->Visible()) {
-                callGuarded([button] { button->click(); });
-                return;
-            }
+    if (isDefaultButtonKey(event->key()) && pressDefaultButton())
+        return;
     window_.raiseKeyDown(event->text().toStdString());
+}
+
+// Return and Enter belong to the default button whatever control has the focus: some
+// desktops' themes make a focused button take them as its own press keys.
+bool Canvas::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        qobject_cast<QAbstractButton*>(watched) && isDefaultButtonKey(static_cast<QKeyEvent*>(event)->key())) {
+        if (event->type() == QEvent::KeyPress)
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Canvas::pressDefaultButton()
+{
+    for (auto* button : window_.controlsOfKind<PushButton>())
+        if (button->Default() && button->Enabled() && button->Visible()) {
+            callGuarded([button] { button->click(); });
+            return true;
+        }
+    return false;
 }
 
 QAbstractButton* Canvas::create(RectControl& control)
@@ -143,6 +167,7 @@ QAbstractButton* Canvas::create(RectControl& control)
     button->setBackgroundRole(QPalette::Window);
     button->setAutoFillBackground(true);
     button->setObjectName(QString::fromStdString(control.Name()));
+    button->installEventFilter(this);
     if (control.Index() != RectControl::NoIndex)
         button->setProperty("index", static_cast<qlonglong>(control.Index()));
     button->setFont(fontFor(control.TextFont(), control.TextSize()));

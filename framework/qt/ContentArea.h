@@ -35,9 +35,12 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAbstractButton* create(RectControl& control);
+    // Clicks the enabled, visible default push button; false when there is none.
+    bool pressDefaultButton();
     void focusCheckedRadioButton();
     void applyTabOrder();
 

@@ -49,7 +49,9 @@ void AppTest::SetUpTestSuite()
         return;
     started = true;
     ::testing::AddGlobalTestEnvironment(new Finalizers);
-    auto& platform = app::StartOffscreen("merrowby-tests");
+    // Offscreen unless a test run puts the window on a desktop (MERROWBY_TEST_QT_PLATFORM=xcb).
+    const char* qtPlatform = std::getenv("MERROWBY_TEST_QT_PLATFORM");
+    auto& platform = app::StartWithoutEventLoop("merrowby-tests", qtPlatform ? qtPlatform : "offscreen");
     platform.urlOpener = [](const std::string& address) { urls.push_back(address); };
 }
 

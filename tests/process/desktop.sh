@@ -1,0 +1,35 @@
+# A desktop for the process tests: a virtual X display (Xvfb) with a reparenting window
+# manager (openbox), as users have it rather than a bare X server. The caller sets $work.
+
+desktop_xvfb=""
+desktop_wm=""
+
+start_desktop() {  # screen size, e.g. 1280x1024
+    : >"$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    desktop_xvfb=$!
+    for _ in $(seq 1 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    desktop_wm=$!
+    # The window manager is up once it has claimed the screen.
+    for _ in $(seq 1 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    echo "openbox did not start"
+    cat "$work/wm.log"
+    exit 1
+}
+
+stop_desktop() {
+    [ -n "$desktop_wm" ] && kill "$desktop_wm" 2>/dev/null && wait "$desktop_wm" 2>/dev/null
+    [ -n "$desktop_xvfb" ] && kill "$desktop_xvfb" 2>/dev/null && wait "$desktop_xvfb" 2>/dev/null
+    desktop_wm=""
+    desktop_xvfb=""
+    unset DISPLAY
+}
