@@ -4,9 +4,15 @@
 //   x_window_tool move ID X Y     moves it, as a user's drag does
 //   x_window_tool key ID          gives it the keyboard focus and a press of the space bar
 //   x_window_tool destroy ID      destroys it, as a misbehaving client or xkill may
+//   x_window_tool size ID         prints the window's width and height: "w h"
+//   x_window_tool pointer ID X Y  moves the pointer to X Y of the window, as the user's mouse does
+//   x_window_tool click ID X Y    moves the pointer there and clicks the primary button
+//   x_window_tool keys KEY...     presses and releases each key (X key names: Down, Return)
+//                                 where the keyboard focus is
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 #include <chrono>
 #include <cstdio>
@@ -37,24 +43,46 @@ long processOf(Display* display, Window window)
     return pid;
 }
 
-Window findWindow(Display* display, long pid)
+// The viewable window of the process, a child of the root window or, under a reparenting
+// window manager, of the frame the window manager put around it.
+Window findWindow(Display* display, Window parentWindow, long pid, int depth)
 {
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
     Window found = 0;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+    if (!XQueryTree(display, parentWindow, &root, &parent, &children, &count))
         return 0;
     for (unsigned int i = 0; i < count && !found; ++i) {
         XWindowAttributes attributes;
-        if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
-            processOf(display, children[i]) == pid)
+        if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
+            continue;
+        if (processOf(display, children[i]) == pid)
             found = children[i];
+        else if (depth > 0)
+            found = findWindow(display, children[i], pid, depth - 1);
     }
     if (children)
         XFree(children);
     return found;
+}
+
+Window findWindow(Display* display, long pid)
+{
+    return findWindow(display, DefaultRootWindow(display), pid, 2);
+}
+
+// The screen position of a point of the window.
+void onScreen(Display* display, Window window, int x, int y, int& screenX, int& screenY)
+{
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &screenX, &screenY, &child);
+}
+
+void pause(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 int ignoreErrors(Display*, XErrorEvent*)
@@ -67,7 +95,10 @@ int ignoreErrors(Display*, XErrorEvent*)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID | size ID |"
+                     " pointer ID X Y | click ID X Y | keys KEY...\n",
+                     argv[0]);
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -85,7 +116,7 @@ int main(int argc, char** argv)
         for (int tries = 0; tries < 400 && !window; ++tries) {
             window = findWindow(display, pid);
             if (!window)
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                pause(50);
         }
         if (window)
             std::printf("0x%lx\n", window);
@@ -101,7 +132,7 @@ int main(int argc, char** argv)
     } else if (command == "key") {
         XSetInputFocus(display, id, RevertToParent, CurrentTime);
         XSync(display, False);
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        pause(200);
         XKeyEvent key = {};
         key.type = KeyPress;
         key.display = display;
@@ -117,6 +148,38 @@ int main(int argc, char** argv)
         XSendEvent(display, id, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
     } else if (command == "destroy") {
         XDestroyWindow(display, id);
+    } else if (command == "size") {
+        XWindowAttributes attributes;
+        result = XGetWindowAttributes(display, id, &attributes) ? 0 : 1;
+        std::printf("%d %d\n", attributes.width, attributes.height);
+    } else if ((command == "pointer" || command == "click") && argc == 5) {
+        int x = 0;
+        int y = 0;
+        onScreen(display, id, std::atoi(argv[3]), std::atoi(argv[4]), x, y);
+        XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+        XSync(display, False);
+        if (command == "click") {
+            pause(100);
+            XTestFakeButtonEvent(display, 1, True, CurrentTime);
+            XSync(display, False);
+            pause(50);
+            XTestFakeButtonEvent(display, 1, False, CurrentTime);
+        }
+    } else if (command == "keys") {
+        for (int i = 2; i < argc && result == 0; ++i) {
+            const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(argv[i]));
+            if (!code) {
+                std::fprintf(stderr, "no key %s\n", argv[i]);
+                result = 2;
+                break;
+            }
+            XTestFakeKeyEvent(display, code, True, CurrentTime);
+            XSync(display, False);
+            pause(50);
+            XTestFakeKeyEvent(display, code, False, CurrentTime);
+            XSync(display, False);
+            pause(150);
+        }
     } else {
         std::fprintf(stderr, "unknown command %s\n", command.c_str());
         result = 2;

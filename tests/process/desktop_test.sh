@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The real program on a desktop as users have it: under a window manager (openbox) and the
+# GTK platform theme. A window the user moved stays where it was put while the pointer rests
+# on a button and while a menu is open; choosing a category, which paints the window, puts it
+# back in the middle.
+set -u
+program="$1"
+tool="$2"
+work=$(mktemp -d)
+failures=0
+. "$(dirname "$0")/common.sh"
+. "$(dirname "$0")/desktop.sh"
+trap 'stop_desktop; rm -rf "$work"' EXIT
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
+export XDG_CURRENT_DESKTOP=GNOME
+
+# The content area's size, and "Pass" in it (the lower right, left of "Okay").
+content_height=306
+pass_x=398
+pass_y=283
+
+# Where the window stands once it has stopped moving (at most 5 s).
+settled_position() {  # window
+    local at="" before=""
+    for _ in $(seq 1 50); do
+        at=$("$tool" position "$1")
+        [ "$at" = "$before" ] && break
+        before="$at"
+        sleep 0.1
+    done
+    echo "$at"
+}
+
+# Waits at most 5 s until the window stands at x y; prints where it stands.
+wait_for_position() {  # window x y
+    local at=""
+    for _ in $(seq 1 50); do
+        at=$("$tool" position "$1")
+        [ "$at" = "$2 $3" ] && break
+        sleep 0.1
+    done
+    echo "$at"
+}
+
+# Opens the first menu, "Statistical Data", by a click on its title in the menu bar.
+open_menu() {  # window
+    local width height
+    read -r width height < <("$tool" size "$1")
+    "$tool" click "$1" 40 $(( (height - content_height) / 2 ))
+    sleep 0.5
+}
+
+choose_first_category() {  # window
+    open_menu "$1"
+    "$tool" keys Down Return
+}
+
+start_desktop 1280x1024
+"$program" 2>"$work/log" &
+pid=$!
+window=$("$tool" find "$pid")
+if [ -z "$window" ]; then
+    fail "no window of the program on the desktop"
+    kill -KILL "$pid"
+    exit 1
+fi
+middle=$(settled_position "$window")
+read -r width height < <("$tool" size "$window")
+pass_top=$((height - content_height + pass_y))
+
+choose_first_category "$window"
+sleep 0.5
+"$tool" move "$window" 100 120  # the user drags the window away
+moved=$(settled_position "$window")
+if [ "$moved" = "$middle" ]; then
+    fail "the window did not move away from the middle ($middle)"
+else
+    "$tool" pointer "$window" "$pass_x" "$pass_top"
+    sleep 1
+    at=$("$tool" position "$window")
+    if [ "$at" = "$moved" ]; then
+        echo "ok   the pointer resting on Pass leaves the window where the user put it"
+    else
+        fail "with the pointer on Pass, the window moved from $moved to $at"
+    fi
+
+    "$tool" pointer "$window" 250 "$((height / 2))"
+    open_menu "$window"
+    sleep 0.5
+    at=$("$tool" position "$window")
+    if [ "$at" = "$moved" ]; then
+        echo "ok   an open menu leaves the window where the user put it"
+    else
+        fail "with a menu open, the window moved from $moved to $at"
+    fi
+    "$tool" keys Escape
+
+    choose_first_category "$window"
+    at=$(wait_for_position "$window" $middle)
+    if [ "$at" = "$middle" ]; then
+        echo "ok   choosing a category puts the window back in the middle"
+    else
+        fail "after choosing a category the window stands at $at, not in the middle ($middle)"
+    fi
+fi
+
+kill -TERM "$pid"
+finish "SIGTERM on the desktop" "$pid" 0
+
+[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
+echo "every case as expected"
