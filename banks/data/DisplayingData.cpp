@@ -133,7 +133,7 @@ const QuestionSheet sheet = {{
                 {"No, the most common value is the mode."}}}},
     // 10
     {.correct = 3,
-     .lines = {"The height of a histogram bar is calculated as"},
+     .lines = {"In a histogram with unequal widths, a bar's height is calculated as"},
      .answers = {"the number of observations in the interval.", "the width of the interval.",
                  "the relative frequency divided by the interval width.",
                  "the interval width divided by the relative frequency.", "the midpoint of the interval."},
@@ -299,7 +299,7 @@ const QuestionSheet sheet = {{
                         .yDecimals = 2}},
     // 24
     {.correct = 3,
-     .lines = {"In a histogram, relative frequencies are shown by a bar's"},
+     .lines = {"In a histogram with unequal widths, relative frequencies are shown by a bar's"},
      .answers = {"height", "width", "area", "color", "position"},
      .hints = {{{"No, the height is a density, the relative frequency divided by the width."},
                 {"No, the width of a bar is the width of its interval."},

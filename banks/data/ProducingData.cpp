@@ -205,7 +205,7 @@ const QuestionSheet& questions()
          .lines = {"A public opinion survey is least likely to be biased if it uses"},
          .answers = {{"a random sample.", "a convenience sample.", "a voluntary response sample.",
                       "a quota sample.", "a sample of the interviewer's friends."}},
-         .hints = {{{"Yes, a random sample gives every member of the population a known chance",
+         .hints = {{{"Yes, a random sample gives every member of the population the same chance",
                      "of being chosen, so no group is favored."},
                     easiestToReach,
                     {"No, people who choose to respond usually hold stronger views than those",

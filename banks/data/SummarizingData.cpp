@@ -239,7 +239,7 @@ const QuestionSheet& questions()
                    Lines{"No, 10 is the largest value; the mode is the value that occurs most often."}}},
         // 17
         {.correct = 5,
-         .lines = {"Calculate the variance of these data: 3, 5, 7"},
+         .lines = {"Calculate the sample variance of these data: 3, 5, 7"},
          .answers = {"4/3", "8/3", "2", "5", "4"},
          .hints = {Lines{"No, remember to square the deviations from the mean and to divide by",
                          "n-1 instead of n."},
@@ -250,7 +250,7 @@ const QuestionSheet& questions()
                          "divide by n-1 instead of n."}}},
         // 18
         {.correct = 1,
-         .lines = {"Calculate the variance of these data: 2, 2, 2"},
+         .lines = {"Calculate the sample variance of these data: 2, 2, 2"},
          .answers = {"0", "2", "4", "6", "1"},
          .hints = {Lines{"Yes, every deviation from the mean is 0, and 0 divided by n-1 is 0."},
                    meanForVariance,
@@ -259,7 +259,7 @@ const QuestionSheet& questions()
                    Lines{"No, square each deviation from the mean, add the squares and divide by n-1."}}},
         // 19
         {.correct = 4,
-         .lines = {"Calculate the variance of these data: 5, 10, 15"},
+         .lines = {"Calculate the sample variance of these data: 5, 10, 15"},
          .answers = {"5", "10", "16 2/3", "25", "50"},
          .hints = {sdForVariance,
                    meanForVariance,
@@ -269,7 +269,7 @@ const QuestionSheet& questions()
                    Lines{"No, 50 is the sum of the squared deviations; divide it by n-1 = 2."}}},
         // 20
         {.correct = 1,
-         .lines = {"Calculate the standard deviation of these data: 4, 7, 10"},
+         .lines = {"Calculate the sample standard deviation of these data: 4, 7, 10"},
          .answers = {"3", "9", "square root of 6", "7", "18"},
          .hints = {Lines{"Yes, the mean is 7, and the squared deviations 9, 0 and 9 add up to 18;",
                          "18/(n-1) = 9 is the variance, and its square root is 3."},
@@ -280,7 +280,7 @@ const QuestionSheet& questions()
                    Lines{"No, 18 is the sum of squared deviations; divide by n-1, then take the root."}}},
         // 21
         {.correct = 2,
-         .lines = {"Calculate the standard deviation of these data: 5, 8, 8"},
+         .lines = {"Calculate the sample standard deviation of these data: 5, 8, 8"},
          .answers = {"3", "square root of 3", "square root of 2", "7", "8"},
          .hints = {varianceForSd,
                    Lines{"Yes, the squared deviations from the mean 7 are 4, 1 and 1, adding up to",
@@ -291,7 +291,7 @@ const QuestionSheet& questions()
                    Lines{"No, 8 is the mode; the standard deviation measures spread about the mean."}}},
         // 22
         {.correct = 1,
-         .lines = {"Calculate the standard deviation of these data: 5, 5, 5"},
+         .lines = {"Calculate the sample standard deviation of these data: 5, 5, 5"},
          .answers = {"0", "5", "15", "25", "square root of 5"},
          .hints = {Lines{"Yes, every value equals the mean, 5, so every deviation is 0; the",
                          "variance is 0/(n-1) = 0, and so is its square root."},

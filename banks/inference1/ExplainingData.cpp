@@ -172,7 +172,7 @@ const QuestionSheet sheet = {{
                 noSense}}},
     // 12
     {.correct = 5,
-     .lines = {"The probability of 6 heads in 10 flips of a fair coin is"},
+     .lines = {"The probability of exactly 6 heads in 10 flips of a fair coin is"},
      .answers = {"0.4", "0.5", "0.6", "0.5^6", "given by the binomial distribution."},
      .hints = {{notSixHeads,
                 notSixHeads,

@@ -190,6 +190,23 @@ TEST(AnovaTests, StockHintsStandWhereTheyBelong)
     }
 }
 
+// The pooled t test assumes equal standard deviations just as the F test does: a clause that
+// calls them an assumption gives it to both tests, not to the F test alone.
+TEST(AnovaTests, EqualSpreadIsAnAssumptionOfBothTestsThatAssumeIt)
+{
+    const std::regex assumption{R"(equal standard deviations[^,;:.?!]*assum|assum[^,;:.?!]*equal standard deviations)"};
+    const std::regex clauseEnd{R"([,;:.?!] )"};
+    for (const auto& [place, hint] : allHints(ch9Questions)) {
+        const std::string text = joined(hint);
+        for (std::sregex_token_iterator it(text.begin(), text.end(), clauseEnd, -1), end; it != end; ++it) {
+            const std::string clause = *it;
+            if (!std::regex_search(clause, assumption) || clause.find("F test") == std::string::npos)
+                continue;
+            EXPECT_NE(clause.find("t test"), std::string::npos) << where(place) << ": " << clause;
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // Questions 16 to 21 give summary statistics: their figures must follow from them.
 

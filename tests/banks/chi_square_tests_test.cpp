@@ -351,11 +351,11 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
     EXPECT_NE(joined(storeThrough(ch10Questions, 9).lines).find("the deviations O - E, neither squared nor divided,"),
               std::string::npos);
 
-    // Expected count of female A grades: (20 x 12)/30.
+    // Expected count of female A grades: (20*12)/30.
     const StoredQuestion q30 = storeThrough(ch10Questions, 30);
     const double femaleA = expectedCount({{8, 8, 4}, {4, 2, 4}}, 0, 0);
     EXPECT_EQ(shownValue(q30.answers[static_cast<std::size_t>(q30.correct - 1)]), femaleA);
-    EXPECT_NE(joined(rightHint(q30)).find("(20 x 12)/30 = 8"), std::string::npos);
+    EXPECT_NE(joined(rightHint(q30)).find("(20*12)/30 = 8"), std::string::npos);
 
     // Degrees of freedom of the tables: (rows - 1)(columns - 1).
     const std::vector<std::pair<Integer, std::string>> tables = {{12, "(3 - 1)(4 - 1) = 6"},

@@ -199,10 +199,10 @@ double pooledT(double mean1, double sd1, double n1, double mean2, double sd2, do
     return std::abs(mean2 - mean1) / std::sqrt(variance * (1.0 / n1 + 1.0 / n2));
 }
 
-std::string oneFigure(double value, const std::string& times) // 7.7x10^-11, 5.6*10^-11
+std::string oneFigure(double value) // 7.7*10^-11
 {
     const int exponent = static_cast<int>(std::floor(std::log10(value)));
-    return fixed(value / std::pow(10.0, exponent), 1) + times + "10^" + std::to_string(exponent);
+    return fixed(value / std::pow(10.0, exponent), 1) + "*10^" + std::to_string(exponent);
 }
 
 // A shown number ("0.0003", "5.6*10^-11", "9.0 x 10^-11") and half a unit of its last digit;
@@ -293,7 +293,7 @@ TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
         std::string figure;
     } figures[] = {
         {7, "z = 0.082/0.0126 = " + fixed(z7, 2)},
-        {7, "p value is about " + oneFigure(twoSidedNormal(z7), "x")},
+        {7, "p value is about " + oneFigure(twoSidedNormal(z7))},
         {19, "= " + fixed(z19, 2)},
         {19, "p is about " + fixed(twoSidedNormal(z19), 4)},
         {20, "= " + fixed(z20, 2)},
@@ -301,9 +301,9 @@ TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
         {21, "= " + fixed(z21, 2)},
         {21, "p value is about " + fixed(twoSidedNormal(z21), 2)},
         {22, "= " + fixed(t22, 2)},
-        {22, "198 degrees of freedom p is about " + oneFigure(twoSidedT(t22, 198), "*")},
+        {22, "198 degrees of freedom p is about " + oneFigure(twoSidedT(t22, 198))},
         {24, "= " + fixed(t22, 2)},
-        {24, "p value is about " + oneFigure(twoSidedT(t22, 198), "*")},
+        {24, "p value is about " + oneFigure(twoSidedT(t22, 198))},
         {23, "= " + fixed(t23, 2)},
         {23, "23 degrees of freedom p is about " + fixed(twoSidedT(t23, 23), 2)},
         {25, "= " + fixed(t23, 2)},

@@ -9,12 +9,14 @@
 #include <cmath>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using namespace Module1;
 using testing_support::Row;
+using testing_support::StoredQuestion;
 using testing_support::storeThrough;
 
 void storeNumber(Integer number)
@@ -38,7 +40,7 @@ TEST(DisplayingData, StoresEveryQuestionOfTheSheet)
         {7, "A stem plot", 4, 1, {1, 1, 1, 1, 2}},
         {8, "When the origin is omitted from the vertical", 2, 1, {2, 1, 1, 1, 2}},
         {9, "Outliers are", 3, 1, {1, 1, 2, 2, 1}},
-        {10, "The height of a histogram bar is calculated", 3, 1, {1, 1, 1, 1, 1}},
+        {10, "In a histogram with unequal widths, a bar's height", 3, 1, {1, 1, 1, 1, 1}},
         {11, "When there are many categories, pie charts", 1, 1, {2, 1, 2, 1, 1}},
         {12, "The most important problem with replacing the bars", 4, 2, {1, 2, 1, 2, 1}},
         {13, "A stem-and-leaf diagram shows more detail than a", 1, 1, {1, 1, 1, 1, 1}},
@@ -52,7 +54,7 @@ TEST(DisplayingData, StoresEveryQuestionOfTheSheet)
         {21, "What is the approximate mean for the data", 3, 5, {1, 1, 1, 1, 1}, true},
         {22, "What is the approximate mean for the data", 4, 5, {1, 1, 1, 1, 1}, true},
         {23, "What is the approximate mean for the data", 5, 5, {1, 1, 1, 1, 1}, true},
-        {24, "In a histogram, relative frequencies are shown by a bar's", 3, 1, {1, 1, 1, 1, 1}},
+        {24, "In a histogram with unequal widths, relative frequencies", 3, 1, {1, 1, 1, 1, 1}},
         {25, "What is the best label for the vertical", 1, 1, {1, 1, 1, 1, 1}},
         {26, "Time is shown in a time-series graph by", 5, 1, {1, 1, 1, 2, 1}},
         {27, "Categorical data do not have", 5, 1, {1, 1, 1, 1, 1}},
@@ -265,6 +267,134 @@ TEST(DisplayingData, NamesWhatTheBarsShowAndTheGraphsAsTheBankDoes)
         for (const auto& text : texts)
             for (auto at = text.find("requenc"); at != std::string::npos; at = text.find("requenc", at + 1))
                 EXPECT_TRUE(at >= 10 && text.compare(at - 10, 10, "relative f") == 0) << text;
+    }
+}
+
+// A histogram drawn from its interval edges and counts, with densities as heights.
+struct DrawnHistogram {
+    std::string name;
+    std::vector<double> edges;
+    std::vector<double> counts;
+
+    std::size_t bars() const { return counts.size(); }
+    double width(std::size_t i) const { return edges[i + 1] - edges[i]; }
+    double share(std::size_t i) const
+    {
+        double total = 0.0;
+        for (const double c : counts)
+            total += c;
+        return counts[i] / total;
+    }
+    double height(std::size_t i) const { return share(i) / width(i); }
+};
+
+// Whether one value per bar rises and falls with the bars' relative frequencies.
+bool followsTheShares(const DrawnHistogram& h, const std::vector<double>& values)
+{
+    for (std::size_t i = 1; i < h.bars(); ++i)
+        if (std::abs(values[i] / h.share(i) - values[0] / h.share(0)) > 1e-12)
+            return false;
+    return true;
+}
+
+// The key holds for every histogram that the question allows; a distractor that holds for
+// any of them is right as well.
+void expectOnlyTheKeyHolds(const std::vector<std::pair<std::string, bool>>& holds, bool key, const std::string& answer)
+{
+    for (const auto& [histogram, held] : holds) {
+        if (key) {
+            EXPECT_TRUE(held) << "the key \"" << answer << "\" fails with " << histogram;
+        } else {
+            EXPECT_FALSE(held) << "\"" << answer << "\" holds too, with " << histogram;
+        }
+    }
+}
+
+// With intervals of one width, a count or a relative frequency may stand as the height and
+// the height shows the relative frequency as well as the area does; with intervals of
+// different widths only the density keeps the areas true. The questions on how a bar's
+// height is calculated and on what shows a relative frequency must rule out the first kind
+// of histogram, or a distractor is right as well.
+TEST(DisplayingData, HeightAndAreaQuestionsHaveOneRightAnswerForTheIntervalsTheyName)
+{
+    const DrawnHistogram equalWidths{"intervals of one width", {0, 10, 20, 30}, {2, 5, 3}};
+    const DrawnHistogram unequalWidths{"intervals of different widths", {0, 10, 20, 40}, {5, 10, 10}};
+    const std::regex unequal{R"(\b(unequal widths?|differ(ent)? in width|different widths)\b)"};
+    const auto allowed = [&](const StoredQuestion& q) {
+        // Intervals of different widths first: the key must hold for them in any case.
+        std::vector<DrawnHistogram> histograms = {unequalWidths};
+        if (!std::regex_search(testing_support::joined(q.lines), unequal))
+            histograms.push_back(equalWidths);
+        return histograms;
+    };
+    using PerBar = double (*)(const DrawnHistogram&, std::size_t);
+    const auto valuesOf = [](const DrawnHistogram& h, PerBar f) {
+        std::vector<double> values;
+        for (std::size_t i = 0; i < h.bars(); ++i)
+            values.push_back(f(h, i));
+        return values;
+    };
+    // What each answer names, as a value per bar.
+    const auto meaning = [](const std::vector<std::pair<std::string, PerBar>>& table, const std::string& answer) {
+        PerBar found = nullptr;
+        for (const auto& entry : table) {
+            if (answer.find(entry.first) == std::string::npos)
+                continue;
+            EXPECT_EQ(found, nullptr) << "two meanings for " << answer;
+            found = entry.second;
+        }
+        EXPECT_NE(found, nullptr) << "no meaning for " << answer;
+        return found;
+    };
+
+    {
+        SCOPED_TRACE("question 10: how a bar's height is calculated");
+        // A way of calculating the heights is right if the areas then show the relative frequencies.
+        const std::vector<std::pair<std::string, PerBar>> rules = {
+            {"number of observations", [](const DrawnHistogram& h, std::size_t i) { return h.counts[i]; }},
+            {"width of the interval", [](const DrawnHistogram& h, std::size_t i) { return h.width(i); }},
+            {"relative frequency divided by",
+             [](const DrawnHistogram& h, std::size_t i) { return h.share(i) / h.width(i); }},
+            {"width divided by the relative",
+             [](const DrawnHistogram& h, std::size_t i) { return h.width(i) / h.share(i); }},
+            {"midpoint", [](const DrawnHistogram& h, std::size_t i) { return (h.edges[i] + h.edges[i + 1]) / 2; }},
+        };
+        const StoredQuestion q = storeThrough(ch2Questions, 10);
+        for (Integer a = 1; a <= 5; ++a) {
+            const std::string& answer = q.answers[static_cast<std::size_t>(a - 1)];
+            const PerBar rule = meaning(rules, answer);
+            if (rule == nullptr)
+                continue;
+            std::vector<std::pair<std::string, bool>> holds;
+            for (const DrawnHistogram& h : allowed(q)) {
+                std::vector<double> areas = valuesOf(h, rule);
+                for (std::size_t i = 0; i < h.bars(); ++i)
+                    areas[i] *= h.width(i);
+                holds.emplace_back(h.name, followsTheShares(h, areas));
+            }
+            expectOnlyTheKeyHolds(holds, a == q.correct, answer);
+        }
+    }
+    {
+        SCOPED_TRACE("question 24: what shows a relative frequency");
+        const std::vector<std::pair<std::string, PerBar>> features = {
+            {"height", [](const DrawnHistogram& h, std::size_t i) { return h.height(i); }},
+            {"width", [](const DrawnHistogram& h, std::size_t i) { return h.width(i); }},
+            {"area", [](const DrawnHistogram& h, std::size_t i) { return h.height(i) * h.width(i); }},
+            {"color", [](const DrawnHistogram&, std::size_t) { return 1.0; }},
+            {"position", [](const DrawnHistogram& h, std::size_t i) { return h.edges[i]; }},
+        };
+        const StoredQuestion q = storeThrough(ch2Questions, 24);
+        for (Integer a = 1; a <= 5; ++a) {
+            const std::string& answer = q.answers[static_cast<std::size_t>(a - 1)];
+            const PerBar feature = meaning(features, answer);
+            if (feature == nullptr)
+                continue;
+            std::vector<std::pair<std::string, bool>> holds;
+            for (const DrawnHistogram& h : allowed(q))
+                holds.emplace_back(h.name, followsTheShares(h, valuesOf(h, feature)));
+            expectOnlyTheKeyHolds(holds, a == q.correct, answer);
+        }
     }
 }
 

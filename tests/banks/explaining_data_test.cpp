@@ -41,7 +41,7 @@ const std::vector<SheetRow>& sheet()
         {{10, "A classic example of independent events", 1, 1, {1, 1, 1, 1, 1}}},
         {{11, "The binomial model assumes", 4, 2, {1, 1, 1, 1, 1}},
          Answers{"0.", "0.5.", "1.0.", "constant.", "equal to the number of trials."}},
-        {{12, "The probability of 6 heads in 10 flips", 5, 1, {1, 1, 1, 1, 1}},
+        {{12, "The probability of exactly 6 heads in 10 flips", 5, 1, {1, 1, 1, 1, 1}},
          Answers{"0.4", "0.5", "0.6", "0.5^6", "given by the binomial distribution."}},
         {{13, "The probability of two even numbers", 5, 1, {1, 1, 1, 1, 1}},
          Answers{"0.02.", "0.20.", "0.50.", "0.75.", "given by the binomial distribution."}},
@@ -243,6 +243,39 @@ TEST(ExplainingData, KeyedFiguresAreWhatTheDataGive)
         EXPECT_NEAR(shownValue(option), (x - mean) / mean, halfUnit(option)) << option;
         EXPECT_NE(joined(hintOf({n, 1})).find("divided by the mean"), std::string::npos);
     }
+}
+
+// "6 heads in 10 flips" may be read as at least 6 heads, about 0.38, which "0.4" shows at its
+// precision. Only a stem that says exactly 6 leaves the key the one right answer.
+TEST(ExplainingData, SixHeadsInTenFlipsHasOneReadingAndOneRightAnswer)
+{
+    const StoredQuestion q = storeThrough(ch5Questions, 12);
+    const double exactly = binomial(10, 6, 0.5);
+    double atLeast = 0.0;
+    for (int k = 6; k <= 10; ++k)
+        atLeast += binomial(10, k, 0.5);
+
+    const bool saysExactly = joined(q.lines).find("exactly 6 heads") != std::string::npos;
+    EXPECT_TRUE(saysExactly) << joined(q.lines);
+    std::vector<double> readings = {exactly};
+    if (!saysExactly)
+        readings.push_back(atLeast);
+
+    static const std::regex power(R"(([0-9.]+)\^([0-9]+))");
+    for (Integer a = 1; a <= 5; ++a) {
+        if (a == q.correct)
+            continue;
+        const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+        std::smatch m;
+        for (const double reading : readings) {
+            if (std::regex_match(option, m, power)) {
+                EXPECT_GT(std::abs(std::pow(std::stod(m[1]), std::stod(m[2])) - reading), 1e-9) << option;
+            } else if (number(option)) {
+                EXPECT_FALSE(shows(option, reading)) << "answer " << a << " \"" << option << "\" shows " << reading;
+            }
+        }
+    }
+    EXPECT_NE(joined(rightHint(q)).find("about " + fixed(exactly, 2)), std::string::npos) << joined(rightHint(q));
 }
 
 // A hint speaks of what its answer names.

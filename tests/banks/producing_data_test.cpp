@@ -173,6 +173,19 @@ TEST(ProducingData, ControlGroupKeyHoldsForPlaceboAndActiveControls)
     }
 }
 
+// Known but unequal chances of being chosen still favour some groups: a hint that says no
+// group is favoured gives every member the same chance.
+TEST(ProducingData, NoGroupIsFavouredOnlyWhenEveryoneHasTheSameChance)
+{
+    const std::regex sameChance{R"(\b(same|equal) chance\b)"};
+    for (const auto& [place, hint] : allHints(ch4Questions)) {
+        const std::string text = joined(hint);
+        if (text.find("no group is favored") != std::string::npos) {
+            EXPECT_TRUE(std::regex_search(text, sameChance)) << where(place) << ": " << text;
+        }
+    }
+}
+
 TEST(ProducingData, AShorterQuestionCountsOnlyItsOwnLines)
 {
     using namespace Module1;

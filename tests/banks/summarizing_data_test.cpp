@@ -37,12 +37,12 @@ const std::vector<Row> sheet = {
     {14, "Calculate the median of these data: 10, 5, 3, 20, 7, 3", 4, 1, {1, 1, 1, 3, 1}},
     {15, "Calculate the mode of these data: 0, 0, 1, 2, 7", 1, 1, {1, 1, 1, 1, 1}},
     {16, "Calculate the mode of these data: 10, 4, 6, 4", 3, 1, {1, 1, 1, 1, 1}},
-    {17, "Calculate the variance of these data: 3, 5, 7", 5, 1, {2, 1, 1, 1, 2}},
-    {18, "Calculate the variance of these data: 2, 2, 2", 1, 1, {1, 1, 1, 1, 1}},
-    {19, "Calculate the variance of these data: 5, 10, 15", 4, 1, {1, 1, 1, 2, 1}},
-    {20, "Calculate the standard deviation of these data: 4, 7, 10", 1, 1, {2, 1, 2, 1, 1}},
-    {21, "Calculate the standard deviation of these data: 5, 8, 8", 2, 1, {1, 2, 2, 1, 1}},
-    {22, "Calculate the standard deviation of these data: 5, 5, 5", 1, 1, {2, 1, 1, 1, 1}},
+    {17, "Calculate the sample variance of these data: 3, 5, 7", 5, 1, {2, 1, 1, 1, 2}},
+    {18, "Calculate the sample variance of these data: 2, 2, 2", 1, 1, {1, 1, 1, 1, 1}},
+    {19, "Calculate the sample variance of these data: 5, 10, 15", 4, 1, {1, 1, 1, 2, 1}},
+    {20, "Calculate the sample standard deviation of these data: 4, 7, 10", 1, 1, {2, 1, 2, 1, 1}},
+    {21, "Calculate the sample standard deviation of these data: 5, 8, 8", 2, 1, {1, 2, 2, 1, 1}},
+    {22, "Calculate the sample standard deviation of these data: 5, 5, 5", 1, 1, {2, 1, 1, 1, 1}},
     {23, "The box in a box plot shows the", 1, 1, {1, 1, 1, 1, 1}},
     {24, "The interquartile range is the", 5, 1, {1, 1, 1, 1, 2}},
     {25, "What is the median for the data described", 3, 5, {1, 1, 1, 1, 1}, true},
@@ -114,7 +114,7 @@ TEST(SummarizingData, StoresTheQuotedQuestionsWordForWord)
                "example, a histogram for the data could be a symmetrical bell curve with",
                "a large standard deviation."}});
     testing_support::expectQuestion(
-        ch3Questions, 17, 5, {"Calculate the variance of these data: 3, 5, 7"}, {"4/3", "8/3", "2", "5", "4"},
+        ch3Questions, 17, 5, {"Calculate the sample variance of these data: 3, 5, 7"}, {"4/3", "8/3", "2", "5", "4"},
         {Lines{"No, remember to square the deviations from the mean and to divide by", "n-1 instead of n."},
          Lines{"No, remember to divide by n-1 instead of n."},
          Lines{"No, I think you calculated the standard deviation instead of the variance!"},
@@ -208,18 +208,25 @@ double statistic(const std::string& name, std::vector<double> data)
     return name == "variance" ? variance : std::sqrt(variance);
 }
 
+// "3, 5, 7" as numbers.
+std::vector<double> listed(const std::string& list)
+{
+    std::vector<double> data;
+    for (std::size_t at = 0; at != std::string::npos; at = list.find(',', at + 1))
+        data.push_back(std::stod(list.substr(at == 0 ? 0 : at + 1)));
+    return data;
+}
+
 TEST(SummarizingData, CalculationsHaveOneRightAnswerThatFollowsFromTheData)
 {
-    const std::regex instruction{R"(Calculate the (mean|median|mode|variance|standard deviation) of these data: (.*))"};
+    const std::regex instruction{
+        R"(Calculate the (?:sample )?(mean|median|mode|variance|standard deviation) of these data: (.*))"};
     for (Integer n = 7; n <= 22; ++n) {
         SCOPED_TRACE("question " + std::to_string(n));
         const StoredQuestion q = storeThrough(ch3Questions, n);
         std::smatch m;
         ASSERT_TRUE(std::regex_match(q.lines[0], m, instruction)) << q.lines[0];
-        std::vector<double> data;
-        const std::string list = m[2];
-        for (std::size_t at = 0; at != std::string::npos; at = list.find(',', at + 1))
-            data.push_back(std::stod(list.substr(at == 0 ? 0 : at + 1)));
+        const std::vector<double> data = listed(m[2]);
         const double truth = statistic(m[1], data);
         for (std::size_t a = 0; a < 5; ++a) {
             const bool right = static_cast<Integer>(a + 1) == q.correct;
@@ -227,6 +234,55 @@ TEST(SummarizingData, CalculationsHaveOneRightAnswerThatFollowsFromTheData)
                 << "answer " << a + 1 << " \"" << q.answers[a] << "\", the " << m[1].str() << " is " << truth;
             if (n >= 8 && n <= 16) {
                 EXPECT_TRUE(std::regex_match(q.answers[a], std::regex{R"([0-9]+\.[0-9])"})) << q.answers[a];
+            }
+        }
+    }
+}
+
+// Many courses teach the variance of data taken as a whole population first, dividing by n;
+// the sample variance divides by n-1. Unless the stem names the sample, an option with the
+// population's value would be right too. An option with that value is a distractor whose
+// hint says to divide by n-1.
+TEST(SummarizingData, SpreadQuestionsAskForTheSampleValueAndOnlyTheKeyGivesIt)
+{
+    const std::regex instruction{
+        R"(Calculate the (sample |population )?(variance|standard deviation) of these data: (.*))"};
+    for (Integer n = 17; n <= 22; ++n) {
+        SCOPED_TRACE("question " + std::to_string(n));
+        const StoredQuestion q = storeThrough(ch3Questions, n);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(q.lines[0], m, instruction)) << q.lines[0];
+        const std::string named = m[1];
+        const bool variance = m[2] == "variance";
+        const std::vector<double> data = listed(m[3]);
+        const auto count = static_cast<double>(data.size());
+        double mean = 0.0;
+        for (const double x : data)
+            mean += x / count;
+        double squares = 0.0;
+        for (const double x : data)
+            squares += (x - mean) * (x - mean);
+        const auto spread = [&](double divisor) { return variance ? squares / divisor : std::sqrt(squares / divisor); };
+        const double sample = spread(count - 1.0);
+        const double population = spread(count);
+
+        EXPECT_EQ(named, "sample ") << "the stem names which variance it asks for";
+        std::vector<double> right;
+        if (named != "population ")
+            right.push_back(sample);
+        if (named != "sample ")
+            right.push_back(population);
+
+        for (std::size_t a = 0; a < 5; ++a) {
+            const double value = answerValue(q.answers[a]);
+            const bool isRight = std::any_of(right.begin(), right.end(),
+                                             [value](double r) { return std::abs(value - r) < 1e-9; });
+            EXPECT_EQ(isRight, static_cast<Integer>(a + 1) == q.correct)
+                << "answer " << a + 1 << " \"" << q.answers[a] << "\": sample " << sample << ", population "
+                << population;
+            if (std::abs(value - population) < 1e-9 && std::abs(population - sample) > 1e-9) {
+                EXPECT_NE(testing_support::joined(q.hints[a]).find("n-1"), std::string::npos)
+                    << "answer " << a + 1 << ": " << testing_support::joined(q.hints[a]);
             }
         }
     }
@@ -339,7 +395,7 @@ TEST(SummarizingData, OnlyTheRightRangeHoldsTheShareAsked)
     for (const auto& [n, fourths] : std::vector<std::pair<Integer, int>>{{27, 2}, {28, 2}, {29, 3}}) {
         SCOPED_TRACE("question " + std::to_string(n));
         const BoxQuestion& b = *std::find_if(boxQuestions.begin(), boxQuestions.end(),
-                                             [n](const BoxQuestion& q) { return q.number == n; });
+                                             [number = n](const BoxQuestion& q) { return q.number == number; });
         const std::array<double, 5> ordered = {b.box[0], b.box[2], b.box[3], b.box[4], b.box[1]};
         const StoredQuestion q = storeThrough(ch3Questions, n);
         for (std::size_t a = 0; a < 5; ++a) {
