@@ -4,6 +4,10 @@
 desktop_xvfb=""
 desktop_wm=""
 
+# GTK's libraries keep no frame pointers: in a sanitizer build the leak check then records
+# their allocations with the slow unwinder, so that a suppression can name the library call.
+[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
+
 start_desktop() {  # screen size, e.g. 1280x1024
     : >"$work/display"
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
