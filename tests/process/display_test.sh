@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program and its X display: without one it says so and exits with code 1; on a
-# virtual X display (Xvfb) a window moved by another client comes back to the middle at the
-# next paint, a screen smaller than the window keeps its top left corner on the screen, and
-# a window destroyed from outside ends the program as a close does.
+# virtual X display (Xvfb) the window carries the program's icon, a window moved by another
+# client comes back to the middle at the next paint, a screen smaller than the window keeps
+# its top left corner on the screen, and a window destroyed from outside ends the program as
+# a close does.
 set -u
 program="$1"
 tool="$2"
@@ -87,6 +88,16 @@ else
         echo "ok   a window moved by the user is back in the middle after a paint"
     else
         fail "moved to 10 20, the window stays at $at after a paint, not in the middle ($middle)"
+    fi
+
+    # The icon's images, and two pixels of the largest: the blue frame of the program's
+    # picture and the white card inside its tallest bar.
+    icon=$("$tool" icon "$window" 3 64)
+    centre=$("$tool" icon "$window" 64 64 | tail -n 1)
+    if [ "$(echo "$icon" | tail -n 1) $centre" = "#1521cc #fefeff" ]; then
+        echo "ok   the window carries the program's icon ($(echo "$icon" | head -n 1))"
+    else
+        fail "the window's icon (_NET_WM_ICON) is not the program's: '$(echo $icon)', centre '$centre'"
     fi
 
     "$tool" destroy "$window"
