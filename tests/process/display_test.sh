@@ -3,7 +3,8 @@
 # virtual X display (Xvfb) the window carries the program's icon, a window moved by another
 # client comes back to the middle at the next paint, a screen smaller than the window keeps
 # its top left corner on the screen, and a window destroyed from outside ends the program as
-# a close does.
+# a close does. A display that goes away under it, or a force-quit that closes its
+# connection, ends it with exit code 1 and a line that says so.
 set -u
 program="$1"
 tool="$2"
@@ -59,8 +60,9 @@ for display in "" ":$unused"; do
         env -u DISPLAY "$program" >"$work/log" 2>&1 &
     fi
     finish "$name" $! 1 || continue
-    if ! grep -q "needs a display" "$work/log" || ! grep -q "make run" "$work/log"; then
-        fail "$name: no word of the display and of make run"
+    if ! grep -q "needs a display" "$work/log" || ! grep -q "set DISPLAY" "$work/log" ||
+        ! grep -qF "xvfb-run $program" "$work/log"; then
+        fail "$name: no word of the display, of DISPLAY and of xvfb-run"
     elif grep -q "Reinstalling" "$work/log"; then
         fail "$name: Qt's advice to reinstall"
     else
@@ -124,6 +126,35 @@ else
     finish "SIGTERM on the small screen" "$pid" 0
 fi
 stop_xvfb
+
+# The display lost under the running program: its X server ends, or a force-quit (xkill)
+# closes the connection of the window's client.
+for loss in "the X server ends" "xkill closes its connection"; do
+    start_xvfb 1024x768
+    "$program" 2>"$work/log" &
+    pid=$!
+    window=$("$tool" find "$pid")
+    if [ -z "$window" ]; then
+        fail "$loss: no window of the program on the screen"
+        kill -KILL "$pid"
+        wait "$pid" 2>/dev/null
+        stop_xvfb
+        continue
+    fi
+    if [ "$loss" = "the X server ends" ]; then
+        stop_xvfb
+    else
+        "$tool" kill "$window"
+    fi
+    if finish "$loss" "$pid" 1; then
+        if grep -q "lost its connection to the display" "$work/log"; then
+            echo "ok   $loss: exit code 1 and the program's word for it"
+        else
+            fail "$loss: no line that the display was lost"
+        fi
+    fi
+    [ -n "$xvfb" ] && stop_xvfb
+done
 
 [ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
 echo "every case as expected"

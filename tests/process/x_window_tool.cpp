@@ -6,6 +6,7 @@
 //   x_window_tool destroy ID      destroys it, as a misbehaving client or xkill may
 //   x_window_tool icon ID X Y     prints the sizes of the window's icon (_NET_WM_ICON), "16x16 32x32 ...",
 //                                 then the colour "#rrggbb" of its largest image at X Y of a 128 x 128 grid
+//   x_window_tool kill ID         closes the connection of the window's client, as xkill does
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -114,7 +115,8 @@ int ignoreErrors(Display*, XErrorEvent*)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID | icon ID X Y\n",
+        std::fprintf(stderr,
+                     "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID | icon ID X Y | kill ID\n",
                      argv[0]);
         return 2;
     }
@@ -167,6 +169,8 @@ int main(int argc, char** argv)
         XDestroyWindow(display, id);
     } else if (command == "icon" && argc == 5) {
         result = printIcon(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
+    } else if (command == "kill") {
+        XKillClient(display, id);
     } else {
         std::fprintf(stderr, "unknown command %s\n", command.c_str());
         result = 2;
