@@ -7,7 +7,8 @@ class QApplication;
 namespace framework::qt {
 
 // Starts Qt on the desktop's display. Where there is none, the program says so and what to
-// do, and exits with code 1, instead of Qt's abort.
+// do, and exits with code 1, instead of Qt's abort. A display lost later, while the program
+// runs, ends it with code 1 and a line of its own on stderr.
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
 
 } // namespace framework::qt

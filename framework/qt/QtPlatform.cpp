@@ -1,6 +1,7 @@
 #include "framework/qt/QtPlatform.h"
 
 #include "framework/Window.h"
+#include "framework/qt/DesktopIdentity.h"
 #include "framework/qt/DestroyedWindowWatcher.h"
 #include "framework/qt/DisplayMessages.h"
 #include "framework/qt/QtGraphics.h"
@@ -47,6 +48,7 @@ void QtPlatform::initialise(int argc, char** argv)
     static int storedArgc;
     storedArgc = argc;
     application_ = openDisplay(storedArgc, argv);
+    setDesktopIdentity();
     QApplication::setQuitOnLastWindowClosed(true);
     QObject::connect(application_.get(), &QGuiApplication::fontDatabaseChanged, [] { fontCatalogue().forget(); });
     destroyedWindowWatcher_ = makeDestroyedWindowWatcher();

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program and its X display: without one it says so and exits with code 1; on a
-# virtual X display (Xvfb) a window moved by another client comes back to the middle at the
-# next paint, a screen smaller than the window keeps its top left corner on the screen, and
-# a window destroyed from outside ends the program as a close does.
+# virtual X display (Xvfb) the window carries the program's icon, a window moved by another
+# client comes back to the middle at the next paint, a screen smaller than the window keeps
+# its top left corner on the screen, and a window destroyed from outside ends the program as
+# a close does. A display that goes away under it, or a force-quit that closes its
+# connection, ends it with exit code 1 and a line that says so.
 set -u
 program="$1"
 tool="$2"
@@ -58,8 +60,9 @@ for display in "" ":$unused"; do
         env -u DISPLAY "$program" >"$work/log" 2>&1 &
     fi
     finish "$name" $! 1 || continue
-    if ! grep -q "needs a display" "$work/log" || ! grep -q "make run" "$work/log"; then
-        fail "$name: no word of the display and of make run"
+    if ! grep -q "needs a display" "$work/log" || ! grep -q "set DISPLAY" "$work/log" ||
+        ! grep -qF "xvfb-run $program" "$work/log"; then
+        fail "$name: no word of the display, of DISPLAY and of xvfb-run"
     elif grep -q "Reinstalling" "$work/log"; then
         fail "$name: Qt's advice to reinstall"
     else
@@ -89,6 +92,16 @@ else
         fail "moved to 10 20, the window stays at $at after a paint, not in the middle ($middle)"
     fi
 
+    # The icon's images, and two pixels of the largest: the blue frame of the program's
+    # picture and the white card inside its tallest bar.
+    icon=$("$tool" icon "$window" 3 64)
+    centre=$("$tool" icon "$window" 64 64 | tail -n 1)
+    if [ "$(echo "$icon" | tail -n 1) $centre" = "#1521cc #fefeff" ]; then
+        echo "ok   the window carries the program's icon ($(echo "$icon" | head -n 1))"
+    else
+        fail "the window's icon (_NET_WM_ICON) is not the program's: '$(echo $icon)', centre '$centre'"
+    fi
+
     "$tool" destroy "$window"
     finish "the window destroyed from outside" "$pid" 0 && echo "ok   the window destroyed from outside ends the program"
 fi
@@ -113,6 +126,38 @@ else
     finish "SIGTERM on the small screen" "$pid" 0
 fi
 stop_xvfb
+
+# The display lost under the running program: its X server ends, or a force-quit (xkill)
+# closes the connection of the window's client. Qt then exits with its objects alive; in a
+# sanitizer build the leak check unwinds fontconfig's allocations fully, so that the one
+# suppression of what Qt still holds names the fontconfig call.
+full_unwind="${ASAN_OPTIONS:+$ASAN_OPTIONS:fast_unwind_on_malloc=0}"
+for loss in "the X server ends" "xkill closes its connection"; do
+    start_xvfb 1024x768
+    ASAN_OPTIONS="$full_unwind" "$program" 2>"$work/log" &
+    pid=$!
+    window=$("$tool" find "$pid")
+    if [ -z "$window" ]; then
+        fail "$loss: no window of the program on the screen"
+        kill -KILL "$pid"
+        wait "$pid" 2>/dev/null
+        stop_xvfb
+        continue
+    fi
+    if [ "$loss" = "the X server ends" ]; then
+        stop_xvfb
+    else
+        "$tool" kill "$window"
+    fi
+    if finish "$loss" "$pid" 1; then
+        if grep -q "lost its connection to the display" "$work/log"; then
+            echo "ok   $loss: exit code 1 and the program's word for it"
+        else
+            fail "$loss: no line that the display was lost"
+        fi
+    fi
+    [ -n "$xvfb" ] && stop_xvfb
+done
 
 [ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
 echo "every case as expected"

@@ -1,27 +1,30 @@
 #!/usr/bin/env bash
-# Ends the real program with SIGTERM as a desktop may: as soon as it takes the signal, while
-# Qt is still starting, after a few short delays, and as a burst. Each time it must quit by
-# itself with exit code 0 and, in a sanitizer build, with no leak or error report. Its
-# sockets are closed on exec, so that a browser it starts holds none of them.
+# Ends the real program with SIGTERM, as a desktop does when the session ends, and with
+# SIGINT, as Ctrl-C does: as soon as it takes the signal, while Qt is still starting, after a
+# few short delays, and as a burst. Each time it must quit by itself with exit code 0 and, in
+# a sanitizer build, with no leak or error report. Its sockets are closed on exec, so that a
+# browser it starts holds none of them.
 set -u
 program="$1"
+executable=$(readlink -f "$program")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
 failures=0
 . "$(dirname "$0")/common.sh"
 
-catches_sigterm() {  # pid
+catches() {  # pid signal, e.g. TERM
     local mask
     mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null)
-    [ -n "$mask" ] && (( (0x$mask >> 14) & 1 ))
+    [ -n "$mask" ] && (( (0x$mask >> ($(kill -l "$2") - 1)) & 1 ))
 }
 
-# Waits, without sleeping, until the program has its SIGTERM handler (at most 20 s).
-wait_until_catching() {  # pid
+# Waits, without sleeping, until the process runs the program, not the shell forked to start
+# it (which catches signals of its own), and has its handler of the signal (at most 20 s).
+wait_until_catching() {  # pid signal
     local deadline=$((SECONDS + 20))
     while [ $SECONDS -lt $deadline ]; do
-        catches_sigterm "$1" && return 0
+        [ "$(readlink "/proc/$1/exe" 2>/dev/null)" = "$executable" ] && catches "$1" "$2" && return 0
         kill -0 "$1" 2>/dev/null || return 1
     done
     return 1
@@ -42,47 +45,52 @@ start() {
     pid=$!
 }
 
-for delay in 0 0.05 0.2 0.5; do
+for signal in TERM INT; do
+    for delay in 0 0.05 0.2 0.5; do
+        name="SIG$signal ${delay} s after the program takes it"
+        start
+        if ! wait_until_catching "$pid" "$signal"; then
+            kill -KILL "$pid" 2>/dev/null
+            wait "$pid" 2>/dev/null
+            fail "$name: the program never took SIG$signal"
+            continue
+        fi
+        [ "$delay" = 0 ] || sleep "$delay"
+        if [ "$signal" = TERM ] && [ "$delay" = 0.5 ]; then
+            leaked=$(inheritable_sockets "$pid")
+            [ -z "$leaked" ] || fail "sockets $leaked are not closed on exec: a browser started from the About page inherits them"
+        fi
+        kill "-$signal" "$pid"
+        finish "$name" "$pid" 0 && echo "ok   $name"
+    done
+
+    # While Qt starts: the signal arrives as Qt creates its event dispatcher, the first
+    # eventfd of the process, before any window exists. The leak check cannot run under
+    # strace; the other cases make it.
+    if strace -qq -o /dev/null true 2>/dev/null; then
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" strace -f -qq -o "$work/trace" -e trace=eventfd2 \
+            -e inject=eventfd2:signal="$signal":when=1 "$program" 2>"$work/log" &
+        finish "SIG$signal while Qt starts" $! 0 && echo "ok   SIG$signal while Qt starts"
+        grep -q "SIG$signal" "$work/trace" || fail "SIG$signal while Qt starts: no signal was sent (no eventfd)"
+    else
+        echo "skip SIG$signal while Qt starts: strace cannot trace here"
+    fi
+
+    # A burst: signals sent back to back until the program has gone (at most 20000).
     start
-    if ! wait_until_catching "$pid"; then
+    if wait_until_catching "$pid" "$signal"; then
+        sent=0
+        while [ $sent -lt 20000 ] && kill "-$signal" "$pid" 2>/dev/null; do
+            sent=$((sent + 1))
+        done
+        name="a burst of SIG$signal ($sent sent before the program ended)"
+        finish "$name" "$pid" 0 && echo "ok   $name"
+    else
         kill -KILL "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
-        fail "SIGTERM after ${delay} s: the program never took SIGTERM"
-        continue
+        fail "burst: the program never took SIG$signal"
     fi
-    [ "$delay" = 0 ] || sleep "$delay"
-    if [ "$delay" = 0.5 ]; then
-        leaked=$(inheritable_sockets "$pid")
-        [ -z "$leaked" ] || fail "sockets $leaked are not closed on exec: a browser started from the About page inherits them"
-    fi
-    kill -TERM "$pid"
-    finish "SIGTERM ${delay} s after the program takes it" "$pid" 0 && echo "ok   SIGTERM ${delay} s after the program takes it"
 done
-
-# While Qt starts: the signal arrives as Qt creates its event dispatcher, the first eventfd
-# of the process, before any window exists. The leak check cannot run under strace; the
-# other cases make it.
-if strace -qq -o /dev/null true 2>/dev/null; then
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" strace -f -qq -o "$work/trace" -e trace=eventfd2 -e inject=eventfd2:signal=TERM:when=1 \
-        "$program" 2>"$work/log" &
-    finish "SIGTERM while Qt starts" $! 0 && echo "ok   SIGTERM while Qt starts"
-    grep -q "SIGTERM" "$work/trace" || fail "SIGTERM while Qt starts: no signal was sent (no eventfd)"
-else
-    echo "skip SIGTERM while Qt starts: strace cannot trace here"
-fi
-
-# A burst: signals sent back to back until the program has gone (at most 20000).
-start
-if wait_until_catching "$pid"; then
-    sent=0
-    while [ $sent -lt 20000 ] && kill -TERM "$pid" 2>/dev/null; do
-        sent=$((sent + 1))
-    done
-    finish "a burst of SIGTERM ($sent sent before the program ended)" "$pid" 0 && echo "ok   a burst of SIGTERM ($sent sent before the program ended)"
-else
-    kill -KILL "$pid" 2>/dev/null
-    fail "burst: the program never took SIGTERM"
-fi
 
 [ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
 echo "every case quit with exit code 0, nothing reported"

@@ -9,11 +9,15 @@
 //   x_window_tool click ID X Y    moves the pointer there and clicks the primary button
 //   x_window_tool keys KEY...     presses and releases each key (X key names: Down, Return)
 //                                 where the keyboard focus is
+//   x_window_tool icon ID X Y     prints the sizes of the window's icon (_NET_WM_ICON), "16x16 32x32 ...",
+//                                 then the colour "#rrggbb" of its largest image at X Y of a 128 x 128 grid
+//   x_window_tool kill ID         closes the connection of the window's client, as xkill does
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -85,6 +89,50 @@ void pause(int milliseconds)
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
+// The window's icon images, as a window manager reads them: width, height, then the pixels as
+// ARGB, one per long, image after image. Prints nothing and returns 1 when there is none.
+int printIcon(Display* display, Window window, int x, int y)
+{
+    const Atom iconAtom = XInternAtom(display, "_NET_WM_ICON", True);
+    if (iconAtom == None)
+        return 1;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, iconAtom, 0, 1 << 22, False, XA_CARDINAL, &type, &format, &count, &after,
+                           &data) != Success ||
+        !data || type != XA_CARDINAL || format != 32) {
+        if (data)
+            XFree(data);
+        return 1;
+    }
+    const auto* values = reinterpret_cast<const unsigned long*>(data);
+    std::string sizes;
+    const unsigned long* largest = nullptr;
+    for (unsigned long at = 0; at + 2 <= count;) {
+        const unsigned long width = values[at];
+        const unsigned long height = values[at + 1];
+        if (width == 0 || height == 0 || at + 2 + width * height > count)
+            break;
+        sizes += (sizes.empty() ? "" : " ") + std::to_string(width) + "x" + std::to_string(height);
+        if (!largest || width > largest[0])
+            largest = values + at;
+        at += 2 + width * height;
+    }
+    if (largest) {
+        const unsigned long width = largest[0];
+        const unsigned long height = largest[1];
+        const unsigned long column = std::min(width - 1, static_cast<unsigned long>(x) * width / 128);
+        const unsigned long row = std::min(height - 1, static_cast<unsigned long>(y) * height / 128);
+        const unsigned long pixel = largest[2 + row * width + column] & 0xffffffUL;
+        std::printf("%s\n#%06lx\n", sizes.c_str(), pixel);
+    }
+    XFree(data);
+    return largest ? 0 : 1;
+}
+
 int ignoreErrors(Display*, XErrorEvent*)
 {
     return 0;
@@ -97,7 +145,7 @@ int main(int argc, char** argv)
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID | size ID |"
-                     " pointer ID X Y | click ID X Y | keys KEY...\n",
+                     " pointer ID X Y | click ID X Y | keys KEY... | icon ID X Y | kill ID\n",
                      argv[0]);
         return 2;
     }
@@ -180,6 +228,10 @@ int main(int argc, char** argv)
             XSync(display, False);
             pause(150);
         }
+    } else if (command == "icon" && argc == 5) {
+        result = printIcon(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
+    } else if (command == "kill") {
+        XKillClient(display, id);
     } else {
         std::fprintf(stderr, "unknown command %s\n", command.c_str());
         result = 2;

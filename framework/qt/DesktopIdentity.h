@@ -1,0 +1,10 @@
+#pragma once
+
+namespace framework::qt {
+
+// Gives the application the program's icon, which its windows carry to the title bar and
+// the window switcher, and the name of its desktop entry, so that the desktop matches its
+// windows to the installed entry. Needs the QApplication.
+void setDesktopIdentity();
+
+} // namespace framework::qt
