@@ -10,23 +10,29 @@ desktop_wm=""
 
 start_desktop() {  # screen size, e.g. 1280x1024
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     desktop_xvfb=$!
     for _ in $(seq 1 100); do
-        [ -s "$work/display" ] && break
+        grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
         sleep 0.1
     done
-    [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    grep -q '^[0-9][0-9]*$' "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
     export DISPLAY=":$(head -n 1 "$work/display")"
-    openbox --sm-disable >"$work/wm.log" 2>&1 &
-    desktop_wm=$!
-    # The window manager is up once it has claimed the screen.
-    for _ in $(seq 1 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
+    # The window manager is up once it has claimed the screen; on a loaded machine it may
+    # need another try.
+    for _ in 1 2 3; do
+        openbox --sm-disable >"$work/wm.log" 2>&1 &
+        desktop_wm=$!
+        for _ in $(seq 1 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+            kill -0 "$desktop_wm" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$desktop_wm" 2>/dev/null
+        wait "$desktop_wm" 2>/dev/null
     done
-    echo "openbox did not start"
-    cat "$work/wm.log"
+    echo "openbox did not start on $DISPLAY"
+    cat "$work/wm.log" "$work/xvfb.log"
     exit 1
 }
 
