@@ -26,6 +26,7 @@ namespace testing_support {
 namespace {
 
 std::vector<std::string> urls;
+bool browserStartsForURLs = true;
 bool started = false;
 
 void seedRnd(std::uint64_t seed)
@@ -50,7 +51,10 @@ void AppTest::SetUpTestSuite()
     started = true;
     ::testing::AddGlobalTestEnvironment(new Finalizers);
     auto& platform = app::StartOffscreen("merrowby-tests");
-    platform.urlOpener = [](const std::string& address) { urls.push_back(address); };
+    platform.urlOpener = [](const std::string& address) {
+        urls.push_back(address);
+        return browserStartsForURLs;
+    };
 }
 
 void AppTest::SetUp()
@@ -61,6 +65,7 @@ void AppTest::SetUp()
     Module1::state() = Module1::State{};
     seedRnd(seed());
     urls.clear();
+    browserStartsForURLs = true;
     app::LateStartup();
 }
 
@@ -118,6 +123,11 @@ void AppTest::scriptRnd(std::vector<double> values)
 std::vector<std::string>& AppTest::openedURLs()
 {
     return urls;
+}
+
+void AppTest::browserStarts(bool starts)
+{
+    browserStartsForURLs = starts;
 }
 
 QImage AppTest::render()
