@@ -6,9 +6,10 @@ set -euo pipefail
 # fonts-dejavu-core: the faces that stand in where Liberation is missing (a test hides it);
 # libx11-dev and strace: the process tests act on the program's X window and signals;
 # locales: the tests build a comma-decimal locale with localedef;
-# x11-xserver-utils: xrandr splits a test's X display into two monitors.
+# x11-xserver-utils: xrandr splits a test's X display into two monitors; libxtst-dev: a test
+# clicks and types through the X server's test extension.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
-          xvfb xauth libx11-dev strace locales x11-xserver-utils)
+          xvfb xauth libx11-dev strace locales x11-xserver-utils libxtst-dev)
 [ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
 
 missing=()

@@ -19,25 +19,10 @@ failures=0
 # A display of that size with two 1280 x 1024 monitors at the two corners given; the second
 # is the main one. The server keeps the monitors when the client that set them leaves.
 start_monitors() {  # size first-corner main-corner, e.g. 2560x1024 +0+0 +1280+0
-    : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb=$!
-    for _ in $(seq 1 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-    export DISPLAY=":$(head -n 1 "$work/display")"
+    start_xvfb "$1" -noreset
     { xrandr --setmonitor other "1280/338x1024/270$2" screen &&
         xrandr --setmonitor '*main' "1280/338x1024/270$3" none; } >/dev/null ||
         { echo "xrandr could not set the monitors"; exit 1; }
-}
-
-stop_xvfb() {
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-    xvfb=""
-    unset DISPLAY
 }
 
 # Waits at most 5 s until the window's top left corner stands at x y; prints where it stands.
