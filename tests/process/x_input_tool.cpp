@@ -61,7 +61,7 @@ void listWindows(Display* display, long pid, bool popups)
     if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
         return;
     for (unsigned int i = 0; i < count; ++i) {
-        XWindowAttributes a;
+        XWindowAttributes a{};
         if (!XGetWindowAttributes(display, children[i], &a) || a.map_state != IsViewable ||
             (a.override_redirect != 0) != popups || processOf(display, children[i]) != pid)
             continue;
@@ -112,7 +112,7 @@ int main(int argc, char** argv)
     if (command == "windows" || command == "popups") {
         listWindows(display, std::strtol(argv[2], nullptr, 10), command == "popups");
     } else if (command == "size") {
-        XWindowAttributes a;
+        XWindowAttributes a{};
         result = XGetWindowAttributes(display, id, &a) ? 0 : 1;
         std::printf("%d %d\n", a.width, a.height);
     } else if (command == "click" && argc == 5) {
