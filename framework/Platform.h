@@ -46,7 +46,10 @@ public:
     // The installed font families; the list stays valid until the next call.
     virtual const std::vector<std::string>& fontFamilies() = 0;
     virtual ScreenInfo mainScreen() = 0;
-    virtual void openURL(const std::string& address) = 0;
+    // Hands the address to the desktop's browser; false when no browser could be started.
+    virtual bool openURL(const std::string& address) = 0;
+    // Tells the user that no browser could be started for the address, showing it to copy.
+    virtual void showUnopenedURL(const std::string& address) = 0;
 };
 
 Platform& platform();
@@ -65,7 +68,8 @@ public:
     std::unique_ptr<WindowPeer> createWindowPeer(Window&) override { return nullptr; }
     const std::vector<std::string>& fontFamilies() override { return noFamilies_; }
     ScreenInfo mainScreen() override { return {1024, 768}; }
-    void openURL(const std::string&) override {}
+    bool openURL(const std::string&) override { return false; }
+    void showUnopenedURL(const std::string&) override {}
 
 private:
     std::vector<std::string> noFamilies_;

@@ -110,7 +110,8 @@ bool StringsEqual(std::string_view a, std::string_view b)
 
 void ShowURL(const std::string& address)
 {
-    platform().openURL(address);
+    if (!platform().openURL(address))
+        platform().showUnopenedURL(address);
 }
 
 Integer FontCount()

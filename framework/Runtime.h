@@ -39,7 +39,8 @@ Color RGB(int red, int green, int blue, int alpha = 0);
 // The framework's string equality, which ignores letter case.
 bool StringsEqual(std::string_view a, std::string_view b);
 
-// Hands a web address to the system's browser.
+// Hands a web address to the system's browser; where none starts, tells the user and shows
+// the address, ready to be copied.
 void ShowURL(const std::string& address);
 
 // The installed fonts, 0 to FontCount() - 1.

@@ -49,7 +49,7 @@ public:
 
     const std::string& Title() const { return properties_.Title; }
     void setTitle(std::string title);
-    // Position of the window on the screen.
+    // Position of the window, in pixels from the main screen's top left corner.
     Integer Left() const { return left_; }
     Integer Top() const { return top_; }
     void setLeft(Integer left);

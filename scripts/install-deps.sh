@@ -8,9 +8,11 @@ set -euo pipefail
 # locales: the tests build a comma-decimal locale with localedef;
 # openbox, x11-utils, libxtst-dev and qt6-gtk-platformtheme: the desktop tests run the program
 # under a window manager and the GTK theme, and move the pointer and press keys as a user does;
+# x11-xserver-utils: xrandr splits a test's X display into two monitors;
 # libqt6svg6: Qt's SVG icon engine, which draws the window's icon.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
-          xvfb xauth libx11-dev strace locales openbox x11-utils libxtst-dev qt6-gtk-platformtheme libqt6svg6)
+          xvfb xauth libx11-dev strace locales openbox x11-utils libxtst-dev qt6-gtk-platformtheme
+          x11-xserver-utils libqt6svg6)
 [ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
 
 missing=()

@@ -4,6 +4,7 @@
 #include "framework/qt/DesktopIdentity.h"
 #include "framework/qt/DestroyedWindowWatcher.h"
 #include "framework/qt/DisplayMessages.h"
+#include "framework/qt/LinkMessage.h"
 #include "framework/qt/QtGraphics.h"
 #include "framework/qt/QtWindowPeer.h"
 #include "framework/qt/QuitSignals.h"
@@ -19,7 +20,9 @@ namespace framework::qt {
 
 QtPlatform::QtPlatform()
 {
-    urlOpener = [](const std::string& address) { QDesktopServices::openUrl(QUrl(QString::fromStdString(address))); };
+    urlOpener = [](const std::string& address) {
+        return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+    };
 }
 
 QtPlatform::~QtPlatform()
@@ -92,10 +95,14 @@ ScreenInfo QtPlatform::mainScreen()
     return {geometry.width(), geometry.height()};
 }
 
-void QtPlatform::openURL(const std::string& address)
+bool QtPlatform::openURL(const std::string& address)
 {
-    if (urlOpener)
-        urlOpener(address);
+    return urlOpener && urlOpener(address);
+}
+
+void QtPlatform::showUnopenedURL(const std::string& address)
+{
+    showLinkMessage(QString::fromStdString(address));
 }
 
 QtPlatform& useQtPlatform()

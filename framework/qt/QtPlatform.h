@@ -33,10 +33,12 @@ public:
 
     const std::vector<std::string>& fontFamilies() override;
     ScreenInfo mainScreen() override;
-    void openURL(const std::string& address) override;
+    bool openURL(const std::string& address) override;
+    void showUnopenedURL(const std::string& address) override;
 
-    // Where ShowURL sends its address; by default the desktop's browser (tests watch it).
-    std::function<void(const std::string&)> urlOpener;
+    // Where ShowURL sends its address, true when a browser started; by default the desktop's
+    // browser (tests watch it).
+    std::function<bool(const std::string&)> urlOpener;
 
 private:
     std::unique_ptr<QApplication> application_;

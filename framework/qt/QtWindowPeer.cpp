@@ -35,6 +35,14 @@ Qt::WindowFlags windowFlagsFor(const WindowProperties& p)
 
 } // namespace
 
+QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect& available)
+{
+    // Left and Top count from the main screen's corner, which need not be the desktop's, and
+    // the window's corner never leaves the part of the screen that panels leave free.
+    const QPoint asked = screen.topLeft() + QPoint(static_cast<int>(left), static_cast<int>(top));
+    return {std::max(asked.x(), available.left()), std::max(asked.y(), available.top())};
+}
+
 QtWindowPeer::QtWindowPeer(Window& window) : window_(window), frame_(new Frame(window))
 {
     canvas_ = new Canvas(window, frame_);
@@ -82,13 +90,10 @@ void QtWindowPeer::propertiesChanged()
     palette.setColor(QPalette::Window, p.HasBackColor ? qColor(p.BackColor) : QColor(Qt::white));
     canvas_->setPalette(palette);
     frame_->menuBar()->setVisible(p.MenuBarVisible);
-    // Placed where the window is asked to be, wherever the user has moved it since, but
-    // never with its top left corner off the screen.
+    // Placed where the window is asked to be, wherever the user has moved it since.
     QPoint position(static_cast<int>(window_.Left()), static_cast<int>(window_.Top()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        position = QPoint(std::max(position.x(), area.left()), std::max(position.y(), area.top()));
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        position = framePosition(window_.Left(), window_.Top(), screen->geometry(), screen->availableGeometry());
     if (frame_->pos() != position)
         frame_->move(position);
     if (p.Visible && !frame_->isVisible() && !closed_)

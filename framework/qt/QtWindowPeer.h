@@ -2,7 +2,9 @@
 
 #include "framework/Platform.h"
 
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <Qt>
 
 class QMainWindow;
@@ -16,6 +18,10 @@ namespace framework::qt {
 
 class Canvas;
 class Frame;
+
+// Where a window's top left corner stands on the desktop, for its Left and Top and the main
+// screen's geometry and available area.
+QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect& available);
 
 // A framework window on screen: a Frame with the menu bar inside it and the Canvas as its
 // content area.

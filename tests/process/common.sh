@@ -31,3 +31,38 @@ finish() {  # case pid expected-code
     fi
     return 0
 }
+
+# Starts an X server of the test's own (Xvfb) with one screen of that size and points DISPLAY
+# at it; further options go to Xvfb. The caller sets xvfb="" and kills "$xvfb" on exit.
+start_xvfb() {  # size, e.g. 1024x768; Xvfb's options
+    local size="$1"
+    shift
+    : >"$work/display"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb=$!
+    for _ in $(seq 1 100); do
+        grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
+        sleep 0.1
+    done
+    grep -q '^[0-9][0-9]*$' "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+stop_xvfb() {
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    xvfb=""
+    unset DISPLAY
+}
+
+# The caller sets $tool (x_window_tool).
+# Waits at most 5 s until the window stands at x y; prints where it stands.
+wait_for_position() {  # window x y
+    local at=""
+    for _ in $(seq 1 50); do
+        at=$("$tool" position "$1")
+        [ "$at" = "$2 $3" ] && break
+        sleep 0.1
+    done
+    echo "$at"
+}

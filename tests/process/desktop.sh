@@ -1,7 +1,7 @@
 # A desktop for the process tests: a virtual X display (Xvfb) with a reparenting window
-# manager (openbox), as users have it rather than a bare X server. The caller sets $work.
+# manager (openbox), as users have it rather than a bare X server. The caller sets $work and
+# xvfb="", and sources common.sh first.
 
-desktop_xvfb=""
 desktop_wm=""
 
 # GTK's libraries keep no frame pointers: in a sanitizer build the leak check then records
@@ -9,15 +9,7 @@ desktop_wm=""
 [ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
 
 start_desktop() {  # screen size, e.g. 1280x1024
-    : >"$work/display"
-    Xvfb -displayfd 3 -noreset -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    desktop_xvfb=$!
-    for _ in $(seq 1 100); do
-        grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null && break
-        sleep 0.1
-    done
-    grep -q '^[0-9][0-9]*$' "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-    export DISPLAY=":$(head -n 1 "$work/display")"
+    start_xvfb "$1" -noreset
     # The window manager is up once it has claimed the screen; on a loaded machine it may
     # need another try.
     for _ in 1 2 3; do
@@ -38,8 +30,6 @@ start_desktop() {  # screen size, e.g. 1280x1024
 
 stop_desktop() {
     [ -n "$desktop_wm" ] && kill "$desktop_wm" 2>/dev/null && wait "$desktop_wm" 2>/dev/null
-    [ -n "$desktop_xvfb" ] && kill "$desktop_xvfb" 2>/dev/null && wait "$desktop_xvfb" 2>/dev/null
     desktop_wm=""
-    desktop_xvfb=""
-    unset DISPLAY
+    [ -n "$xvfb" ] && stop_xvfb
 }

@@ -7,6 +7,7 @@ set -u
 program="$1"
 tool="$2"
 work=$(mktemp -d)
+xvfb=""
 failures=0
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/desktop.sh"
@@ -26,17 +27,6 @@ settled_position() {  # window
         at=$("$tool" position "$1")
         [ "$at" = "$before" ] && break
         before="$at"
-        sleep 0.1
-    done
-    echo "$at"
-}
-
-# Waits at most 5 s until the window stands at x y; prints where it stands.
-wait_for_position() {  # window x y
-    local at=""
-    for _ in $(seq 1 50); do
-        at=$("$tool" position "$1")
-        [ "$at" = "$2 $3" ] && break
         sleep 0.1
     done
     echo "$at"

@@ -19,36 +19,6 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 failures=0
 . "$(dirname "$0")/common.sh"
 
-start_xvfb() {  # screen size, e.g. 1024x768
-    : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb=$!
-    for _ in $(seq 1 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-    export DISPLAY=":$(head -n 1 "$work/display")"
-}
-
-stop_xvfb() {
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-    xvfb=""
-    unset DISPLAY
-}
-
-# Waits at most 5 s until the window's top left corner stands at x y; prints where it stands.
-wait_for_position() {  # window x y
-    local at=""
-    for _ in $(seq 1 50); do
-        at=$("$tool" position "$1")
-        [ "$at" = "$2 $3" ] && break
-        sleep 0.1
-    done
-    echo "$at"
-}
-
 # Without a display, or with one that cannot be reached.
 unused=$((500 + RANDOM % 400))
 while [ -e "/tmp/.X11-unix/X$unused" ] || [ -e "/tmp/.X$unused-lock" ]; do unused=$((unused + 1)); done

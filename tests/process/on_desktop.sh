@@ -4,6 +4,8 @@
 # GNOME, Xfce, MATE and Cinnamon. The in-process tests then put their window there.
 set -u
 work=$(mktemp -d)
+xvfb=""
+. "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/desktop.sh"
 trap 'stop_desktop; rm -rf "$work"' EXIT
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY

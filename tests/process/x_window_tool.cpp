@@ -12,9 +12,12 @@
 //   x_window_tool icon ID X Y     prints the sizes of the window's icon (_NET_WM_ICON), "16x16 32x32 ...",
 //                                 then the colour "#rrggbb" of its largest image at X Y of a 128 x 128 grid
 //   x_window_tool kill ID         closes the connection of the window's client, as xkill does
+//   x_window_tool windows PID     prints the process's shown top-level windows, one a line: "ID title"
+//   x_window_tool popups PID      prints its shown menus and other pop-ups, one a line: "ID x y width height"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 #include <algorithm>
@@ -133,6 +136,40 @@ int printIcon(Display* display, Window window, int x, int y)
     return largest ? 0 : 1;
 }
 
+std::string titleOf(Display* display, Window window)
+{
+    XTextProperty property;
+    std::string title;
+    if (XGetWMName(display, window, &property) && property.value) {
+        title.assign(reinterpret_cast<const char*>(property.value), property.nitems);
+        XFree(property.value);
+    }
+    return title;
+}
+
+// The shown top-level windows of the process: pop-ups (override-redirect) or the others.
+void listWindows(Display* display, long pid, bool popups)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes a{};
+        if (!XGetWindowAttributes(display, children[i], &a) || a.map_state != IsViewable ||
+            (a.override_redirect != 0) != popups || processOf(display, children[i]) != pid)
+            continue;
+        if (popups)
+            std::printf("0x%lx %d %d %d %d\n", children[i], a.x, a.y, a.width, a.height);
+        else
+            std::printf("0x%lx %s\n", children[i], titleOf(display, children[i]).c_str());
+    }
+    if (children)
+        XFree(children);
+}
+
 int ignoreErrors(Display*, XErrorEvent*)
 {
     return 0;
@@ -145,7 +182,7 @@ int main(int argc, char** argv)
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID | size ID |"
-                     " pointer ID X Y | click ID X Y | keys KEY... | icon ID X Y | kill ID\n",
+                     " pointer ID X Y | click ID X Y | keys KEY... | icon ID X Y | kill ID | windows PID | popups PID\n",
                      argv[0]);
         return 2;
     }
@@ -232,6 +269,8 @@ int main(int argc, char** argv)
         result = printIcon(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
     } else if (command == "kill") {
         XKillClient(display, id);
+    } else if (command == "windows" || command == "popups") {
+        listWindows(display, std::strtol(argv[2], nullptr, 10), command == "popups");
     } else {
         std::fprintf(stderr, "unknown command %s\n", command.c_str());
         result = 2;

@@ -26,6 +26,7 @@ namespace testing_support {
 namespace {
 
 std::vector<std::string> urls;
+bool browserStartsForURLs = true;
 bool started = false;
 
 void seedRnd(std::uint64_t seed)
@@ -52,7 +53,10 @@ void AppTest::SetUpTestSuite()
     // Offscreen unless a test run puts the window on a desktop (MERROWBY_TEST_QT_PLATFORM=xcb).
     const char* qtPlatform = std::getenv("MERROWBY_TEST_QT_PLATFORM");
     auto& platform = app::StartWithoutEventLoop("merrowby-tests", qtPlatform ? qtPlatform : "offscreen");
-    platform.urlOpener = [](const std::string& address) { urls.push_back(address); };
+    platform.urlOpener = [](const std::string& address) {
+        urls.push_back(address);
+        return browserStartsForURLs;
+    };
 }
 
 void AppTest::SetUp()
@@ -63,6 +67,7 @@ void AppTest::SetUp()
     Module1::state() = Module1::State{};
     seedRnd(seed());
     urls.clear();
+    browserStartsForURLs = true;
     app::LateStartup();
 }
 
@@ -120,6 +125,11 @@ void AppTest::scriptRnd(std::vector<double> values)
 std::vector<std::string>& AppTest::openedURLs()
 {
     return urls;
+}
+
+void AppTest::browserStarts(bool starts)
+{
+    browserStartsForURLs = starts;
 }
 
 QImage AppTest::render()

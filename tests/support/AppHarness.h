@@ -46,6 +46,8 @@ protected:
 
     // The addresses ShowURL opened.
     static std::vector<std::string>& openedURLs();
+    // Whether the browser starts for the addresses ShowURL opens (it does, until a test says not).
+    static void browserStarts(bool starts);
 
     // The window's content area as painted by Qt.
     static QImage render();

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The real program on a desktop of two monitors (an X display of its own, Xvfb, split into
+# two RandR monitors): its window stands in the middle of the main monitor, whether that
+# monitor is on the right of the other or below it.
+set -u
+program="$1"
+tool="$2"
+work=$(mktemp -d)
+xvfb=""
+cleanup() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCREEN_SCALE_FACTORS QT_SCALE_FACTOR QT_AUTO_SCREEN_SCALE_FACTOR
+failures=0
+. "$(dirname "$0")/common.sh"
+
+# A display of that size with two 1280 x 1024 monitors at the two corners given; the second
+# is the main one. The server keeps the monitors when the client that set them leaves.
+start_monitors() {  # size first-corner main-corner, e.g. 2560x1024 +0+0 +1280+0
+    start_xvfb "$1" -noreset
+    { xrandr --setmonitor other "1280/338x1024/270$2" screen &&
+        xrandr --setmonitor '*main' "1280/338x1024/270$3" none; } >/dev/null ||
+        { echo "xrandr could not set the monitors"; exit 1; }
+}
+
+# The window is 511 x 306; the middle of a 1280 x 1024 monitor is 384 359 from its corner.
+while read -r name size other main x y; do
+    middle="$x $y"
+    start_monitors "$size" "$other" "$main"
+    "$program" 2>"$work/log" &
+    pid=$!
+    window=$("$tool" find "$pid")
+    if [ -z "$window" ]; then
+        fail "$name: no window of the program on the screen"
+        kill -KILL "$pid"
+        wait "$pid" 2>/dev/null
+    else
+        at=$(wait_for_position "$window" $middle)
+        if [ "$at" = "$middle" ]; then
+            echo "ok   $name: the window stands in its middle"
+        else
+            fail "$name: the window stands at $at, not in the middle of the main monitor ($middle)"
+        fi
+        kill -TERM "$pid"
+        finish "$name: SIGTERM" "$pid" 0
+    fi
+    stop_xvfb
+done <<'EOF'
+main-monitor-on-the-right 2560x1024 +0+0 +1280+0 1664 359
+main-monitor-below 1280x2048 +0+0 +0+1024 384 1383
+EOF
+
+[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
+echo "every case as expected"
