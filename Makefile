@@ -39,7 +39,7 @@ test-sanitize: deps
 # In a build directory of its own, so that a later `make test` finds build/ as it left it.
 bench: DEPS_OPTIONS = --with-bench
 bench: deps
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERROWBY_BENCH=ON -DMERROWBY_TESTS=OFF
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERROWBY_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target merrowby_bench merrowby_startup_probe bare_window_probe
 	@bench/run.sh $(BENCH_BUILD)
 
