@@ -8,7 +8,14 @@ set -euo pipefail
 # locales: the tests build a comma-decimal locale with localedef.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
           xvfb xauth libx11-dev strace locales)
-[ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
+# --with-bench: what `make bench` needs; --with-clang: the second compiler (`make test-clang`, CI).
+for option in "$@"; do
+    case "$option" in
+        --with-bench) packages+=(libbenchmark-dev time bc) ;;
+        --with-clang) packages+=(clang) ;;
+        *) echo "install-deps.sh: unknown option $option (--with-bench, --with-clang)" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -339,7 +339,7 @@ TEST(SummarizingData, OnlyTheRightRangeHoldsTheShareAsked)
     for (const auto& [n, fourths] : std::vector<std::pair<Integer, int>>{{27, 2}, {28, 2}, {29, 3}}) {
         SCOPED_TRACE("question " + std::to_string(n));
         const BoxQuestion& b = *std::find_if(boxQuestions.begin(), boxQuestions.end(),
-                                             [n](const BoxQuestion& q) { return q.number == n; });
+                                             [number = n](const BoxQuestion& q) { return q.number == number; });
         const std::array<double, 5> ordered = {b.box[0], b.box[2], b.box[3], b.box[4], b.box[1]};
         const StoredQuestion q = storeThrough(ch3Questions, n);
         for (std::size_t a = 0; a < 5; ++a) {
