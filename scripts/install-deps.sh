@@ -5,9 +5,11 @@ set -euo pipefail
 
 # fonts-dejavu-core: the faces that stand in where Liberation is missing (a test hides it);
 # libx11-dev and strace: the process tests act on the program's X window and signals;
-# locales: the tests build a comma-decimal locale with localedef.
+# locales: the tests build a comma-decimal locale with localedef;
+# desktop-file-utils, appstream and groff-base: the install test validates the desktop entry and
+# the metainfo and formats the man page.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
-          xvfb xauth libx11-dev strace locales)
+          xvfb xauth libx11-dev strace locales desktop-file-utils appstream groff-base)
 # --with-bench: what `make bench` needs; --with-clang: the second compiler (`make test-clang`, CI).
 for option in "$@"; do
     case "$option" in
