@@ -9,11 +9,20 @@ set -euo pipefail
 # openbox, x11-utils, libxtst-dev and qt6-gtk-platformtheme: the desktop tests run the program
 # under a window manager and the GTK theme, and move the pointer and press keys as a user does;
 # x11-xserver-utils: xrandr splits a test's X display into two monitors;
-# libqt6svg6: Qt's SVG icon engine, which draws the window's icon.
+# libqt6svg6: Qt's SVG icon engine, which draws the window's icon;
+# desktop-file-utils, appstream and groff-base: the install test validates the desktop entry and
+# the metainfo and formats the man page.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
           xvfb xauth libx11-dev strace locales openbox x11-utils libxtst-dev qt6-gtk-platformtheme
-          x11-xserver-utils libqt6svg6)
-[ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
+          x11-xserver-utils libqt6svg6 desktop-file-utils appstream groff-base)
+# --with-bench: what `make bench` needs; --with-clang: the second compiler (`make test-clang`, CI).
+for option in "$@"; do
+    case "$option" in
+        --with-bench) packages+=(libbenchmark-dev time bc) ;;
+        --with-clang) packages+=(clang) ;;
+        *) echo "install-deps.sh: unknown option $option (--with-bench, --with-clang)" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

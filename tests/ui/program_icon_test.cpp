@@ -1,6 +1,6 @@
 // What the desktop shows of the program: the window's icon, drawn from the program's own
 // picture (compiled in, so an uninstalled build shows it too), and the desktop entry that
-// the window is matched to (data/merrowby.desktop).
+// the window is matched to (data/org.example.merrowby.desktop).
 
 #include "support/AppHarness.h"
 
@@ -34,7 +34,7 @@ TEST_F(ProgramIcon, TheWindowShowsTheProgramsPicture)
 
 TEST_F(ProgramIcon, TheWindowNamesTheProgramsDesktopEntry)
 {
-    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "merrowby");
+    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "org.example.merrowby");
 }
 
 } // namespace
