@@ -30,6 +30,32 @@ void PrintTo(const Bank& bank, std::ostream* os)
 
 class EveryBank : public ::testing::TestWithParam<Bank> {};
 
+// After a chart question stored over fillWithEarlier(): the elements that its counts do not
+// cover, and element 0, keep what was there, so that a shorter chart after a longer one
+// leaves the longer one's tail (the paint reads only within the counts).
+void expectChartElementsBeyondItsCountsKept(Integer kind)
+{
+    for (Integer i = 0; i <= gChartType.Ubound(); ++i)
+        if (i != 2) {
+            EXPECT_EQ(gChartType(i), 9) << "chart kind element " << i;
+        }
+    for (Integer i = 0; i <= gXToGraph.Ubound(); ++i)
+        if (i < gFirstObs || i > gLastObs) {
+            EXPECT_EQ(gXToGraph(i), -7.0) << "x element " << i << " lies beyond the count";
+            EXPECT_EQ(gYToGraph(i), -7.0) << "y element " << i << " lies beyond the count";
+        }
+    for (Integer b = 0; b <= gBoxplot.Ubound(1); ++b) {
+        const bool drawn = kind == ChartBoxPlot && b >= 1 && b <= gNumBoxes;
+        if (!drawn) {
+            EXPECT_EQ(gBarName(b), "earlier") << "box label " << b << " lies beyond the count";
+        }
+        for (Integer k = 0; k <= gBoxplot.Ubound(2); ++k)
+            if (!drawn || k == 0) {
+                EXPECT_EQ(gBoxplot(b, k), -7.0) << "box " << b << ", value " << k << " lies beyond the count";
+            }
+    }
+}
+
 TEST_P(EveryBank, StoresNothingForANumberWithoutAQuestion)
 {
     testing_support::expectNothingStoredOutside(GetParam().store);
@@ -37,7 +63,8 @@ TEST_P(EveryBank, StoresNothingForANumberWithoutAQuestion)
 
 // On a record full of an earlier question's leftovers, each number from 1 to 30 writes its
 // whole question, the lines its counts cover and no others; a text question leaves the
-// chart as it was, and a chart question keeps its chart's room free below line 1.
+// chart as it was, and a chart question keeps its chart's room free below line 1 and
+// writes no chart element beyond its counts.
 TEST_P(EveryBank, EachNumberStoresItsWholeQuestionAndNothingBeyond)
 {
     const QuestionBank bank = GetParam().store;
@@ -95,6 +122,7 @@ TEST_P(EveryBank, EachNumberStoresItsWholeQuestionAndNothingBeyond)
             EXPECT_EQ(gNumLinesQ, boxes ? 4 : 5) << "room for the chart";
             for (Integer i = 2; i <= gNumLinesQ; ++i)
                 EXPECT_TRUE(gMsgQ(i).empty()) << "line " << i;
+            expectChartElementsBeyondItsCountsKept(kind);
         }
 
         questions.insert(testing_support::textsOf(testing_support::readBack()));
