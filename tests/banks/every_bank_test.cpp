@@ -7,10 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <ostream>
 #include <set>
 #include <string>
 #include <vector>
+
+// How GoogleTest names a category in its messages.
+namespace Module1 {
+void PrintTo(const Category& category, std::ostream* os)
+{
+    *os << category.title;
+}
+} // namespace Module1
 
 namespace {
 
@@ -18,17 +27,7 @@ using namespace Module1;
 using testing_support::Fields;
 using testing_support::StoredQuestion;
 
-struct Bank {
-    const char* name;
-    QuestionBank store;
-};
-
-void PrintTo(const Bank& bank, std::ostream* os)
-{
-    *os << bank.name;
-}
-
-class EveryBank : public ::testing::TestWithParam<Bank> {};
+class EveryBank : public ::testing::TestWithParam<Category> {};
 
 // After a chart question stored over fillWithEarlier(): the elements that its counts do not
 // cover, and element 0, keep what was there, so that a shorter chart after a longer one
@@ -58,7 +57,7 @@ void expectChartElementsBeyondItsCountsKept(Integer kind)
 
 TEST_P(EveryBank, StoresNothingForANumberWithoutAQuestion)
 {
-    testing_support::expectNothingStoredOutside(GetParam().store);
+    testing_support::expectNothingStoredOutside(GetParam().bank);
 }
 
 // On a record full of an earlier question's leftovers, each number from 1 to 30 writes its
@@ -67,7 +66,7 @@ TEST_P(EveryBank, StoresNothingForANumberWithoutAQuestion)
 // writes no chart element beyond its counts.
 TEST_P(EveryBank, EachNumberStoresItsWholeQuestionAndNothingBeyond)
 {
-    const QuestionBank bank = GetParam().store;
+    const QuestionBank bank = GetParam().bank;
     const std::string earlier = "earlier";
     std::set<Lines> questions;
     for (Integer n = 1; n <= QuestionsPerBank; ++n) {
@@ -169,7 +168,7 @@ DrawnChart drawnChart()
 // own included, the engine asked before it.
 TEST_P(EveryBank, AQuestionIsTheSameWhicheverCameBefore)
 {
-    const QuestionBank bank = GetParam().store;
+    const QuestionBank bank = GetParam().bank;
     for (Integer n = 1; n <= QuestionsPerBank; ++n) {
         SCOPED_TRACE("question " + std::to_string(n));
         const StoredQuestion alone = testing_support::storeThrough(bank, n);
@@ -185,16 +184,14 @@ TEST_P(EveryBank, AQuestionIsTheSameWhicheverCameBefore)
     }
 }
 
-// clang-format off
-const Bank banks[] = {
-    {"DisplayingData", ch2Questions},      {"SummarizingData", ch3Questions}, {"ProducingData", ch4Questions},
-    {"ExplainingData", ch5Questions},      {"Estimation", ch6Questions},      {"HypothesisTests", ch7Questions},
-    {"ComparingTwoSamples", ch8Questions}, {"AnovaTests", ch9Questions},      {"ChiSquareTests", ch10Questions},
-    {"SimpleRegression", ch11Questions},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Banks, EveryBank, ::testing::ValuesIn(banks),
-                         [](const ::testing::TestParamInfo<Bank>& info) { return std::string(info.param.name); });
+// Each category by its title in letters alone: Banks/EveryBank.*/ChiSquareTests.
+INSTANTIATE_TEST_SUITE_P(Banks, EveryBank, ::testing::ValuesIn(categories),
+                         [](const ::testing::TestParamInfo<Category>& info) {
+                             std::string name;
+                             for (const char* c = info.param.title; *c; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c)))
+                                     name += *c;
+                             return name;
+                         });
 
 } // namespace
