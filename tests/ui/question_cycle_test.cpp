@@ -1,5 +1,6 @@
 #include "support/AppHarness.h"
 
+#include "banks/Banks.h"
 #include "framework/Exceptions.h"
 #include "framework/Window.h"
 #include "framework/qt/QtPlatform.h"
@@ -140,11 +141,12 @@ TEST_F(QuestionCycle, QtShowsTheControlsWhereTheWindowPutsThem)
 
 TEST_F(QuestionCycle, AQuestionIsShownWithItsAnswersReady)
 {
-    choose("StatisticalDataProducingData");
-    EXPECT_EQ(gType, 3);
+    const Category& producing = category(3);
+    choose(producing.item);
+    EXPECT_EQ(gType, producing.type);
     EXPECT_GE(gWhichQ, 1);
     EXPECT_LE(gWhichQ, 30);
-    EXPECT_EQ(window().Title(), "Producing Data");
+    EXPECT_EQ(window().Title(), producing.title);
     expectAnswers(true, true);
     EXPECT_EQ(selected(), 0);
     expectButton(window().OkayButton(), true, false);
