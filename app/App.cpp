@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include "banks/Banks.h"
 #include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "quiz/Engine.h"
@@ -12,10 +13,12 @@ using namespace Module1;
 
 namespace {
 
-bool chooseCategory(Integer category, const char* title)
+// A category's action: its number, then its title, then the engine's choice.
+bool chooseCategory(Integer type)
 {
-    gType = category;
-    gWndMsg = title;
+    const Category& chosen = category(type);
+    gType = chosen.type;
+    gWndMsg = chosen.title;
     ChooseQuestion();
     return false;
 }
@@ -23,16 +26,16 @@ bool chooseCategory(Integer category, const char* title)
 } // namespace
 
 // clang-format off
-bool AppClass::StatisticalDataDisplayingData_Action() { return chooseCategory(1, "Displaying Data"); }
-bool AppClass::StatisticalDataSummarizingData_Action() { return chooseCategory(2, "Summarizing Data"); }
-bool AppClass::StatisticalDataProducingData_Action() { return chooseCategory(3, "Producing Data"); }
-bool AppClass::StatisticalInferenceExplainingData_Action() { return chooseCategory(4, "Explaining Data"); }
-bool AppClass::StatisticalInferenceEstimation_Action() { return chooseCategory(5, "Estimation"); }
-bool AppClass::StatisticalInferenceHypothesisTests_Action() { return chooseCategory(6, "Hypothesis Tests"); }
-bool AppClass::StatisticalInferenceComparingTwoSamples_Action() { return chooseCategory(7, "Comparing Two Samples"); }
-bool AppClass::StatisticalInferenceANOVA_Action() { return chooseCategory(8, "ANOVA Tests"); }
-bool AppClass::StatisticalInferenceChiSquare_Action() { return chooseCategory(9, "Chi-Square Tests"); }
-bool AppClass::StatisticalInferenceSimpleRegression_Action() { return chooseCategory(10, "Simple Regression"); }
+bool AppClass::StatisticalDataDisplayingData_Action() { return chooseCategory(1); }
+bool AppClass::StatisticalDataSummarizingData_Action() { return chooseCategory(2); }
+bool AppClass::StatisticalDataProducingData_Action() { return chooseCategory(3); }
+bool AppClass::StatisticalInferenceExplainingData_Action() { return chooseCategory(4); }
+bool AppClass::StatisticalInferenceEstimation_Action() { return chooseCategory(5); }
+bool AppClass::StatisticalInferenceHypothesisTests_Action() { return chooseCategory(6); }
+bool AppClass::StatisticalInferenceComparingTwoSamples_Action() { return chooseCategory(7); }
+bool AppClass::StatisticalInferenceANOVA_Action() { return chooseCategory(8); }
+bool AppClass::StatisticalInferenceChiSquare_Action() { return chooseCategory(9); }
+bool AppClass::StatisticalInferenceSimpleRegression_Action() { return chooseCategory(10); }
 // clang-format on
 
 bool AppClass::StatisticalInferenceRandomCategories_Action()

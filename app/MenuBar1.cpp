@@ -1,6 +1,7 @@
 #include "app/MenuBar1.h"
 
 #include "app/App.h"
+#include "banks/Banks.h"
 #include "framework/Exceptions.h"
 
 #include <memory>
@@ -8,6 +9,7 @@
 
 namespace app {
 
+using framework::Integer;
 using framework::MenuItem;
 
 namespace {
@@ -26,23 +28,30 @@ struct Entry {
     Action action; // the App action registered under the name, or none
 };
 
+// A category's item: its Name and text are the category's (banks/Banks.h).
+constexpr Entry categoryItem(Integer type, Action action)
+{
+    const Module1::Category& c = Module1::category(type);
+    return {Kind::Item, c.item, c.text, action};
+}
+
 // The whole menu bar, in the order in which it is built and shown. An entry with an action
 // is a handled item: its action is registered under its Name, and EnableMenuItems enables it.
 // clang-format off
 constexpr Entry menuTable[] = {
     {Kind::Menu, "Data", "Statistical Data", nullptr},
-    {Kind::Item, "StatisticalDataDisplayingData", "Displaying Data", &AppClass::StatisticalDataDisplayingData_Action},
-    {Kind::Item, "StatisticalDataSummarizingData", "Summarizing Data", &AppClass::StatisticalDataSummarizingData_Action},
-    {Kind::Item, "StatisticalDataProducingData", "Producing Data", &AppClass::StatisticalDataProducingData_Action},
+    categoryItem(1, &AppClass::StatisticalDataDisplayingData_Action),
+    categoryItem(2, &AppClass::StatisticalDataSummarizingData_Action),
+    categoryItem(3, &AppClass::StatisticalDataProducingData_Action),
 
     {Kind::Menu, "Inference", "Statistical Inference", nullptr},
-    {Kind::Item, "StatisticalInferenceExplainingData", "Explaining Data", &AppClass::StatisticalInferenceExplainingData_Action},
-    {Kind::Item, "StatisticalInferenceEstimation", "Estimation", &AppClass::StatisticalInferenceEstimation_Action},
-    {Kind::Item, "StatisticalInferenceHypothesisTests", "Hypothesis Tests", &AppClass::StatisticalInferenceHypothesisTests_Action},
-    {Kind::Item, "StatisticalInferenceComparingTwoSamples", "Comparing Two Samples", &AppClass::StatisticalInferenceComparingTwoSamples_Action},
-    {Kind::Item, "StatisticalInferenceANOVA", "ANOVA", &AppClass::StatisticalInferenceANOVA_Action},
-    {Kind::Item, "StatisticalInferenceChiSquare", "Chi-Square", &AppClass::StatisticalInferenceChiSquare_Action},
-    {Kind::Item, "StatisticalInferenceSimpleRegression", "Simple Regression", &AppClass::StatisticalInferenceSimpleRegression_Action},
+    categoryItem(4, &AppClass::StatisticalInferenceExplainingData_Action),
+    categoryItem(5, &AppClass::StatisticalInferenceEstimation_Action),
+    categoryItem(6, &AppClass::StatisticalInferenceHypothesisTests_Action),
+    categoryItem(7, &AppClass::StatisticalInferenceComparingTwoSamples_Action),
+    categoryItem(8, &AppClass::StatisticalInferenceANOVA_Action),
+    categoryItem(9, &AppClass::StatisticalInferenceChiSquare_Action),
+    categoryItem(10, &AppClass::StatisticalInferenceSimpleRegression_Action),
     {Kind::Separator, "separator", "-", nullptr},
     {Kind::Item, "StatisticalInferenceRandomCategories", "Random Categories", &AppClass::StatisticalInferenceRandomCategories_Action},
 

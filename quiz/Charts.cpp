@@ -1,6 +1,7 @@
 #include "quiz/Charts.h"
 
 #include "framework/Runtime.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 
 namespace Module1 {
@@ -42,7 +43,7 @@ void scatter()
 {
     gGraph = 1;
     gChartType(2) = ChartScatter;
-    gXaxis = 40;
+    gXaxis = layout::ScatterInset;
     gYaxis = 0;
     gXDecimals = 0;
     gYDecimals = 0;

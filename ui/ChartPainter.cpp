@@ -16,23 +16,19 @@ using framework::Round;
 
 namespace {
 
+using layout::BoxLabelGap;
+using layout::DotSize;
+using layout::PlotLeft;
+using layout::PlotRight;
+using layout::PlotTop;
 using layout::roundedQuotient;
-
-// Fixed edges of the plot area before insets: left, right and top (the bottom follows the
-// question's line count).
-constexpr Integer PlotLeft = 150;
-constexpr Integer PlotRight = 350;
-constexpr Integer PlotTop = 35;
-
-constexpr Integer DotSize = 2;
-constexpr Integer TickLength = 5;
-constexpr Integer YLabelGap = 6;   // between a y label's end and the axis
-constexpr Integer YLabelDrop = 4;  // a y label's baseline below its tick
-constexpr Integer XLabelDrop = 14; // the x labels' baseline below the axis
-constexpr Integer BoxLabelGap = 5; // between a box label's end and the plot
-constexpr Integer XTitleGap = 3;   // the x-axis title after the axis's right end
-constexpr Integer YTitleLeft = 30; // the y-axis title starts this far left of the axis
-constexpr Integer YTitleRise = 2;  // and stands this far above its top
+using layout::TickLength;
+using layout::XLabelDrop;
+using layout::XTitleGap;
+using layout::YLabelDrop;
+using layout::YLabelGap;
+using layout::YTitleLeft;
+using layout::YTitleRise;
 
 // A data position in whole pixels; a position that no Integer holds (not a number, or
 // beyond any screen) raises the out-of-bounds exception instead of landing anywhere.
@@ -47,11 +43,6 @@ double quotient(double numerator, double denominator)
     if (denominator == 0.0)
         throw framework::OutOfBoundsException("a chart axis with an empty range");
     return numerator / denominator;
-}
-
-Integer truncatedWidth(framework::Graphics& g, const std::string& text)
-{
-    return framework::toInteger(g.StringWidth(text));
 }
 
 struct Plot {

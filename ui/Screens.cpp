@@ -38,11 +38,6 @@ const std::array<const char*, 11> introLines = {
     "like to be asked.",
 };
 
-Integer truncatedWidth(framework::Graphics& g, const std::string& text)
-{
-    return static_cast<Integer>(g.StringWidth(text));
-}
-
 // The left end of a text of width w centred on the window.
 Integer centredLeft(Integer w)
 {
@@ -192,6 +187,11 @@ void mainWindowClass::paintAbout(Graphics& g)
         drawPaintText(g, line, y, AlignCentre);
         y += LinePitch;
     }
+}
+
+Integer truncatedWidth(Graphics& g, const std::string& text)
+{
+    return framework::toInteger(g.StringWidth(text));
 }
 
 void drawPaintText(Graphics& g, const std::string& text, Integer y, Integer align)

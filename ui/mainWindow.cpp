@@ -30,8 +30,8 @@ using layout::ContentWidth;
 const framework::WindowProperties windowProperties{
     .Width = ContentWidth,
     .Height = ContentHeight,
-    .MinWidth = 50,
-    .MinHeight = 50,
+    .MinWidth = layout::MinContentWidth,
+    .MinHeight = layout::MinContentHeight,
     .MaxWidth = ContentWidth,
     .MaxHeight = ContentHeight,
     .Title = "Merrowby",
@@ -46,7 +46,7 @@ const framework::WindowProperties windowProperties{
 };
 
 const ControlProperties okayProperties{
-    .Left = layout::OkayLeft,
+    .Left = layout::okayLeft(ContentWidth),
     .Top = layout::PushButtonTop,
     .Width = layout::PushButtonWidth,
     .Height = layout::PushButtonHeight,
@@ -58,7 +58,7 @@ const ControlProperties okayProperties{
 };
 
 const ControlProperties passProperties{
-    .Left = layout::PassLeft,
+    .Left = layout::passLeft(layout::okayLeft(ContentWidth)),
     .Top = layout::PushButtonTop,
     .Width = layout::PushButtonWidth,
     .Height = layout::PushButtonHeight,
@@ -161,8 +161,8 @@ void mainWindowClass::Event_Open()
 
     gWindow = ScreenIntro;
 
-    OkayButton().setLeft(Width() - layout::OkayFromRight);
-    PassButton().setLeft(OkayButton().Left() - layout::PassFromOkay);
+    OkayButton().setLeft(layout::okayLeft(Width()));
+    PassButton().setLeft(layout::passLeft(OkayButton().Left()));
 
     // The first of these faces that is installed; the last is taken without a test.
     gFont = "geneva";

@@ -75,6 +75,10 @@ void installMainWindow();
 // other value draws nothing. The caller sets font, size and colour.
 void drawPaintText(Graphics& g, const std::string& text, Integer y, Integer align);
 
+// The width of a text in g's font, truncated towards zero; OutOfBoundsException where no
+// Integer holds it.
+Integer truncatedWidth(Graphics& g, const std::string& text);
+
 // The chart of the question on screen, drawn from the ChartSpec (the chart step of a paint).
 void drawChart(Graphics& g);
 

@@ -125,31 +125,6 @@ TEST(ChiSquareTests, TextsKeepTheConventions)
                         {R"([.?!] [^ ])", R"([:;,]  |   )", R"(chi square|chi-squared|[Cc]hi-Square|p-value|P value)"});
 }
 
-// Everything a bank may write into the record, every element included.
-struct Record {
-    Integer correct;
-    Integer numLinesQ;
-    std::vector<std::string> texts;
-    std::vector<Integer> numLinesH;
-    Integer graph;
-    bool operator==(const Record&) const = default;
-};
-
-Record record()
-{
-    using namespace Module1;
-    Record r{gCorrAnswer, gNumLinesQ, {}, {}, gGraph};
-    for (Integer i = 0; i <= 6; ++i)
-        r.texts.push_back(gMsgQ(i));
-    for (Integer a = 0; a <= 5; ++a) {
-        r.texts.push_back(gMsgA(a));
-        r.numLinesH.push_back(gNumLinesH(a));
-        for (Integer j = 0; j <= 6; ++j)
-            r.texts.push_back(gMsgH(j, a));
-    }
-    return r;
-}
-
 TEST(ChiSquareTests, QuotedQuestionIsStoredWordForWord)
 {
     expectQuestion(
@@ -160,24 +135,6 @@ TEST(ChiSquareTests, QuotedQuestionIsStoredWordForWord)
           {"No, this is a silly answer."},
           {"Yes, because the data are classified in two ways, by the row categories and", "by the column categories."},
           {"No, ANOVA tables are used to report the results of an ANOVA F test."}}});
-}
-
-TEST(ChiSquareTests, AShorterQuestionLeavesTheLinesBeyondItsCountAndRepeatsExactly)
-{
-    using namespace Module1;
-    const State first = askAfter(ch10Questions, 1, 16);
-    EXPECT_EQ(gNumLinesQ, 1);
-    EXPECT_EQ(gMsgQ(1), "The contingency table used with some chi-square tests is also known as a");
-    for (Integer i = 2; i <= 5; ++i)
-        EXPECT_EQ(gMsgQ(i), first.gMsgQ(i)) << "line " << i;
-
-    // The same question stored twice leaves what storing it once leaves.
-    for (const Integer n : {1, 16, 23, 30}) {
-        storeThrough(ch10Questions, n);
-        const Record once = record();
-        ch10Questions();
-        EXPECT_TRUE(record() == once) << "question " << n;
-    }
 }
 
 TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)

@@ -425,12 +425,4 @@ TEST(ComparingTwoSamples, BoxPlotAnswersAreWhatTheBoxesShow)
     }
 }
 
-TEST(ComparingTwoSamples, AShorterHintIsCountedNotCleared)
-{
-    const std::string line4 = testing_support::askAfter(bank, 5, 17).gMsgH(4, 5);
-    EXPECT_EQ(gNumLinesH(5), 1);
-    EXPECT_EQ(gMsgH(1, 5), "Yes, more data are more persuasive.");
-    EXPECT_EQ(gMsgH(4, 5), line4) << "earlier lines stay, beyond the count";
-}
-
 } // namespace

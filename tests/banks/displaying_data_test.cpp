@@ -397,30 +397,4 @@ TEST(DisplayingData, HeightAndAreaQuestionsHaveOneRightAnswerForTheIntervalsThey
         }
     }
 }
-
-TEST(DisplayingData, ShorterHistogramAfterALongerOneRewritesOnlyItsOwnElements)
-{
-    const HistogramCase& q20 = histogramCases()[0];
-    const HistogramCase& q23 = histogramCases()[3];
-    state() = State{};
-    storeNumber(23);
-    std::vector<double> edges23, heights23;
-    for (Integer i = 0; i <= 11; ++i) {
-        edges23.push_back(gXToGraph(i));
-        heights23.push_back(gYToGraph(i));
-    }
-    expectHistogramStored(q23);
-
-    storeNumber(20);
-    expectHistogramStored(q20);
-    for (Integer i = 7; i <= 11; ++i) {
-        EXPECT_EQ(gXToGraph(i), edges23[static_cast<std::size_t>(i)]) << "element " << i;
-        EXPECT_EQ(gYToGraph(i), heights23[static_cast<std::size_t>(i)]) << "element " << i;
-    }
-    EXPECT_EQ(gXToGraph(11), 20.0);
-    EXPECT_EQ(gYToGraph(11), 0.0);
-    EXPECT_EQ(gXToGraph(0), 0.0);
-    EXPECT_EQ(gYToGraph(0), 0.0);
-}
-
 } // namespace

@@ -275,17 +275,4 @@ TEST(Estimation, AsksHowTheTDistributionDiffersFromTheNormal)
     EXPECT_NE(q.hints[2][0].find("centered at 0"), std::string::npos) << q.hints[2][0];
 }
 
-TEST(Estimation, WritesOnlyTheRecordOfTheQuestionAsked)
-{
-    using namespace Module1;
-
-    // Nothing clears a longer hint: after question 23, question 21 draws one line of
-    // answer 1's hint while the lines below it still hold question 23's.
-    const std::string line2 = askAfter(ch6Questions, 23, 21).gMsgH(2, 1);
-    EXPECT_EQ(gNumLinesH(1), 1);
-    EXPECT_EQ(gMsgH(1, 1), "No, these have the wrong units!");
-    EXPECT_EQ(gMsgH(2, 1), line2);
-    EXPECT_FALSE(line2.empty());
-}
-
 } // namespace

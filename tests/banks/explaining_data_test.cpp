@@ -317,31 +317,4 @@ TEST(ExplainingData, RightHintsShowTheFiguresOfTheirData)
     }
 }
 
-TEST(ExplainingData, WritesEveryHintAndLeavesLinesBeyondTheCounts)
-{
-    using namespace Module1;
-
-    // Equal hints are still written under every answer.
-    state() = State{};
-    for (Integer a = 1; a <= 5; ++a) {
-        gMsgH(1, a) = "earlier";
-        gNumLinesH(a) = 5;
-    }
-    gWhichQ = 6;
-    ch5Questions();
-    for (Integer a = 1; a <= 4; ++a) {
-        EXPECT_EQ(gNumLinesH(a), 1) << "answer " << a;
-        EXPECT_EQ(gMsgH(1, a), gMsgH(1, 1)) << "answer " << a;
-    }
-    EXPECT_EQ(gNumLinesH(5), 3);
-    EXPECT_NE(gMsgH(1, 1), "earlier");
-
-    // A shorter hint after a longer one: only the count tells where the hint ends.
-    const State after30 = askAfter(ch5Questions, 30, 10);
-    ASSERT_EQ(after30.gNumLinesH(2), 4);
-    EXPECT_EQ(gNumLinesH(2), 1);
-    EXPECT_EQ(gMsgH(4, 2), after30.gMsgH(4, 2));
-    EXPECT_EQ(gNumLinesQ, 1);
-}
-
 } // namespace

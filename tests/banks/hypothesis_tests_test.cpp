@@ -307,23 +307,4 @@ TEST(HypothesisTests, WrongNullHypothesesOfTheCourseQuestionPointToItsPurpose)
     EXPECT_NE(q.hints[3][0].find("one-sided alternative"), std::string::npos);
 }
 
-// Nothing clears the record between questions: only the counts decide what is drawn.
-TEST(HypothesisTests, StoresOnlyTheLinesItsQuestionUses)
-{
-    using namespace Module1;
-    const State after6 = testing_support::askAfter(ch7Questions, 6, 2);
-    EXPECT_EQ(gNumLinesQ, 1);
-    EXPECT_EQ(gMsgQ(2), after6.gMsgQ(2));
-    EXPECT_EQ(gMsgQ(4), after6.gMsgQ(4));
-
-    gWhichQ = 17;
-    ch7Questions();
-    const std::string hintLine2 = gMsgH(2, 3);
-    gWhichQ = 15;
-    ch7Questions();
-    EXPECT_EQ(gNumLinesH(3), 1);
-    EXPECT_EQ(gMsgH(1, 3), "No, remember the rules of thumb for 1, 2 and 3 standard deviations.");
-    EXPECT_EQ(gMsgH(2, 3), hintLine2);
-}
-
 } // namespace

@@ -185,23 +185,4 @@ TEST(ProducingData, NoGroupIsFavouredOnlyWhenEveryoneHasTheSameChance)
         }
     }
 }
-
-TEST(ProducingData, AShorterQuestionCountsOnlyItsOwnLines)
-{
-    using namespace Module1;
-    state() = State{};
-    gWhichQ = 25;
-    ch4Questions();
-    const std::string oldSecondLine = gMsgQ(2);
-    gWhichQ = 3;
-    ch4Questions();
-    EXPECT_EQ(gCorrAnswer, 3);
-    EXPECT_EQ(gNumLinesQ, 1);
-    EXPECT_EQ(gMsgQ(1), "The patients in a control group do not");
-    EXPECT_EQ(gMsgQ(2), oldSecondLine) << "lines beyond the count are left, not cleared";
-    for (Integer a = 1; a <= 5; ++a)
-        EXPECT_EQ(gNumLinesH(a), 1) << "answer " << a;
-    EXPECT_EQ(gMsgH(1, 5), "No, they would not be useful if their condition wasn't recorded.");
-}
-
 } // namespace

@@ -412,29 +412,4 @@ TEST(SummarizingData, OnlyTheRightRangeHoldsTheShareAsked)
     }
 }
 
-TEST(SummarizingData, OneBoxAfterAThreeBoxChartLeavesTheOtherBoxesAlone)
-{
-    state() = State{};
-    gNumBoxes = 3;
-    for (Integer b = 1; b <= 3; ++b) {
-        gBarName(b) = "n = 25";
-        for (Integer k = 1; k <= 5; ++k)
-            gBoxplot(b, k) = static_cast<double>(10 * b + k);
-    }
-    gMaxPlotY = 10.0;
-    gLastObs = 3;
-    gWhichQ = 27;
-    ch3Questions();
-    EXPECT_EQ(gNumBoxes, 1);
-    EXPECT_EQ(gLastObs, 1);
-    EXPECT_EQ(gMaxPlotY, 4.0);
-    EXPECT_EQ(gBarName(1), "");
-    EXPECT_EQ(gBoxplot(1, 1), 15.0);
-    for (Integer b = 2; b <= 3; ++b) {
-        EXPECT_EQ(gBarName(b), "n = 25");
-        for (Integer k = 1; k <= 5; ++k)
-            EXPECT_EQ(gBoxplot(b, k), static_cast<double>(10 * b + k));
-    }
-}
-
 } // namespace

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <set>
 
 using namespace framework;
 
@@ -98,12 +101,24 @@ TEST(Rnd, CanBeScriptedAndRestored)
 {
     setRandomSource([] { return 0.25; });
     EXPECT_EQ(Rnd(), 0.25);
+
+    // Restored, the draws are fractions spread over the whole range: a generator stuck at
+    // one value, or still the scripted one, fails; so does one that misses a tenth of it.
     setRandomSource(nullptr);
-    for (int i = 0; i < 1000; ++i) {
+    constexpr int draws = 1000;
+    std::set<double> distinct;
+    std::array<int, 10> tenths{};
+    for (int i = 0; i < draws; ++i) {
         const double r = Rnd();
         ASSERT_GE(r, 0.0);
         ASSERT_LE(r, 1.0);
+        distinct.insert(r);
+        ++tenths[std::min<std::size_t>(9, static_cast<std::size_t>(r * 10.0))];
     }
+    EXPECT_GE(distinct.size(), static_cast<std::size_t>(draws - 1));
+    // 100 expected in each; fewer than 50 happens once in far more than 10^9 runs.
+    for (std::size_t t = 0; t < tenths.size(); ++t)
+        EXPECT_GE(tenths[t], 50) << "draws in tenth " << t << " of the range";
 }
 
 TEST(Array, HasElementZeroAndChecksItsBounds)

@@ -2,6 +2,7 @@
 
 #include "app/Offscreen.h"
 #include "app/Startup.h"
+#include "banks/Banks.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
 #include "framework/Runtime.h"
@@ -22,6 +23,16 @@
 #include <random>
 
 namespace testing_support {
+
+std::vector<std::string> handledMenuItems()
+{
+    std::vector<std::string> items;
+    for (const Module1::Category& c : Module1::categories)
+        items.emplace_back(c.item);
+    items.emplace_back("StatisticalInferenceRandomCategories");
+    items.emplace_back("AboutMerrowby");
+    return items;
+}
 
 namespace {
 

@@ -19,6 +19,10 @@ class QAction;
 
 namespace testing_support {
 
+// The Names of the twelve menu items that run an action of App: the ten categories in their
+// order, "Random Categories" and the About item.
+std::vector<std::string> handledMenuItems();
+
 class AppTest : public ::testing::Test {
 protected:
     // Starts the program once per process, without its event loop (app::StartOffscreen).

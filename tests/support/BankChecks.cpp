@@ -121,16 +121,6 @@ void expectTextConventions(QuestionBank bank, const TextRules& rules)
     }
 }
 
-State askAfter(QuestionBank bank, Integer earlier, Integer later)
-{
-    storeThrough(bank, earlier);
-    const State left = state();
-    gWhichQ = later;
-    gGraph = 0;
-    bank();
-    return left;
-}
-
 Fields recordFields()
 {
     Fields f;

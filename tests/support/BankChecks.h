@@ -71,9 +71,6 @@ struct TextRules {
 // a blank, hints opening "Yes," for the right answer and "No," for the others.
 void expectTextConventions(QuestionBank bank, const TextRules& rules = {});
 
-// Asks `later` right after `earlier`, as the engine does, and returns the record as `earlier` left it.
-Module1::State askAfter(QuestionBank bank, Integer earlier, Integer later);
-
 // Every element of the QuestionRecord, or of the ChartSpec, beyond the counts and element 0 too.
 struct Fields {
     std::vector<std::string> texts;

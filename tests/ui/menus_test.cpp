@@ -2,6 +2,7 @@
 
 #include "app/FileTypes.h"
 #include "app/MenuBar1.h"
+#include "banks/Banks.h"
 #include "framework/Exceptions.h"
 #include "framework/FileType.h"
 #include "framework/Menu.h"
@@ -19,32 +20,36 @@ using testing_support::AppTest;
 namespace {
 
 struct Entry {
-    const char* name;
-    const char* text;
+    std::string name;
+    std::string text;
     enum Kind { Menu, Item, Separator, Quit, About } kind;
 };
 
-// clang-format off
+// The item of category n, as the category table names it.
+Entry categoryItem(Integer type)
+{
+    return {category(type).item, category(type).text, Entry::Item};
+}
+
 const Entry menuTable[] = {
     {"Data", "Statistical Data", Entry::Menu},
-    {"StatisticalDataDisplayingData", "Displaying Data", Entry::Item},
-    {"StatisticalDataSummarizingData", "Summarizing Data", Entry::Item},
-    {"StatisticalDataProducingData", "Producing Data", Entry::Item},
+    categoryItem(1),
+    categoryItem(2),
+    categoryItem(3),
     {"Inference", "Statistical Inference", Entry::Menu},
-    {"StatisticalInferenceExplainingData", "Explaining Data", Entry::Item},
-    {"StatisticalInferenceEstimation", "Estimation", Entry::Item},
-    {"StatisticalInferenceHypothesisTests", "Hypothesis Tests", Entry::Item},
-    {"StatisticalInferenceComparingTwoSamples", "Comparing Two Samples", Entry::Item},
-    {"StatisticalInferenceANOVA", "ANOVA", Entry::Item},
-    {"StatisticalInferenceChiSquare", "Chi-Square", Entry::Item},
-    {"StatisticalInferenceSimpleRegression", "Simple Regression", Entry::Item},
+    categoryItem(4),
+    categoryItem(5),
+    categoryItem(6),
+    categoryItem(7),
+    categoryItem(8),
+    categoryItem(9),
+    categoryItem(10),
     {"separator", "-", Entry::Separator},
     {"StatisticalInferenceRandomCategories", "Random Categories", Entry::Item},
     {"HelpMenu", "Help", Entry::Menu},
     {"HelpQuit", "Quit", Entry::Quit},
     {"AboutMerrowby", "About Merrowby...", Entry::About},
 };
-// clang-format on
 
 class Menus : public AppTest {};
 
@@ -113,18 +118,7 @@ TEST_F(Menus, TheItemAccessorFindsTheBuiltEntriesByName)
 TEST_F(Menus, EnableMenuItemsEnablesTheTwelveHandledItemsInEveryState)
 {
     auto& bar = app::MenuBar1();
-    const char* handled[] = {"AboutMerrowby",
-                             "StatisticalDataDisplayingData",
-                             "StatisticalDataSummarizingData",
-                             "StatisticalDataProducingData",
-                             "StatisticalInferenceExplainingData",
-                             "StatisticalInferenceEstimation",
-                             "StatisticalInferenceHypothesisTests",
-                             "StatisticalInferenceComparingTwoSamples",
-                             "StatisticalInferenceANOVA",
-                             "StatisticalInferenceChiSquare",
-                             "StatisticalInferenceSimpleRegression",
-                             "StatisticalInferenceRandomCategories"};
+    const std::vector<std::string> handled = testing_support::handledMenuItems();
     const char* untouched[] = {"Data", "Inference", "HelpMenu", "separator", "HelpQuit"};
     // clang-format off
     const std::function<void()> states[] = {
@@ -143,12 +137,12 @@ TEST_F(Menus, EnableMenuItemsEnablesTheTwelveHandledItemsInEveryState)
     // clang-format on
     for (const auto& reach : states) {
         reach();
-        for (const char* name : handled)
+        for (const std::string& name : handled)
             bar.Lookup(name)->setEnabled(false);
         for (const char* name : untouched)
             bar.Lookup(name)->setEnabled(false);
         application().raiseEnableMenuItems();
-        for (const char* name : handled)
+        for (const std::string& name : handled)
             EXPECT_TRUE(bar.Lookup(name)->Enabled()) << name;
         for (const char* name : untouched)
             EXPECT_FALSE(bar.Lookup(name)->Enabled()) << name;
@@ -165,27 +159,13 @@ TEST_F(Menus, OpeningAMenuEnablesItsItems)
     EXPECT_TRUE(action("StatisticalDataProducingData")->isEnabled());
 }
 
+// Each category's item sets its own number and title. The items of "Statistical Data" are
+// registered in another order than the menu's: an item is bound to its action by Name.
 TEST_F(Menus, EachItemRunsItsOwnActionByName)
 {
-    const struct {
-        const char* name;
-        Integer type;
-        const char* title;
-    } cases[] = {
-        {"StatisticalDataDisplayingData", 1, "Displaying Data"},
-        {"StatisticalDataProducingData", 3, "Producing Data"},
-        {"StatisticalDataSummarizingData", 2, "Summarizing Data"},
-        {"StatisticalInferenceExplainingData", 4, "Explaining Data"},
-        {"StatisticalInferenceEstimation", 5, "Estimation"},
-        {"StatisticalInferenceHypothesisTests", 6, "Hypothesis Tests"},
-        {"StatisticalInferenceComparingTwoSamples", 7, "Comparing Two Samples"},
-        {"StatisticalInferenceANOVA", 8, "ANOVA Tests"},
-        {"StatisticalInferenceChiSquare", 9, "Chi-Square Tests"},
-        {"StatisticalInferenceSimpleRegression", 10, "Simple Regression"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        choose(c.name);
+    for (const Category& c : categories) {
+        SCOPED_TRACE(c.item);
+        choose(c.item);
         EXPECT_EQ(gType, c.type);
         EXPECT_EQ(gWndMsg, c.title);
         EXPECT_EQ(window().Title(), c.title);
@@ -198,12 +178,12 @@ TEST_F(Menus, EachItemRunsItsOwnActionByName)
 
 TEST_F(Menus, RandomCategoriesKeepsTheLastCategoryUntilTheEngineDraws)
 {
-    for (Integer c = 1; c <= 10; ++c)
+    for (Integer c = 1; c <= NumCategories; ++c)
         gNumLeft(c) = 0; // nothing to draw
     EXPECT_EQ(gType, 0);
     choose("StatisticalInferenceRandomCategories");
     EXPECT_EQ(gType, 0);
-    choose("StatisticalInferenceChiSquare");
+    choose(category(9).item);
     choose("StatisticalInferenceRandomCategories");
     EXPECT_EQ(gType, 9);
 }

@@ -1,12 +1,12 @@
 #include "support/AppHarness.h"
 
+#include "banks/Banks.h"
 #include "framework/Exceptions.h"
 #include "framework/Window.h"
 #include "framework/qt/QtPlatform.h"
 #include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
-#include "ui/OpenWarmUp.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -141,11 +141,12 @@ TEST_F(QuestionCycle, QtShowsTheControlsWhereTheWindowPutsThem)
 
 TEST_F(QuestionCycle, AQuestionIsShownWithItsAnswersReady)
 {
-    choose("StatisticalDataProducingData");
-    EXPECT_EQ(gType, 3);
+    const Category& producing = category(3);
+    choose(producing.item);
+    EXPECT_EQ(gType, producing.type);
     EXPECT_GE(gWhichQ, 1);
     EXPECT_LE(gWhichQ, 30);
-    EXPECT_EQ(window().Title(), "Producing Data");
+    EXPECT_EQ(window().Title(), producing.title);
     expectAnswers(true, true);
     EXPECT_EQ(selected(), 0);
     expectButton(window().OkayButton(), true, false);
@@ -396,26 +397,6 @@ TEST_F(QuestionCycle, EachTestStartsFromTheSameDraws)
     };
     const auto first = firstQuestions();
     EXPECT_EQ(firstQuestions(), first);
-}
-
-TEST(OpenWarmUp, CallsRndOnceForEachSecondsRemainderPlusOne)
-{
-    const struct {
-        double seconds;
-        Integer calls;
-    } cases[] = {
-        {1234567890.9, 891}, {999.0, 1000}, {0.0, 1},          {-5.5, 0},
-        {2147483648.0, 0},   {1e12, 0},     {std::nan(""), 0}, {2147483647.0, 648},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ui::warmUpCalls(c.seconds), c.calls) << c.seconds;
-}
-
-TEST_F(QuestionCycle, FontLookupIgnoresCase)
-{
-    EXPECT_TRUE(ui::fontAvailable("ARIAL"));
-    EXPECT_TRUE(ui::fontAvailable("liberation sans"));
-    EXPECT_FALSE(ui::fontAvailable("no such face"));
 }
 
 } // namespace

@@ -30,16 +30,7 @@ using testing_support::AppTest;
 
 namespace {
 
-// clang-format off
-const char* const menuItems[] = {
-    "StatisticalDataDisplayingData",        "StatisticalDataSummarizingData",
-    "StatisticalDataProducingData",         "StatisticalInferenceExplainingData",
-    "StatisticalInferenceEstimation",       "StatisticalInferenceHypothesisTests",
-    "StatisticalInferenceComparingTwoSamples", "StatisticalInferenceANOVA",
-    "StatisticalInferenceChiSquare",        "StatisticalInferenceSimpleRegression",
-    "StatisticalInferenceRandomCategories", "AboutMerrowby",
-};
-// clang-format on
+const std::vector<std::string> menuItems = testing_support::handledMenuItems();
 
 std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
 {
@@ -87,7 +78,7 @@ protected:
         // Out of 1000: menus rarely enough that categories come to an end now and then.
         const Integer kind = pick(1000);
         if (kind < 30) {
-            const char* item = menuItems[pick(std::size(menuItems))];
+            const std::string& item = menuItems[static_cast<std::size_t>(pick(std::ssize(menuItems)))];
             if (queued)
                 QMetaObject::invokeMethod(action(item), "trigger", Qt::QueuedConnection);
             else
@@ -152,7 +143,7 @@ protected:
         QCoreApplication::processEvents();
         window().Close();
         framework::releaseClosedWindows();
-        const char* item = menuItems[pick(std::size(menuItems))];
+        const std::string& item = menuItems[static_cast<std::size_t>(pick(std::ssize(menuItems)))];
         EXPECT_TRUE(application().chooseMenuItem(item));
         return std::string("close, then ") + item;
     }

@@ -51,20 +51,18 @@ TEST_F(Rendering, EveryStoredLineFitsTheWindow)
 {
     const QFont font = framework::qt::fontFor(gFont, 12);
     const QFontMetricsF metrics(font);
-    const QuestionBank banks[] = {ch2Questions, ch3Questions, ch4Questions, ch5Questions,  ch6Questions,
-                                  ch7Questions, ch8Questions, ch9Questions, ch10Questions, ch11Questions};
     auto width = [&](const std::string& text) {
         return static_cast<Integer>(metrics.horizontalAdvance(QString::fromStdString(text)));
     };
     Integer measured = 0;
-    for (std::size_t b = 0; b < std::size(banks); ++b)
+    for (const Category& c : categories)
         for (Integer n = 1; n <= 30; ++n) {
             state().gNumLinesQ = 0;
             gWhichQ = n;
-            banks[b]();
+            c.bank();
             if (gNumLinesQ == 0)
                 continue; // a bank still without questions
-            SCOPED_TRACE("bank " + std::to_string(b + 2) + ", question " + std::to_string(n));
+            SCOPED_TRACE(std::string(c.title) + ", question " + std::to_string(n));
             for (Integer i = 1; i <= gNumLinesQ; ++i, ++measured)
                 EXPECT_LE(10 + width(gMsgQ(i)), 511) << gMsgQ(i);
             for (Integer a = 1; a <= 5; ++a) {

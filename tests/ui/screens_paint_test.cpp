@@ -1,11 +1,14 @@
 #include "support/AppHarness.h"
 
+#include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "support/RecordingGraphics.h"
 #include "ui/AboutPage.h"
 #include "ui/Version.h"
+
+#include <limits>
 
 using namespace Module1;
 using testing_support::AppTest;
@@ -230,6 +233,25 @@ TEST_F(Screens, DrawPaintTextAlignsLeftCentreOrRightAndDrawsNothingElse)
     ui::drawPaintText(g, "abcd", 30, 3);
     ui::drawPaintText(g, "abcd", 30, -1);
     EXPECT_EQ(g.calls, (std::vector<std::string>{left("abcd", 10, 30), left("abcd", 244, 30), left("abcd", 487, 30)}));
+}
+
+// A width truncates towards zero as the chart's labels do; one that no Integer holds raises
+// the out-of-bounds exception instead of placing the text anywhere.
+TEST_F(Screens, DrawPaintTextTruncatesTheWidthOrRaisesWhereNoIntegerHoldsIt)
+{
+    RecordingGraphics g;
+    g.widthOf["wide"] = 41.9; // (511 - 41) / 2 = 235
+    ui::drawPaintText(g, "wide", 30, 1);
+    ui::drawPaintText(g, "wide", 30, 2);
+    EXPECT_EQ(g.calls, (std::vector<std::string>{left("wide", 235, 30), left("wide", 470, 30)}));
+
+    for (const double width :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300}) {
+        g.widthOf["odd"] = width;
+        for (const Integer align : {1, 2})
+            EXPECT_THROW(ui::drawPaintText(g, "odd", 30, align), framework::OutOfBoundsException)
+                << width << ", alignment " << align;
+    }
 }
 
 TEST_F(Screens, EveryPaintPutsTheWindowBackInTheMiddleOfTheScreen)
