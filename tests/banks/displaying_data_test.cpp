@@ -397,4 +397,5 @@ TEST(DisplayingData, HeightAndAreaQuestionsHaveOneRightAnswerForTheIntervalsThey
         }
     }
 }
+
 } // namespace

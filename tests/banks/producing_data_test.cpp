@@ -185,4 +185,5 @@ TEST(ProducingData, NoGroupIsFavouredOnlyWhenEveryoneHasTheSameChance)
         }
     }
 }
+
 } // namespace
