@@ -1,6 +1,18 @@
-# What the process tests share: reporting a failed case with the program's stderr, and
-# waiting for the program to end by itself. The caller sets $work and failures=0, and the
-# program writes its stderr to $work/log.
+# What the process tests share, sourced first: a work folder ($work, where the program writes
+# its stderr to $work/log) removed at the end with any X server or window manager the test
+# started, reporting a failed case with the program's stderr, waiting for the program to end
+# by itself, and the closing count.
+
+work=$(mktemp -d)
+xvfb=""
+desktop_wm=""
+failures=0
+end_test() {
+    [ -n "$desktop_wm" ] && kill "$desktop_wm" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap end_test EXIT
 
 fail() {
     echo "FAIL $1"
@@ -33,7 +45,7 @@ finish() {  # case pid expected-code
 }
 
 # Starts an X server of the test's own (Xvfb) with one screen of that size and points DISPLAY
-# at it; further options go to Xvfb. The caller sets xvfb="" and kills "$xvfb" on exit.
+# at it; further options go to Xvfb.
 start_xvfb() {  # size, e.g. 1024x768; Xvfb's options
     local size="$1"
     shift
@@ -65,4 +77,25 @@ wait_for_position() {  # window x y
         sleep 0.1
     done
     echo "$at"
+}
+
+# Starts the program, with these variables set (as env takes them), and waits for its window:
+# sets $pid and $window. Without a window the case fails, the program is killed, and 1.
+start_with_window() {  # case [NAME=VALUE...]
+    local name="$1"
+    shift
+    env "$@" "$program" 2>"$work/log" &
+    pid=$!
+    window=$("$tool" find "$pid")
+    [ -n "$window" ] && return 0
+    fail "$name: no window of the program on the screen"
+    kill -KILL "$pid"
+    wait "$pid" 2>/dev/null
+    return 1
+}
+
+# The closing line: every case as expected (or the given words), else the count of failures.
+report() {  # [words for success]
+    [ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
+    echo "${1:-every case as expected}"
 }

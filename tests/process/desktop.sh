@@ -1,8 +1,5 @@
 # A desktop for the process tests: a virtual X display (Xvfb) with a reparenting window
-# manager (openbox), as users have it rather than a bare X server. The caller sets $work and
-# xvfb="", and sources common.sh first.
-
-desktop_wm=""
+# manager (openbox), as users have it rather than a bare X server. Sourced after common.sh.
 
 # GTK's libraries keep no frame pointers: in a sanitizer build the leak check then records
 # their allocations with the slow unwinder, so that a suppression can name the library call.
@@ -26,10 +23,4 @@ start_desktop() {  # screen size, e.g. 1280x1024
     echo "openbox did not start on $DISPLAY"
     cat "$work/wm.log" "$work/xvfb.log"
     exit 1
-}
-
-stop_desktop() {
-    [ -n "$desktop_wm" ] && kill "$desktop_wm" 2>/dev/null && wait "$desktop_wm" 2>/dev/null
-    desktop_wm=""
-    [ -n "$xvfb" ] && stop_xvfb
 }

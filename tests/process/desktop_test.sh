@@ -6,12 +6,8 @@
 set -u
 program="$1"
 tool="$2"
-work=$(mktemp -d)
-xvfb=""
-failures=0
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/desktop.sh"
-trap 'stop_desktop; rm -rf "$work"' EXIT
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
 export XDG_CURRENT_DESKTOP=GNOME
 
@@ -46,14 +42,7 @@ choose_first_category() {  # window
 }
 
 start_desktop 1280x1024
-"$program" 2>"$work/log" &
-pid=$!
-window=$("$tool" find "$pid")
-if [ -z "$window" ]; then
-    fail "no window of the program on the desktop"
-    kill -KILL "$pid"
-    exit 1
-fi
+start_with_window "on the desktop" || report
 middle=$(settled_position "$window")
 read -r width height < <("$tool" size "$window")
 pass_top=$((height - content_height + pass_y))
@@ -97,5 +86,4 @@ fi
 kill -TERM "$pid"
 finish "SIGTERM on the desktop" "$pid" 0
 
-[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
-echo "every case as expected"
+report

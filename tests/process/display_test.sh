@@ -8,15 +8,7 @@
 set -u
 program="$1"
 tool="$2"
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-failures=0
 . "$(dirname "$0")/common.sh"
 
 # Without a display, or with one that cannot be reached.
@@ -42,13 +34,7 @@ done
 
 # A screen larger than the window.
 start_xvfb 1024x768
-"$program" 2>"$work/log" &
-pid=$!
-window=$("$tool" find "$pid")
-if [ -z "$window" ]; then
-    fail "no window of the program on the screen"
-    kill -KILL "$pid"
-else
+if start_with_window "a screen larger than the window"; then
     middle="$(( (1024 - 511) / 2 )) $(( (768 - 306) / 2 ))"
     at=$(wait_for_position "$window" $middle)
     [ "$at" = "$middle" ] || fail "the first paint left the window at $at, not in the middle ($middle)"
@@ -79,13 +65,7 @@ stop_xvfb
 
 # A screen smaller than the window.
 start_xvfb 400x300
-"$program" 2>"$work/log" &
-pid=$!
-window=$("$tool" find "$pid")
-if [ -z "$window" ]; then
-    fail "no window of the program on the small screen"
-    kill -KILL "$pid"
-else
+if start_with_window "a screen smaller than the window"; then
     at=$(wait_for_position "$window" 0 0)
     if [ "$at" = "0 0" ]; then
         echo "ok   on a 400 x 300 screen the window stands at its top left corner"
@@ -104,13 +84,7 @@ stop_xvfb
 full_unwind="${ASAN_OPTIONS:+$ASAN_OPTIONS:fast_unwind_on_malloc=0}"
 for loss in "the X server ends" "xkill closes its connection"; do
     start_xvfb 1024x768
-    ASAN_OPTIONS="$full_unwind" "$program" 2>"$work/log" &
-    pid=$!
-    window=$("$tool" find "$pid")
-    if [ -z "$window" ]; then
-        fail "$loss: no window of the program on the screen"
-        kill -KILL "$pid"
-        wait "$pid" 2>/dev/null
+    if ! start_with_window "$loss" ASAN_OPTIONS="$full_unwind"; then
         stop_xvfb
         continue
     fi
@@ -129,5 +103,4 @@ for loss in "the X server ends" "xkill closes its connection"; do
     [ -n "$xvfb" ] && stop_xvfb
 done
 
-[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
-echo "every case as expected"
+report

@@ -6,15 +6,7 @@
 set -u
 program="$1"
 tool="$2"
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-failures=0
 . "$(dirname "$0")/common.sh"
 
 # The program's shown top-level windows (menus aside), one a line: "ID title".
@@ -45,13 +37,7 @@ wait_for_menu() {  # the menu shown before, or ""
 }
 
 start_xvfb 1024x768
-env PATH= "$program" 2>"$work/log" &
-pid=$!
-window=$("$tool" find "$pid")
-if [ -z "$window" ]; then
-    fail "no window of the program on the screen"
-    kill -KILL "$pid"
-else
+if start_with_window "no browser" PATH=; then
     # The Help menu, the last on the bar: open the first menu, then go left to the last.
     read -r _ height < <("$tool" size "$window")
     menu_bar=$((height - 306))
@@ -87,5 +73,4 @@ else
 fi
 stop_xvfb
 
-[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
-echo "every case as expected"
+report

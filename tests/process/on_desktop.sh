@@ -3,11 +3,8 @@
 # (openbox), and XDG_CURRENT_DESKTOP=GNOME, which makes Qt load the GTK platform theme of
 # GNOME, Xfce, MATE and Cinnamon. The in-process tests then put their window there.
 set -u
-work=$(mktemp -d)
-xvfb=""
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/desktop.sh"
-trap 'stop_desktop; rm -rf "$work"' EXIT
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
 start_desktop 1280x1024
 export XDG_CURRENT_DESKTOP=GNOME MERROWBY_TEST_QT_PLATFORM=xcb

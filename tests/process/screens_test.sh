@@ -5,15 +5,7 @@
 set -u
 program="$1"
 tool="$2"
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCREEN_SCALE_FACTORS QT_SCALE_FACTOR QT_AUTO_SCREEN_SCALE_FACTOR
-failures=0
 . "$(dirname "$0")/common.sh"
 
 # A display of that size with two 1280 x 1024 monitors at the two corners given; the second
@@ -29,14 +21,7 @@ start_monitors() {  # size first-corner main-corner, e.g. 2560x1024 +0+0 +1280+0
 while read -r name size other main x y; do
     middle="$x $y"
     start_monitors "$size" "$other" "$main"
-    "$program" 2>"$work/log" &
-    pid=$!
-    window=$("$tool" find "$pid")
-    if [ -z "$window" ]; then
-        fail "$name: no window of the program on the screen"
-        kill -KILL "$pid"
-        wait "$pid" 2>/dev/null
-    else
+    if start_with_window "$name"; then
         at=$(wait_for_position "$window" $middle)
         if [ "$at" = "$middle" ]; then
             echo "ok   $name: the window stands in its middle"
@@ -52,5 +37,4 @@ main-monitor-on-the-right 2560x1024 +0+0 +1280+0 1664 359
 main-monitor-below 1280x2048 +0+0 +0+1024 384 1383
 EOF
 
-[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
-echo "every case as expected"
+report
