@@ -64,9 +64,11 @@ void answerWith(Integer answer)
 int main(int argc, char** argv)
 {
     const std::string folder = argc > 1 ? argv[1] : "docs/screenshots";
-    // Seeded before the window opens, so that its warm-up draws are the same every run.
+    // Seeded, with the clock fixed, before the window opens, so that its warm-up draws and the
+    // questions shown are the same every run.
     std::mt19937_64 generator(7);
     framework::setRandomSource([&generator] { return std::generate_canonical<double, 53>(generator); });
+    framework::setClockSource([] { return 1234567890.0; });
     app::StartOffscreen("merrowby-screenshots");
 
     save(folder, "intro");
