@@ -1,7 +1,7 @@
 # make run            builds Merrowby and starts it (in a virtual X display when there is no display).
 # make test           builds everything and runs the whole test suite.
 # make test-sanitize  the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
-# make bench          the benchmarks: painting, choosing a question, start-up against a bare window.
+# make bench          the benchmarks: painting, choosing a question, start-up against bare windows.
 # Each target first installs what is missing (scripts/install-deps.sh), unless MERROWBY_SKIP_DEPS
 # is set by a caller that has done so already.
 BUILD ?= build
@@ -40,7 +40,7 @@ test-sanitize: deps
 bench: DEPS_OPTIONS = --with-bench
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERROWBY_BENCH=ON -DMERROWBY_TESTS=OFF
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target merrowby_bench merrowby_startup_probe bare_window_probe
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target merrowby_benchmarks
 	@bench/run.sh $(BENCH_BUILD)
 
 clean:

@@ -8,7 +8,8 @@ set -euo pipefail
 # locales: the tests build a comma-decimal locale with localedef.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
           xvfb xauth libx11-dev strace locales)
-[ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev time bc)
+# fontconfig: fc-cache builds the cache of the benchmark's large font collection.
+[ "${1:-}" = "--with-bench" ] && packages+=(libbenchmark-dev fontconfig)
 
 missing=()
 for package in "${packages[@]}"; do
