@@ -2,7 +2,7 @@
 # make test           builds everything and runs the whole test suite.
 # make test-sanitize  the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # make test-clang     the same suite built with Clang (installs clang when missing).
-# make bench          the benchmarks: painting, choosing a question, start-up against a bare window.
+# make bench          the benchmarks: painting, choosing a question, start-up against bare windows.
 # Each target first installs what is missing (scripts/install-deps.sh), unless MERROWBY_SKIP_DEPS
 # is set by a caller that has done so already. CMAKE_FLAGS go to every configuration, e.g.
 # CMAKE_FLAGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON as CI passes.
@@ -50,7 +50,7 @@ test-clang: deps
 bench: DEPS_OPTIONS = --with-bench
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERROWBY_BENCH=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target merrowby_bench merrowby_startup_probe bare_window_probe
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target merrowby_benchmarks
 	@bench/run.sh $(BENCH_BUILD)
 
 clean:

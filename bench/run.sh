@@ -1,32 +1,81 @@
 #!/usr/bin/env bash
-# Runs the benchmarks: painting and choosing (Google Benchmark), then start-up to the first
-# painted screen and peak memory, each against a bare Qt window built the same way.
+# Runs the benchmarks and prints, last, one Markdown table: each screen's paint at device pixel
+# ratio 1 and 2 and ChooseQuestion (Google Benchmark, REPETITIONS runs of each; median and
+# range of their means), then start-up to the first painted screen and peak memory as paired
+# ratios against a bare Qt window and against a bare window painting the intro's texts
+# (RUNS rounds, the programs taking turns; see startup_pairs.cpp), with the system's fonts
+# and again with a large collection of fonts (bench/fetch-fonts.sh; LARGE_FONTS=0 skips it).
+# Offscreen platform; the paints are seeded, so every run paints the same questions.
 set -euo pipefail
-build="${1:-build}"
-runs="${RUNS:-20}"
+build="${1:-build-bench}"
+rounds="${RUNS:-100}"
+repetitions="${REPETITIONS:-10}"
+bench="$build/bench"
 export QT_QPA_PLATFORM=offscreen
 
-"$build/bench/merrowby_bench" --benchmark_min_time=0.2
-
-measure() {  # program -> median microseconds and median peak KiB over $runs runs
-    local program="$1" times=() sizes=() start end
-    for _ in $(seq "$runs"); do
-        start=$(date +%s%N)
-        /usr/bin/time -f "%M" -o /tmp/merrowby-bench-rss "$program" 2>/dev/null
-        end=$(date +%s%N)
-        times+=($(( (end - start) / 1000 )))
-        sizes+=($(tail -n 1 /tmp/merrowby-bench-rss))
-    done
-    local t m
-    t=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
-    m=$(printf '%s\n' "${sizes[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
-    echo "$t $m"
+quiet() {  # Qt's notes on the offscreen platform, which say nothing about the program
+    grep -v -e 'does not support propagateSizeHints' -e 'XDG_RUNTIME_DIR not set' >&2 || true
 }
 
-read -r merrowby_us merrowby_kb < <(measure "$build/bench/merrowby_startup_probe")
-read -r bare_us bare_kb < <(measure "$build/bench/bare_window_probe")
+csv="$(mktemp)"
+trap 'rm -f "$csv"' EXIT
+"$bench/merrowby_bench" --benchmark_repetitions="$repetitions" --benchmark_min_time=0.1 \
+    --benchmark_display_aggregates_only=true --benchmark_out="$csv" --benchmark_out_format=csv 2> >(quiet)
+
+startup() {  # condition -> table rows
+    "$bench/merrowby_startup_pairs" "$rounds" 1.1 "$1" "$bench/merrowby_startup_probe" \
+        "bare window=$bench/bare_window_probe" "bare window painting the intro's texts=$bench/bare_text_window_probe"
+}
+families() {
+    "$bench/bare_window_probe" --count-families 2> >(quiet)
+}
+rows="$(startup "$(families) font families")"
+if [ "${LARGE_FONTS:-1}" != 0 ]; then
+    bench/fetch-fonts.sh "$build/fonts"
+    export FONTCONFIG_FILE="$(realpath "$build/fonts/fonts.conf")"
+    rows+=$'\n'"$(startup "$(families) font families")"
+    unset FONTCONFIG_FILE
+fi
+
 echo
-echo "start-up to the first painted screen (median of $runs runs, offscreen):"
-printf '  Merrowby     %7.1f ms  %7d KiB peak\n' "$(echo "$merrowby_us / 1000" | bc -l)" "$merrowby_kb"
-printf '  bare window  %7.1f ms  %7d KiB peak\n' "$(echo "$bare_us / 1000" | bc -l)" "$bare_kb"
-printf '  ratio        %7.2f     %7.2f\n' "$(echo "$merrowby_us / $bare_us" | bc -l)" "$(echo "$merrowby_kb / $bare_kb" | bc -l)"
+echo "$(nproc) cores, load average $(cut -d ' ' -f 1-3 /proc/loadavg), offscreen platform, RelWithDebInfo;" \
+     "paints: median and range of $repetitions runs' means; start-up: $rounds rounds"
+echo
+echo "| what | median | min to max | target |"
+echo "|---|---|---|---|"
+# The repetitions' means, one row per benchmark: name, median, min, max, label.
+awk -F, '
+    function describe(name, ratio,   what) {
+        what = name
+        sub(/^BM_/, "", what); sub(/\/.*$/, "", what)
+        if (what == "PaintIntro") what = "paint, intro screen"
+        else if (what == "PaintScatterQuestionWithHint") what = "paint, scatter plot question with its hint"
+        else if (what == "PaintHistogramQuestion") what = "paint, histogram question"
+        else if (what == "PaintThreeBoxPlotQuestion") what = "paint, three-box plot question"
+        else if (what == "PaintAboutPage") what = "paint, About page"
+        else if (what == "ChooseQuestionWithOneOpenLeftOf300") what = "`ChooseQuestion`, one open question left of 300, random mode"
+        if (ratio != "") what = what ", device pixel ratio " ratio
+        return what
+    }
+    /_(mean|median|stddev|cv)"?,/ { next }
+    /^"BM_/ {
+        name = $1; gsub(/"/, "", name)
+        ratio = ""; if (match(name, /\/[0-9]+$/)) ratio = substr(name, RSTART + 1)
+        base = name; sub(/\/[0-9]+$/, "", base)
+        key = base "/" ratio
+        if (!(key in count)) { order[++n] = key; what[key] = describe(name, ratio) }
+        values[key, ++count[key]] = $3
+        label = $8; gsub(/"/, "", label); if (label != "") labels[key] = label
+    }
+    END {
+        for (i = 1; i <= n; ++i) {
+            key = order[i]; m = count[key]
+            for (j = 1; j <= m; ++j) v[j] = values[key, j]
+            for (j = 2; j <= m; ++j) { x = v[j]; for (k = j - 1; k >= 1 && v[k] > x; --k) v[k + 1] = v[k]; v[k + 1] = x }
+            median = m % 2 ? v[(m + 1) / 2] : (v[m / 2] + v[m / 2 + 1]) / 2
+            target = key ~ /^BM_Paint/ ? "at most 300 us" : "under 10 us"
+            text = what[key]; if (key in labels) text = text " (" labels[key] ")"
+            printf "| %s | %.1f us | %.1f to %.1f us | %s |\n", text, median, v[1], v[m], target
+        }
+    }' "$csv"
+echo "$rows"

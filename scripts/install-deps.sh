@@ -18,7 +18,7 @@ packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fon
 # --with-bench: what `make bench` needs; --with-clang: the second compiler (`make test-clang`, CI).
 for option in "$@"; do
     case "$option" in
-        --with-bench) packages+=(libbenchmark-dev time bc) ;;
+        --with-bench) packages+=(libbenchmark-dev fontconfig) ;;  # fc-cache: the large font collection
         --with-clang) packages+=(clang) ;;
         *) echo "install-deps.sh: unknown option $option (--with-bench, --with-clang)" >&2; exit 2 ;;
     esac
