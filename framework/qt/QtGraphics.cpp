@@ -146,12 +146,6 @@ const QFont* classicFace(const std::string& name)
 
 } // namespace
 
-QString resolveFamily(const std::string& name)
-{
-    const QFont* classic = classicFace(name);
-    return classic ? classic->family() : QString::fromStdString(name);
-}
-
 QFont fontFor(const std::string& name, double points)
 {
     const QFont* classic = classicFace(name);

@@ -48,11 +48,6 @@ private:
 
 FontCatalogue& fontCatalogue();
 
-// The family that draws a font name: the program's classic names map to the
-// metric-compatible Liberation faces where they are installed, else to the platform's
-// sans-serif or serif face.
-QString resolveFamily(const std::string& name);
-
 // A font of that name at that size, in 72-per-inch points: one point is one pixel.
 QFont fontFor(const std::string& name, double points);
 
