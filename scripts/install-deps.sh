@@ -9,7 +9,8 @@ set -euo pipefail
 # openbox, x11-utils, libxtst-dev and qt6-gtk-platformtheme: the desktop tests run the program
 # under a window manager and the GTK theme, and move the pointer and press keys as a user does;
 # x11-xserver-utils: xrandr splits a test's X display into two monitors;
-# libqt6svg6: Qt's SVG icon engine, which draws the window's icon;
+# libqt6svg6: Qt's SVG icon engine, which draws the icon's images from its picture
+# (scripts/render-icons.sh) and checks them (a test);
 # desktop-file-utils, appstream and groff-base: the install test validates the desktop entry and
 # the metainfo and formats the man page.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core

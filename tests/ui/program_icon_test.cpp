@@ -4,6 +4,7 @@
 
 #include "support/AppHarness.h"
 
+#include "framework/qt/DesktopIdentity.h"
 #include "framework/qt/QtPlatform.h"
 
 #include <QGuiApplication>
@@ -30,6 +31,20 @@ TEST_F(ProgramIcon, TheWindowShowsTheProgramsPicture)
     EXPECT_EQ(image.pixelColor(3, 64).name().toStdString(), "#1521cc");
     EXPECT_EQ(image.pixelColor(64, 64).name().toStdString(), "#fefeff");
     EXPECT_EQ(image.pixelColor(64, 104).name().toStdString(), "#000000");
+}
+
+// The compiled-in images are the picture (data/merrowby.svg) as Qt's SVG engine draws it at
+// each size: scripts/render-icons.sh renders them again after the picture changes.
+TEST_F(ProgramIcon, TheImagesAreThePictureAtEachSize)
+{
+    const QIcon picture(QStringLiteral(SOURCE_DIR_FOR_TESTS "/data/merrowby.svg"));
+    ASSERT_FALSE(picture.isNull());
+    for (const int size : framework::qt::IconSizes) {
+        const QImage image(QStringLiteral(":/merrowby/icons/merrowby-%1.png").arg(size));
+        ASSERT_EQ(image.size(), QSize(size, size)) << "no image of " << size << " pixels";
+        const QImage drawn = picture.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(image.format());
+        EXPECT_EQ(image, drawn) << "the image of " << size << " pixels is not the picture";
+    }
 }
 
 TEST_F(ProgramIcon, TheWindowNamesTheProgramsDesktopEntry)
