@@ -15,6 +15,7 @@
 #ifdef MERROWBY_INTRO_TEXT
 #include "quiz/Layout.h"
 #include "ui/AboutPage.h"
+#include "ui/IntroScreen.h"
 
 #include <QFontMetrics>
 #include <iterator>
@@ -25,20 +26,6 @@ namespace {
 
 #ifdef MERROWBY_INTRO_TEXT
 namespace layout = Module1::layout;
-
-const char* const introLines[] = {
-    "This",
-    "software",
-    "has 100s of",
-    "multiple-choice",
-    "questions to help",
-    "you develop and test",
-    "your statistical reasoning.",
-    "Use the Statistical Data and",
-    "the Statistical Inference menus to",
-    "choose the kind of questions you would",
-    "like to be asked.",
-};
 
 QFont serif(int pixels)
 {
@@ -68,9 +55,9 @@ protected:
         painter.setFont(serif(15));
         painter.setPen(Qt::black);
         int baseline = static_cast<int>(layout::IntroFirstBaseline);
-        for (const char* line : introLines) {
+        for (const char* line : ui::intro::Lines) {
             std::string text = line;
-            if (line == introLines[std::size(introLines) - 1])
+            if (line == ui::intro::Lines.back())
                 text += std::string("  ") + ui::about::AuthorshipNotice;
             drawCentred(painter, QString::fromStdString(text), baseline);
             baseline += static_cast<int>(layout::IntroPitch);

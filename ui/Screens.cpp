@@ -5,6 +5,7 @@
 #include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "ui/AboutPage.h"
+#include "ui/IntroScreen.h"
 #include "ui/Version.h"
 #include "ui/mainWindow.h"
 
@@ -23,20 +24,6 @@ namespace {
 constexpr Integer AlignLeft = 0;
 constexpr Integer AlignCentre = 1;
 constexpr Integer AlignRight = 2;
-
-const std::array<const char*, 11> introLines = {
-    "This",
-    "software",
-    "has 100s of",
-    "multiple-choice",
-    "questions to help",
-    "you develop and test",
-    "your statistical reasoning.",
-    "Use the Statistical Data and",
-    "the Statistical Inference menus to",
-    "choose the kind of questions you would",
-    "like to be asked.",
-};
 
 // The left end of a text of width w centred on the window.
 Integer centredLeft(Integer w)
@@ -67,9 +54,9 @@ void mainWindowClass::paintIntro(Graphics& g)
     g.TextSize(15);
     g.TextFont("Times");
     g.ForeColor(Black);
-    for (std::size_t k = 0; k < introLines.size(); ++k) {
-        std::string text = introLines[k];
-        if (k + 1 == introLines.size())
+    for (std::size_t k = 0; k < intro::Lines.size(); ++k) {
+        std::string text = intro::Lines[k];
+        if (k + 1 == intro::Lines.size())
             text += std::string("  ") + about::AuthorshipNotice;
         drawPaintText(g, text, layout::IntroFirstBaseline + layout::IntroPitch * static_cast<Integer>(k), AlignCentre);
     }
