@@ -199,6 +199,13 @@ double pooledT(double mean1, double sd1, double n1, double mean2, double sd2, do
     return std::abs(mean2 - mean1) / std::sqrt(variance * (1.0 / n1 + 1.0 / n2));
 }
 
+// The test statistics of the questions that give two samples' data (19 to 25).
+const double z19 = pooledZ(654, 1000, 575, 1000);
+const double z20 = pooledZ(15, 25, 10, 20);
+const double z21 = pooledZ(324, 600, 184, 400);
+const double t22 = pooledT(24.2, 20.8, 100, 43.6, 18.7, 100);
+const double t23 = pooledT(3.5, 10.4, 16, 7.2, 8.7, 9);
+
 std::string oneFigure(double value) // 7.7*10^-11
 {
     const int exponent = static_cast<int>(std::floor(std::log10(value)));
@@ -234,12 +241,6 @@ std::string hintText(Integer number, Integer answer)
 // option is that figure at its own precision, and no other option is.
 TEST(ComparingTwoSamples, KeyedFiguresAreWhatTheDataGive)
 {
-    const double z19 = pooledZ(654, 1000, 575, 1000);
-    const double z20 = pooledZ(15, 25, 10, 20);
-    const double z21 = pooledZ(324, 600, 184, 400);
-    const double t22 = pooledT(24.2, 20.8, 100, 43.6, 18.7, 100);
-    const double t23 = pooledT(3.5, 10.4, 16, 7.2, 8.7, 9);
-
     const struct {
         Integer number;
         std::string data; // as the question gives it
@@ -282,11 +283,6 @@ TEST(ComparingTwoSamples, KeyedFiguresAreWhatTheDataGive)
 TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
 {
     const double z7 = pooledZ(954, 1000, 872, 1000);
-    const double z19 = pooledZ(654, 1000, 575, 1000);
-    const double z20 = pooledZ(15, 25, 10, 20);
-    const double z21 = pooledZ(324, 600, 184, 400);
-    const double t22 = pooledT(24.2, 20.8, 100, 43.6, 18.7, 100);
-    const double t23 = pooledT(3.5, 10.4, 16, 7.2, 8.7, 9);
 
     const struct {
         Integer number;
