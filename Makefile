@@ -3,6 +3,7 @@
 # make test-sanitize  the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # make test-clang     the same suite built with Clang (installs clang when missing).
 # make bench          the benchmarks: painting, choosing a question, start-up against bare windows.
+# make bench-build    builds the benchmarks without running them.
 # Each target first installs what is missing (scripts/install-deps.sh), unless MERROWBY_SKIP_DEPS
 # is set by a caller that has done so already. CMAKE_FLAGS go to every configuration, e.g.
 # CMAKE_FLAGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON as CI passes.
@@ -16,17 +17,15 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-suppressions.txt \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: run test test-sanitize test-clang bench build deps clean
+.PHONY: run test test-sanitize test-clang bench bench-build build deps clean
 
 deps:
 ifndef MERROWBY_SKIP_DEPS
 	@scripts/install-deps.sh $(DEPS_OPTIONS)
 endif
 
-$(BUILD)/CMakeCache.txt: | deps
+build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
-
-build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -47,10 +46,13 @@ test-clang: deps
 	ctest --test-dir $(CLANG_BUILD) -j $(JOBS) --output-on-failure
 
 # In a build directory of its own, so that a later `make test` finds build/ as it left it.
-bench: DEPS_OPTIONS = --with-bench
-bench: deps
+bench-build: DEPS_OPTIONS = --with-bench
+bench-build: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERROWBY_BENCH=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target merrowby_benchmarks
+
+bench: DEPS_OPTIONS = --with-bench
+bench: bench-build
 	@bench/run.sh $(BENCH_BUILD)
 
 clean:
