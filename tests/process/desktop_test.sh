@@ -8,7 +8,6 @@ program="$1"
 tool="$2"
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/desktop.sh"
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
 export XDG_CURRENT_DESKTOP=GNOME
 
 # The content area's size, and "Pass" in it (the lower right, left of "Okay").

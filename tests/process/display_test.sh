@@ -8,7 +8,6 @@
 set -u
 program="$1"
 tool="$2"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 . "$(dirname "$0")/common.sh"
 
 # Without a display, or with one that cannot be reached.

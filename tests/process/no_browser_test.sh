@@ -6,7 +6,6 @@
 set -u
 program="$1"
 tool="$2"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 . "$(dirname "$0")/common.sh"
 
 # The program's shown top-level windows (menus aside), one a line: "ID title".

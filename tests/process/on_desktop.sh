@@ -5,7 +5,6 @@
 set -u
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/desktop.sh"
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
 start_desktop 1280x1024
 export XDG_CURRENT_DESKTOP=GNOME MERROWBY_TEST_QT_PLATFORM=xcb
 "$@"

@@ -5,7 +5,6 @@
 set -u
 program="$1"
 tool="$2"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCREEN_SCALE_FACTORS QT_SCALE_FACTOR QT_AUTO_SCREEN_SCALE_FACTOR
 . "$(dirname "$0")/common.sh"
 
 # A display of that size with two 1280 x 1024 monitors at the two corners given; the second

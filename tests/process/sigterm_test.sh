@@ -7,8 +7,8 @@
 set -u
 program="$1"
 executable=$(readlink -f "$program")
-export QT_QPA_PLATFORM=offscreen
 . "$(dirname "$0")/common.sh"
+export QT_QPA_PLATFORM=offscreen
 
 catches() {  # pid signal, e.g. TERM
     local mask

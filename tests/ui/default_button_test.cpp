@@ -111,13 +111,11 @@ TEST_F(DefaultButton, ReturnAfterPassPassesNothingMore)
     EXPECT_EQ(gQuestion(gType, question), StatusOpen);
 }
 
-// Under a theme where a focused push button takes Return as its press key, a plain Qt button
-// does; the cases above then show that the program's buttons do not.
-TEST_F(DefaultButton, TheDesktopsThemeIsTheOneUnderTest)
+// Run only on the desktop test's display, under the GTK theme, where a focused push button
+// takes Return as its press key: a plain Qt button does; the cases above then show that the
+// program's buttons do not.
+TEST_F(DefaultButton, DISABLED_TheDesktopsThemeIsTheOneUnderTest)
 {
-    const char* expected = std::getenv("MERROWBY_EXPECT_BUTTONS_TAKE_RETURN");
-    if (!expected)
-        GTEST_SKIP() << "run on the desktop test's display only";
     QPushButton plain(frame());
     bool clicked = false;
     QObject::connect(&plain, &QPushButton::clicked, [&clicked] { clicked = true; });
@@ -125,7 +123,7 @@ TEST_F(DefaultButton, TheDesktopsThemeIsTheOneUnderTest)
     plain.setFocus();
     QApplication::processEvents();
     press(Qt::Key_Return, "\r");
-    EXPECT_EQ(clicked, std::string(expected) == "1") << "the desktop's theme is not loaded";
+    EXPECT_TRUE(clicked) << "the desktop's theme is not loaded";
 }
 
 } // namespace
