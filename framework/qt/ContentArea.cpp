@@ -5,11 +5,13 @@
 #include "framework/Window.h"
 #include "framework/qt/QtGraphics.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <algorithm>
 #include <vector>
@@ -81,6 +83,30 @@ void Canvas::sync(RectControl& control)
         button->setText(QString::fromStdString(push->Caption()));
     if (const auto* radio = dynamic_cast<const RadioButton*>(&control))
         button->setChecked(radio->Value());
+}
+
+void Canvas::setPageColor(const QColor& color)
+{
+    page_ = color;
+    applyPagePalette();
+}
+
+// Under a dark desktop palette an unchecked radio button would be a dark disc on the white
+// page, which reads as checked.
+void Canvas::applyPagePalette()
+{
+    QPalette palette = QApplication::palette();
+    if (palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness())
+        palette = style()->standardPalette();
+    palette.setColor(QPalette::Window, page_);
+    setPalette(palette);
+}
+
+void Canvas::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyPagePalette();
 }
 
 QSize Canvas::sizeHint() const

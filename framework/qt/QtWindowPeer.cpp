@@ -86,9 +86,7 @@ void QtWindowPeer::propertiesChanged()
         canvas_->setFixedSize(size);
         frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
-    QPalette palette = canvas_->palette();
-    palette.setColor(QPalette::Window, p.HasBackColor ? qColor(p.BackColor) : QColor(Qt::white));
-    canvas_->setPalette(palette);
+    canvas_->setPageColor(p.HasBackColor ? qColor(p.BackColor) : QColor(Qt::white));
     frame_->menuBar()->setVisible(p.MenuBarVisible);
     // Placed where the window is asked to be, wherever the user has moved it since.
     QPoint position(static_cast<int>(window_.Left()), static_cast<int>(window_.Top()));
