@@ -43,6 +43,11 @@ bool isModifierKey(int key)
     }
 }
 
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+}
+
 bool isDefaultButtonKey(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -96,8 +101,12 @@ void Canvas::setPageColor(const QColor& color)
 void Canvas::applyPagePalette()
 {
     QPalette palette = QApplication::palette();
-    if (palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness())
+    if (isDark(palette)) {
+        // The style's own where it is light, else one derived from a light grey.
         palette = style()->standardPalette();
+        if (isDark(palette))
+            palette = QPalette(QColor(239, 239, 239));
+    }
     palette.setColor(QPalette::Window, page_);
     setPalette(palette);
 }

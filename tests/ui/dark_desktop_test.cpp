@@ -102,7 +102,9 @@ TEST_F(DarkDesktop, TheControlsLookAsOnALightWindow)
     const QPalette dark = isDark(desktop_) ? desktop_ : darkPalette();
     QApplication::setPalette(dark);
     const auto onDark = grabControls();
-    QApplication::setPalette(QApplication::style()->standardPalette());
+    // A light window's: the style's own where it is light, else one derived from a light grey.
+    const QPalette standard = QApplication::style()->standardPalette();
+    QApplication::setPalette(isDark(standard) ? QPalette(QColor(239, 239, 239)) : standard);
     ASSERT_FALSE(isDark(QApplication::palette()));
     const auto onLight = grabControls();
 
