@@ -3,6 +3,7 @@
 #include "framework/Controls.h"
 #include "framework/Exceptions.h"
 #include "framework/Window.h"
+#include "framework/qt/ContentAccessibility.h"
 #include "framework/qt/QtGraphics.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(windo
 {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    installContentAccessibility();
 }
 
 void Canvas::syncControls()
@@ -84,6 +86,7 @@ void Canvas::sync(RectControl& control)
         focusCheckedRadioButton();
     button->setEnabled(control.Enabled());
     button->setVisible(control.Visible());
+    button->setAccessibleName(QString::fromStdString(control.AccessibleName()));
     if (const auto* push = dynamic_cast<const PushButton*>(&control))
         button->setText(QString::fromStdString(push->Caption()));
     if (const auto* radio = dynamic_cast<const RadioButton*>(&control))

@@ -22,6 +22,8 @@ class Canvas : public QWidget {
 public:
     Canvas(Window& window, QWidget* parent);
 
+    Window& frameworkWindow() const { return window_; }
+
     void syncControls();
     // Mirrors one control's caption, state and geometry, making its Qt button the first time.
     void sync(RectControl& control);

@@ -4,6 +4,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Menu.h"
 #include "framework/Window.h"
+#include "framework/qt/ContentAccessibility.h"
 #include "framework/qt/ContentArea.h"
 #include "framework/qt/QtGraphics.h"
 
@@ -120,6 +121,12 @@ void QtWindowPeer::menuBarChanged()
     if (MenuBar* model = window_.menuBar())
         for (Integer i = 0; i < model->Count(); ++i)
             addMenu(*bar, model->Item(i));
+}
+
+void QtWindowPeer::contentChanged(const std::vector<ContentPiece>& before)
+{
+    if (frame_)
+        announceContentChange(*canvas_, before);
 }
 
 void QtWindowPeer::refresh()
