@@ -30,6 +30,14 @@ void RectControl::setVisible(bool visible)
     changed();
 }
 
+void RectControl::setAccessibleName(std::string name)
+{
+    if (name == accessibleName_)
+        return;
+    accessibleName_ = std::move(name);
+    changed();
+}
+
 void RectControl::SetProperties(const ControlProperties& properties)
 {
     left_ = properties.Left;

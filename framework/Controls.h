@@ -53,6 +53,9 @@ public:
     void setTop(Integer top);
     void setEnabled(bool enabled);
     void setVisible(bool visible);
+    // What a screen reader calls the control, where its caption does not say it.
+    const std::string& AccessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name);
 
     virtual void SetProperties(const ControlProperties& properties);
 
@@ -81,6 +84,7 @@ private:
     std::string textFont_ = "System";
     double textSize_ = 12;
     Integer tabIndex_ = 0;
+    std::string accessibleName_;
     Window* window_ = nullptr;
 };
 

@@ -12,6 +12,7 @@ namespace framework {
 class MenuBar;
 class RectControl;
 class Window;
+struct ContentPiece;
 
 // What the window system does for a window: created by the platform for each window that
 // is built, it mirrors the window's properties on screen and feeds user input back.
@@ -21,6 +22,8 @@ public:
     virtual void propertiesChanged() = 0;                  // title, position, visibility
     virtual void controlChanged(RectControl& control) = 0; // its caption, state or geometry
     virtual void menuBarChanged() = 0;
+    // The window's content pieces changed from these.
+    virtual void contentChanged(const std::vector<ContentPiece>& before) = 0;
     virtual void refresh() = 0; // schedule a paint of the whole content area
     virtual void close() = 0;
 };

@@ -3,6 +3,7 @@
 #include "framework/Exceptions.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace framework {
 
@@ -79,6 +80,15 @@ void Window::Refresh(bool)
     ++refreshRequests_;
     if (peer_)
         peer_->refresh();
+}
+
+void Window::setContentPieces(std::vector<ContentPiece> pieces)
+{
+    if (pieces == contentPieces_)
+        return;
+    std::vector<ContentPiece> before = std::exchange(contentPieces_, std::move(pieces));
+    if (peer_)
+        peer_->contentChanged(before);
 }
 
 void Window::Close()

@@ -32,6 +32,21 @@ struct WindowProperties {
     bool MenuBarVisible = true;
 };
 
+// A piece of what the program paints on the content area, as a screen reader reads it:
+// text, a chart (its kind, and its values in words), or a link, which a click at its middle
+// follows. The place is in pixels of the content area.
+struct ContentPiece {
+    enum class Kind { Text, Chart, Link };
+    Kind kind = Kind::Text;
+    std::string text;
+    std::string description;
+    Integer left = 0;
+    Integer top = 0;
+    Integer width = 0;
+    Integer height = 0;
+    bool operator==(const ContentPiece&) const = default;
+};
+
 // A window: its content area, the controls placed on it, and the events through which the
 // framework calls the program. Windows are built by newWindow() and held by the framework
 // as the one instance of their class until they close.
@@ -66,6 +81,10 @@ public:
     // Asks for the whole window to be painted again; the Paint event follows later.
     void Refresh(bool eraseBackground = true);
     long refreshRequests() const { return refreshRequests_; }
+
+    // What the content area shows, for assistive technology; set as the program paints it.
+    void setContentPieces(std::vector<ContentPiece> pieces);
+    const std::vector<ContentPiece>& contentPieces() const { return contentPieces_; }
 
     // Closes the window; the framework then holds no instance of its class.
     void Close();
@@ -120,6 +139,7 @@ private:
     Integer top_ = 0;
     MenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<RectControl>> controls_;
+    std::vector<ContentPiece> contentPieces_;
     std::unique_ptr<WindowPeer> peer_;
     long refreshRequests_ = 0;
     bool closed_ = false;

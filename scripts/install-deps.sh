@@ -11,11 +11,13 @@ set -euo pipefail
 # x11-xserver-utils: xrandr splits a test's X display into two monitors;
 # libqt6svg6: Qt's SVG icon engine, which draws the icon's images from its picture
 # (scripts/render-icons.sh) and checks them (a test);
+# at-spi2-core and dbus-daemon: the accessibility bus and a session bus of its own, on which a
+# test hears what a screen reader hears;
 # desktop-file-utils, appstream and groff-base: the install test validates the desktop entry and
 # the metainfo and formats the man page.
 packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
           xvfb xauth libx11-dev strace locales openbox x11-utils libxtst-dev qt6-gtk-platformtheme
-          x11-xserver-utils libqt6svg6 desktop-file-utils appstream groff-base)
+          x11-xserver-utils libqt6svg6 at-spi2-core dbus-daemon desktop-file-utils appstream groff-base)
 # --with-bench: what `make bench` needs; --with-clang: the second compiler (`make test-clang`, CI).
 for option in "$@"; do
     case "$option" in

@@ -189,7 +189,75 @@ void drawLabels(framework::Graphics& g, const Plot& p, Integer kind)
     }
 }
 
+// A value as a reader says it: up to four decimals, without trailing zeros.
+std::string spoken(double v)
+{
+    std::string text = axisValue(v, 4);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+// An axis as its ticks label it.
+std::string axisWords(const char* which, const std::string& title, double min, double max, Integer marks,
+                      Integer decimals)
+{
+    std::string words = std::string(which) + " axis";
+    if (!title.empty())
+        words += " " + title;
+    words += " from " + spoken(min) + " to " + spoken(max);
+    if (marks > 0) {
+        words += ", marked";
+        for (Integer j = 0; j <= marks; ++j)
+            words += (j ? ", " : " ") +
+                     axisValue(min + ((max - min) * static_cast<double>(j)) / static_cast<double>(marks), decimals);
+    }
+    return words + ". ";
+}
+
 } // namespace
+
+framework::ContentPiece describeChart()
+{
+    const Integer kind = gChartType(2);
+    std::string name;
+    std::string words;
+    if (kind == ChartHistogram) {
+        name = "Histogram";
+        words = axisWords("Horizontal", gXAxisLabel, gMinPlotX, gMaxPlotX, gMajorXMarks, gXDecimals) +
+                axisWords("Vertical", gYAxisLabel, gMinPlotY, gMaxPlotY, gMajorYMarks, gYDecimals) + "Bars:";
+        for (Integer m = gFirstObs; m < gLastObs; ++m)
+            if (inRange(m))
+                words += " from " + spoken(gXToGraph(m)) + " to " + spoken(gXToGraph(m + 1)) + ", height " +
+                         spoken(gYToGraph(m)) + ";";
+    } else if (kind == ChartBoxPlot) {
+        name = gNumBoxes == 1 ? "Box plot" : "Box plot of " + framework::Str(gNumBoxes) + " boxes";
+        words = axisWords("Horizontal", gXAxisLabel, gMinPlotX, gMaxPlotX, gMajorXMarks, gXDecimals);
+        // From the top of the screen down, as the boxes stand.
+        for (Integer m = gNumBoxes; m >= 1; --m) {
+            words += gNumBoxes > 1 ? "Box " + gBarName(m) + ":" : std::string("Box:");
+            words += " minimum " + spoken(gBoxplot(m, 1)) + ", first quartile " + spoken(gBoxplot(m, 3)) +
+                     ", median " + spoken(gBoxplot(m, 4)) + ", third quartile " + spoken(gBoxplot(m, 5)) +
+                     ", maximum " + spoken(gBoxplot(m, 2)) + ". ";
+        }
+    } else if (kind == ChartScatter) {
+        name = "Scatter diagram";
+        words = axisWords("Horizontal", gXAxisLabel, gMinPlotX, gMaxPlotX, gMajorXMarks, gXDecimals) +
+                axisWords("Vertical", gYAxisLabel, gMinPlotY, gMaxPlotY, gMajorYMarks, gYDecimals) + "Points:";
+        for (Integer m = gFirstObs; m <= gLastObs; ++m)
+            if (inRange(m))
+                words += " (" + spoken(gXToGraph(m)) + ", " + spoken(gYToGraph(m)) + ")";
+    }
+    const Plot p = Plot::fromState();
+    return {.kind = framework::ContentPiece::Kind::Chart,
+            .text = name,
+            .description = words,
+            .left = p.XL - YTitleLeft,
+            .top = p.YT - TickLength,
+            .width = p.XR - p.XL + 2 * YTitleLeft,
+            .height = p.YB - p.YT + XLabelDrop + TickLength};
+}
 
 void drawChart(framework::Graphics& g)
 {

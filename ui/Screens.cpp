@@ -10,6 +10,7 @@
 #include "ui/mainWindow.h"
 
 #include <array>
+#include <vector>
 
 namespace ui {
 
@@ -41,6 +42,7 @@ void mainWindowClass::Event_Paint(Graphics& g)
         paintQuestion(g);
     else
         paintAbout(g);
+    describeScreen();
     recentre();
 }
 
@@ -94,17 +96,24 @@ void mainWindowClass::paintQuestion(Graphics& g)
         drawChart(g);
 }
 
-void mainWindowClass::congratulations(Graphics& g)
+namespace {
+
+struct Congratulations {
+    std::array<std::string, 4> lines;
+    std::string caption; // empty while questions are left
+};
+
+Congratulations congratulationText()
 {
     const bool random = randomMode();
-    std::array<std::string, 4> lines;
-    std::string caption;
+    Congratulations c;
+    auto& lines = c.lines;
     if (gWhichQ == NoneLeft) {
         Integer count = gNumQ(gType);
         if (random) {
             count = 0;
-            for (Integer c = 1; c <= NumCategories; ++c)
-                count += gNumQ(c);
+            for (Integer k = 1; k <= NumCategories; ++k)
+                count += gNumQ(k);
         }
         lines[0] = "Congratulations!  You have correctly answered all " + framework::Str(count) + " questions in this";
         if (random) {
@@ -115,7 +124,7 @@ void mainWindowClass::congratulations(Graphics& g)
             lines[2] = "click the Reset button.  Otherwise, please choose another category, or";
             lines[3] = "else use the Help menu to quit Merrowby.";
         }
-        caption = "Reset";
+        c.caption = "Reset";
     } else if (gWhichQ == OnlyPassedLeft) {
         if (random) {
             lines[0] = "You have correctly answered every question in this program, except for";
@@ -127,17 +136,25 @@ void mainWindowClass::congratulations(Graphics& g)
             lines[2] = "click the Retry button below.  Otherwise, please choose another category,";
             lines[3] = "or else use the Help menu to quit Merrowby.";
         }
-        caption = "Retry";
-    } else {
-        return;
+        c.caption = "Retry";
     }
+    return c;
+}
+
+} // namespace
+
+void mainWindowClass::congratulations(Graphics& g)
+{
+    const Congratulations c = congratulationText();
+    if (c.caption.empty())
+        return;
     Integer y = layout::questionBaseline(1);
-    for (const auto& line : lines) {
+    for (const auto& line : c.lines) {
         if (!line.empty())
             drawPaintText(g, line, y, AlignLeft);
         y += LinePitch;
     }
-    OkayButton().setCaption(caption);
+    OkayButton().setCaption(c.caption);
 }
 
 void mainWindowClass::paintAbout(Graphics& g)
@@ -174,6 +191,94 @@ void mainWindowClass::paintAbout(Graphics& g)
         drawPaintText(g, line, y, AlignCentre);
         y += LinePitch;
     }
+}
+
+namespace {
+
+// Lines broken for the window's width, read as one text: a line break inside a sentence is
+// no pause.
+std::string joined(const std::vector<std::string>& lines, const char* between = " ")
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        const auto first = line.find_first_not_of(' ');
+        if (first == std::string::npos)
+            continue;
+        if (!text.empty())
+            text += between;
+        text += line.substr(first, line.find_last_not_of(' ') - first + 1);
+    }
+    return text;
+}
+
+// Lines of a text of that size with their baselines from first to last, across the window.
+framework::ContentPiece textPiece(std::string text, Integer firstBaseline, Integer lastBaseline, Integer size)
+{
+    return {.kind = framework::ContentPiece::Kind::Text,
+            .text = std::move(text),
+            .description = {},
+            .left = layout::TextLeft,
+            .top = firstBaseline - size,
+            .width = layout::ContentWidth - 2 * layout::TextLeft,
+            .height = lastBaseline - firstBaseline + size + size / 3};
+}
+
+} // namespace
+
+void mainWindowClass::describeScreen()
+{
+    std::vector<framework::ContentPiece> pieces;
+    if (gWindow == ScreenIntro) {
+        pieces.push_back(textPiece("Merrowby", layout::IntroNameBaseline, layout::IntroNameBaseline, 36));
+        std::vector<std::string> lines(intro::Lines.begin(), intro::Lines.end());
+        lines.emplace_back(about::AuthorshipNotice);
+        const Integer last = layout::IntroFirstBaseline + layout::IntroPitch * static_cast<Integer>(intro::Lines.size() - 1);
+        pieces.push_back(textPiece(joined(lines), layout::IntroFirstBaseline, last, 15));
+    } else if (gWindow == ScreenQuiz && gWhichQ < 0) {
+        const Congratulations c = congratulationText();
+        const std::vector<std::string> lines(c.lines.begin(), c.lines.end());
+        pieces.push_back(textPiece(joined(lines), layout::questionBaseline(1), layout::questionBaseline(4), 12));
+    } else if (gWindow == ScreenQuiz) {
+        if (gWhichQ > 0) {
+            std::vector<std::string> lines;
+            for (Integer i = 1; i <= gNumLinesQ; ++i)
+                lines.push_back(gMsgQ(i));
+            pieces.push_back(textPiece(joined(lines), layout::questionBaseline(1), layout::questionBaseline(1), 12));
+        }
+        if (gGraph == 1)
+            pieces.push_back(describeChart());
+        if (gPaintHint == 1) {
+            std::vector<std::string> lines;
+            for (Integer j = 1; j <= gNumLinesH(gHintAnswer); ++j)
+                lines.push_back(gMsgH(j, gHintAnswer));
+            pieces.push_back(textPiece(joined(lines), layout::hintBaseline(gNumLinesQ, 1),
+                                       layout::hintBaseline(gNumLinesQ, gNumLinesH(gHintAnswer)), 12));
+        }
+        // The answers are drawn beside their radio buttons, which carry them as names.
+        for (Integer i = 0; i <= 4; ++i)
+            answerButton(i).setAccessibleName(joined({gMsgA(i + 1)}));
+    } else {
+        pieces.push_back(textPiece("About Merrowby", layout::AboutNameBaseline, layout::AboutNameBaseline, 36));
+        pieces.push_back(textPiece(joined({std::string("Version ") + version::Number + ", " + version::Date,
+                                           "The most recent version can be downloaded from"},
+                                          ". "),
+                                   layout::VersionBaseline, layout::DownloadBaseline, 12));
+        pieces.push_back({.kind = framework::ContentPiece::Kind::Link,
+                          .text = about::DownloadURL,
+                          .description = {},
+                          .left = gURLleft,
+                          .top = layout::LinkBaseline - 12,
+                          .width = gURLright - gURLleft,
+                          .height = layout::LinkUnderline - layout::LinkBaseline + 12});
+        std::vector<std::string> contact{"Please send suggestions and questions to"};
+        contact.insert(contact.end(), about::Contact.begin(), about::Contact.end());
+        const Integer lastContact = layout::ContactFirstBaseline + LinePitch * static_cast<Integer>(about::Contact.size() - 1);
+        pieces.push_back(textPiece(joined(contact, "\n"), layout::ContactHeadingBaseline, lastContact, 12));
+        const std::vector<std::string> terms(about::TermsOfUse.begin(), about::TermsOfUse.end());
+        pieces.push_back(textPiece(joined(terms), lastContact + LinePitch,
+                                   lastContact + LinePitch * static_cast<Integer>(terms.size()), 12));
+    }
+    setContentPieces(std::move(pieces));
 }
 
 Integer truncatedWidth(Graphics& g, const std::string& text)

@@ -60,6 +60,8 @@ private:
     void congratulations(Graphics& g);
     void paintAbout(Graphics& g);
     void recentre();
+    // What a screen reader reads of the screen just painted.
+    void describeScreen();
     void leaveAboutPage();
 
     std::vector<framework::RectControl*> hiddenForAbout_;
@@ -81,6 +83,9 @@ Integer truncatedWidth(Graphics& g, const std::string& text);
 
 // The chart of the question on screen, drawn from the ChartSpec (the chart step of a paint).
 void drawChart(Graphics& g);
+
+// The chart of the question on screen in words: its kind, axes and the values drawn.
+framework::ContentPiece describeChart();
 
 // Whether an installed font has that name, by the framework's string equality.
 bool fontAvailable(const std::string& name);

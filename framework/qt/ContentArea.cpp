@@ -3,13 +3,16 @@
 #include "framework/Controls.h"
 #include "framework/Exceptions.h"
 #include "framework/Window.h"
+#include "framework/qt/ContentAccessibility.h"
 #include "framework/qt/QtGraphics.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <algorithm>
 #include <vector>
@@ -41,6 +44,11 @@ bool isModifierKey(int key)
     }
 }
 
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+}
+
 bool isDefaultButtonKey(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -52,6 +60,7 @@ Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(windo
 {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    installContentAccessibility();
 }
 
 void Canvas::syncControls()
@@ -77,10 +86,39 @@ void Canvas::sync(RectControl& control)
         focusCheckedRadioButton();
     button->setEnabled(control.Enabled());
     button->setVisible(control.Visible());
+    button->setAccessibleName(QString::fromStdString(control.AccessibleName()));
     if (const auto* push = dynamic_cast<const PushButton*>(&control))
         button->setText(QString::fromStdString(push->Caption()));
     if (const auto* radio = dynamic_cast<const RadioButton*>(&control))
         button->setChecked(radio->Value());
+}
+
+void Canvas::setPageColor(const QColor& color)
+{
+    page_ = color;
+    applyPagePalette();
+}
+
+// Under a dark desktop palette an unchecked radio button would be a dark disc on the white
+// page, which reads as checked.
+void Canvas::applyPagePalette()
+{
+    QPalette palette = QApplication::palette();
+    if (isDark(palette)) {
+        // The style's own where it is light, else one derived from a light grey.
+        palette = style()->standardPalette();
+        if (isDark(palette))
+            palette = QPalette(QColor(239, 239, 239));
+    }
+    palette.setColor(QPalette::Window, page_);
+    setPalette(palette);
+}
+
+void Canvas::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyPagePalette();
 }
 
 QSize Canvas::sizeHint() const

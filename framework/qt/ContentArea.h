@@ -22,13 +22,20 @@ class Canvas : public QWidget {
 public:
     Canvas(Window& window, QWidget* parent);
 
+    Window& frameworkWindow() const { return window_; }
+
     void syncControls();
     // Mirrors one control's caption, state and geometry, making its Qt button the first time.
     void sync(RectControl& control);
 
+    // The colour of the page the program paints; the controls on it are drawn as on a light
+    // window whatever the desktop's palette.
+    void setPageColor(const QColor& color);
+
     QSize sizeHint() const override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -43,10 +50,12 @@ private:
     bool pressDefaultButton();
     void focusCheckedRadioButton();
     void applyTabOrder();
+    void applyPagePalette();
 
     Window& window_;
     std::map<const RectControl*, QAbstractButton*> buttons_;
     std::map<const QAbstractButton*, Integer> tabIndexes_;
+    QColor page_{Qt::white};
 };
 
 // The top-level Qt window around the content area and the menu bar. A close by the user

@@ -4,6 +4,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Menu.h"
 #include "framework/Window.h"
+#include "framework/qt/ContentAccessibility.h"
 #include "framework/qt/ContentArea.h"
 #include "framework/qt/QtGraphics.h"
 
@@ -86,9 +87,7 @@ void QtWindowPeer::propertiesChanged()
         canvas_->setFixedSize(size);
         frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
-    QPalette palette = canvas_->palette();
-    palette.setColor(QPalette::Window, p.HasBackColor ? qColor(p.BackColor) : QColor(Qt::white));
-    canvas_->setPalette(palette);
+    canvas_->setPageColor(p.HasBackColor ? qColor(p.BackColor) : QColor(Qt::white));
     frame_->menuBar()->setVisible(p.MenuBarVisible);
     // Placed where the window is asked to be, wherever the user has moved it since.
     QPoint position(static_cast<int>(window_.Left()), static_cast<int>(window_.Top()));
@@ -122,6 +121,12 @@ void QtWindowPeer::menuBarChanged()
     if (MenuBar* model = window_.menuBar())
         for (Integer i = 0; i < model->Count(); ++i)
             addMenu(*bar, model->Item(i));
+}
+
+void QtWindowPeer::contentChanged(const std::vector<ContentPiece>& before)
+{
+    if (frame_)
+        announceContentChange(*canvas_, before);
 }
 
 void QtWindowPeer::refresh()

@@ -33,6 +33,7 @@ public:
     void propertiesChanged() override;
     void controlChanged(RectControl& control) override;
     void menuBarChanged() override;
+    void contentChanged(const std::vector<ContentPiece>& before) override;
     void refresh() override;
     void close() override;
 

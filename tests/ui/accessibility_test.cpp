@@ -1,0 +1,358 @@
+// What a screen reader finds in the window, through Qt's accessibility interfaces: the
+// answers as named radio buttons, every screen's text, the charts in words, the link as a
+// link, and the events that tell it the screen changed.
+
+#include "support/AppHarness.h"
+
+#include "banks/Banks.h"
+#include "framework/qt/QtPlatform.h"
+#include "quiz/Module1.h"
+#include "quiz/QuestionBank.h"
+#include "ui/AboutPage.h"
+#include "ui/IntroScreen.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QRegularExpression>
+
+#include <functional>
+
+using namespace Module1;
+using testing_support::AppTest;
+
+namespace {
+
+struct Node {
+    QAccessible::Role role;
+    QString name;
+    QString description;
+    QString text; // through the text interface, where there is one
+    bool invisible;
+};
+
+QString spaced(QString text)
+{
+    return text.replace(QRegularExpression("\\s+"), " ").trimmed();
+}
+
+Node nodeOf(QAccessibleInterface* iface)
+{
+    Node node{iface->role(), spaced(iface->text(QAccessible::Name)), spaced(iface->text(QAccessible::Description)),
+              QString(), iface->state().invisible != 0};
+    if (QAccessibleTextInterface* text = iface->textInterface())
+        node.text = spaced(text->text(0, text->characterCount()));
+    return node;
+}
+
+void collect(QAccessibleInterface* iface, std::vector<Node>& nodes)
+{
+    nodes.push_back(nodeOf(iface));
+    for (int i = 0; i < iface->childCount(); ++i)
+        if (QAccessibleInterface* child = iface->child(i))
+            collect(child, nodes);
+}
+
+// What the accessibility events named, read while each event was raised.
+std::vector<Node>* recordedEvents = nullptr;
+
+void recordEvent(QAccessibleEvent* event)
+{
+    if (!recordedEvents)
+        return;
+    switch (event->type()) {
+    case QAccessible::NameChanged:
+    case QAccessible::DescriptionChanged:
+    case QAccessible::TextInserted:
+    case QAccessible::TextUpdated:
+    case QAccessible::ObjectShow:
+    case QAccessible::ObjectCreated:
+    case QAccessible::Alert:
+        if (QAccessibleInterface* iface = event->accessibleInterface())
+            recordedEvents->push_back(nodeOf(iface));
+        break;
+    default:
+        break;
+    }
+}
+
+class Accessibility : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        previousHandler_ = QAccessible::installUpdateHandler(recordEvent);
+    }
+    void TearDown() override
+    {
+        recordedEvents = nullptr;
+        QAccessible::installUpdateHandler(previousHandler_);
+        AppTest::TearDown();
+    }
+
+    static QAccessibleInterface* content()
+    {
+        return QAccessible::queryAccessibleInterface(framework::qt::nativeWindow(window())->centralWidget());
+    }
+
+    // Every visible object of the content area, once the window has painted what it shows.
+    static std::vector<Node> contentNodes()
+    {
+        render();
+        std::vector<Node> nodes;
+        collect(content(), nodes);
+        std::erase_if(nodes, [](const Node& node) { return node.invisible; });
+        return nodes;
+    }
+
+    // Everything a screen reader can read there, as one text.
+    static QString contentText()
+    {
+        QString all;
+        for (const Node& node : contentNodes())
+            all += node.name + " " + node.description + " " + node.text + " ";
+        return spaced(all);
+    }
+
+    static QString qs(const std::string& text) { return spaced(QString::fromStdString(text)); }
+
+    // Shows question number of a category through its menu item.
+    static void showQuestion(const Category& category, Integer number)
+    {
+        scriptRnd({static_cast<double>(number) / 30});
+        choose(category.item);
+        ASSERT_EQ(gWhichQ, number);
+    }
+
+    // The first question of the category whose chart is of that kind.
+    static Integer firstChartQuestion(const Category& category, Integer kind, Integer boxes = 0)
+    {
+        for (Integer q = 1; q <= 30; ++q) {
+            gWhichQ = q;
+            gGraph = 0;
+            category.bank();
+            if (gGraph == 1 && gChartType(2) == kind && (boxes == 0 || gNumBoxes == boxes))
+                return q;
+        }
+        return 0;
+    }
+
+    QAccessible::UpdateHandler previousHandler_ = nullptr;
+};
+
+const Category& categoryNumbered(Integer type)
+{
+    return categories[static_cast<std::size_t>(type - 1)];
+}
+
+TEST_F(Accessibility, TheAnswersAreRadioButtonsNamedWithTheirTexts)
+{
+    choose("StatisticalDataProducingData");
+    render();
+    std::vector<Node> radios;
+    for (const Node& node : contentNodes())
+        if (node.role == QAccessible::RadioButton)
+            radios.push_back(node);
+    ASSERT_EQ(radios.size(), 5u);
+    for (Integer i = 0; i < 5; ++i)
+        EXPECT_EQ(radios[static_cast<std::size_t>(i)].name, qs(gMsgA(i + 1))) << "answer " << i + 1;
+    for (const Node& node : contentNodes())
+        EXPECT_NE(node.role, QAccessible::CheckBox) << node.name.toStdString();
+
+    // A screen reader checks an answer as a click does.
+    QAccessibleInterface* third = nullptr;
+    for (int i = 0; i < content()->childCount(); ++i)
+        if (QAccessibleInterface* child = content()->child(i))
+            if (child->role() == QAccessible::RadioButton && spaced(child->text(QAccessible::Name)) == qs(gMsgA(3)))
+                third = child;
+    ASSERT_NE(third, nullptr);
+    ASSERT_NE(third->actionInterface(), nullptr);
+    third->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(gUserAnswer, 3);
+    EXPECT_TRUE(third->state().checked);
+    EXPECT_TRUE(window().OkayButton().Enabled());
+}
+
+TEST_F(Accessibility, EveryScreenIsTextOfTheWindow)
+{
+    std::string hintLine;
+    const struct {
+        const char* screen;
+        std::function<void()> show;
+        std::function<std::vector<std::string>()> expected;
+    } cases[] = {
+        {"intro", [] {},
+         [] {
+             std::vector<std::string> lines{"Merrowby", ui::about::AuthorshipNotice};
+             lines.insert(lines.end(), ui::intro::Lines.begin(), ui::intro::Lines.end());
+             return lines;
+         }},
+        {"question", [] { choose("StatisticalDataProducingData"); },
+         [] {
+             std::vector<std::string> lines;
+             for (Integer i = 1; i <= gNumLinesQ; ++i)
+                 lines.push_back(gMsgQ(i));
+             return lines;
+         }},
+        {"hint after Okay", [] {
+             choose("StatisticalDataProducingData");
+             answer(gCorrAnswer == 1 ? 2 : 1);
+         },
+         [] {
+             std::vector<std::string> lines;
+             for (Integer j = 1; j <= gNumLinesH(gUserAnswer); ++j)
+                 lines.push_back(gMsgH(j, gUserAnswer));
+             return lines;
+         }},
+        {"congratulations", [] {
+             choose("StatisticalDataProducingData");
+             for (Integer q = 1; q <= 30; ++q) {
+                 answerRight();
+                 window().OkayButton().click();
+             }
+             ASSERT_EQ(gWhichQ, NoneLeft);
+         },
+         [] { return std::vector<std::string>{"Congratulations!  You have correctly answered all 30 questions in this"}; }},
+        {"About", [] { choose("AboutMerrowby"); },
+         [] {
+             std::vector<std::string> lines{"Merrowby", "The most recent version can be downloaded from",
+                                            ui::about::DownloadURL, "Please send suggestions and questions to"};
+             lines.insert(lines.end(), ui::about::Contact.begin(), ui::about::Contact.end());
+             lines.insert(lines.end(), ui::about::TermsOfUse.begin(), ui::about::TermsOfUse.end());
+             return lines;
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
+        AppTest::SetUp();
+        c.show();
+        const QString text = contentText();
+        for (const std::string& line : c.expected())
+            EXPECT_TRUE(text.contains(qs(line))) << '"' << line << "\" is not in \"" << text.toStdString() << '"';
+    }
+    // What the window shows no longer is no longer read.
+    choose("StatisticalDataProducingData");
+    EXPECT_FALSE(contentText().contains(qs(ui::intro::Lines[3])));
+}
+
+TEST_F(Accessibility, ChartsAreDescribedInWords)
+{
+    const struct {
+        Integer type;
+        Integer kind;
+        Integer boxes;
+        const char* word; // of the kind, as said
+    } cases[] = {
+        {1, ChartHistogram, 0, "histogram"},
+        {2, ChartBoxPlot, 1, "box plot"},
+        {7, ChartBoxPlot, 2, "box plot"},
+        {8, ChartBoxPlot, 3, "box plot"},
+        {10, ChartScatter, 0, "scatter"},
+    };
+    auto number = [](double v) {
+        QString text = QString::number(v, 'f', 4);
+        if (text.contains('.'))
+            text.remove(QRegularExpression("\\.?0+$"));
+        return text == "-0" ? QString("0") : text;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.word) + " of category " + std::to_string(c.type));
+        AppTest::SetUp();
+        const Category& category = categoryNumbered(c.type);
+        const Integer q = firstChartQuestion(category, c.kind, c.boxes);
+        ASSERT_GT(q, 0);
+        showQuestion(category, q);
+
+        std::vector<Node> charts;
+        for (const Node& node : contentNodes())
+            if (node.role == QAccessible::Chart)
+                charts.push_back(node);
+        ASSERT_EQ(charts.size(), 1u);
+        const QString said = charts[0].name + " " + charts[0].description;
+        EXPECT_TRUE(said.contains(c.word, Qt::CaseInsensitive)) << said.toStdString();
+
+        // The values in the order a sighted user reads them off the chart.
+        QStringList values;
+        if (c.kind == ChartBoxPlot) {
+            for (Integer b = gNumBoxes; b >= 1; --b)
+                for (Integer k : {1, 3, 4, 5, 2})
+                    values << number(gBoxplot(b, k));
+        } else {
+            for (Integer m = gFirstObs; m <= gLastObs; ++m) {
+                const bool shown = gMinPlotX <= gXToGraph(m) && gXToGraph(m) <= gMaxPlotX &&
+                                   gMinPlotY <= gYToGraph(m) && gYToGraph(m) <= gMaxPlotY;
+                if (!shown || (c.kind == ChartHistogram && m == gLastObs))
+                    continue;
+                values << number(gXToGraph(m));
+                if (c.kind == ChartHistogram)
+                    values << number(gXToGraph(m + 1));
+                values << number(gYToGraph(m));
+            }
+        }
+        ASSERT_FALSE(values.isEmpty());
+        QString pattern;
+        for (const QString& value : values)
+            pattern += "\\b" + QRegularExpression::escape(value) + "\\b.*";
+        EXPECT_TRUE(said.contains(QRegularExpression(pattern)))
+            << "values " << values.join(", ").toStdString() << " not in order in: " << said.toStdString();
+    }
+}
+
+TEST_F(Accessibility, TheLinkIsALinkThatOpensThePage)
+{
+    choose("AboutMerrowby");
+    render();
+    QAccessibleInterface* link = nullptr;
+    for (int i = 0; i < content()->childCount(); ++i)
+        if (QAccessibleInterface* child = content()->child(i); child && child->role() == QAccessible::Link)
+            link = child;
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->text(QAccessible::Name), QString(ui::about::DownloadURL));
+    ASSERT_NE(link->actionInterface(), nullptr);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(openedURLs(), std::vector<std::string>{ui::about::DownloadURL});
+    EXPECT_EQ(gWindow, ScreenAboutFromIntro) << "the About page stays";
+}
+
+// Qt raises accessibility events only while assistive technology listens: on a desktop
+// with the accessibility bus (CTest runs it so), not on the offscreen platform.
+TEST_F(Accessibility, AChangeOfTheScreenOrTheHintIsAnnounced)
+{
+    if (!QAccessible::isActive())
+        GTEST_SKIP() << "no assistive technology listens here";
+    const struct {
+        const char* change;
+        std::function<void()> before;
+        std::function<void()> act;
+        std::function<std::string()> announced;
+    } cases[] = {
+        {"a question", [] {}, [] { choose("StatisticalDataProducingData"); }, [] { return gMsgQ(1); }},
+        {"the hint after Okay", [] { choose("StatisticalDataProducingData"); },
+         [] { answer(gCorrAnswer == 1 ? 2 : 1); }, [] { return gMsgH(1, gUserAnswer); }},
+        {"the next question", [] {
+             choose("StatisticalDataProducingData");
+             answerRight();
+         },
+         [] { window().OkayButton().click(); }, [] { return gMsgQ(1); }},
+        {"the About page", [] {}, [] { choose("AboutMerrowby"); },
+         [] { return std::string("The most recent version can be downloaded from"); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        AppTest::SetUp();
+        c.before();
+        render();
+        std::vector<Node> events;
+        recordedEvents = &events;
+        c.act();
+        render();
+        recordedEvents = nullptr;
+        const QString expected = qs(c.announced());
+        bool found = false;
+        for (const Node& node : events)
+            found = found || (node.name + " " + node.description + " " + node.text).contains(expected);
+        EXPECT_TRUE(found) << "no event names \"" << expected.toStdString() << "\" among " << events.size();
+    }
+}
+
+} // namespace
