@@ -315,11 +315,10 @@ TEST_F(Accessibility, TheLinkIsALinkThatOpensThePage)
 }
 
 // Qt raises accessibility events only while assistive technology listens: on a desktop
-// with the accessibility bus (CTest runs it so), not on the offscreen platform.
-TEST_F(Accessibility, AChangeOfTheScreenOrTheHintIsAnnounced)
+// with the accessibility bus, not on the offscreen platform: CTest runs it there alone.
+TEST_F(Accessibility, DISABLED_AChangeOfTheScreenOrTheHintIsAnnounced)
 {
-    if (!QAccessible::isActive())
-        GTEST_SKIP() << "no assistive technology listens here";
+    ASSERT_TRUE(QAccessible::isActive()) << "no assistive technology listens here";
     const struct {
         const char* change;
         std::function<void()> before;
