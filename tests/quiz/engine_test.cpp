@@ -326,44 +326,49 @@ TEST_F(Engine, RandomModeEndsOnlyWhenAllTenCategoriesAreDone)
     EXPECT_EQ(gWhichQ, NoneLeft);
 }
 
-TEST_F(Engine, RetryReopensPassedQuestionsOfTheScopeAndCountsThem)
+// Every category holds passed questions at both ends and an answered one between; the scope
+// is one category (the first, a middle one, the last) or, in random mode, all ten.
+TEST_F(Engine, RetryAndResetReopenTheirScopeOnly)
 {
-    gQuestion(1, 5) = StatusPassed;
-    gQuestion(8, 2) = StatusPassed;
-    gQuestion(8, 3) = StatusCorrect;
-    gNumLeft(1) = 29;
-    gNumLeft(8) = 28;
+    const struct {
+        const char* mode;
+        Integer type;
+        Integer first;
+        Integer last;
+    } cases[] = {
+        {"Some Category", 1, 1, 1}, {"Some Category", 8, 8, 8},  {"Some Category", 10, 10, 10},
+        {RandomCategory, 1, 1, 10}, {RandomCategory, 10, 1, 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.mode) + ", category " + std::to_string(c.type));
+        SetUp();
+        for (Integer category = 1; category <= NumCategories; ++category) {
+            gQuestion(category, 1) = StatusPassed;
+            gQuestion(category, 30) = StatusPassed;
+            gQuestion(category, 3) = StatusCorrect;
+            gNumLeft(category) -= 3;
+        }
+        gWndMsg = c.mode;
+        gType = c.type;
+        const auto inScope = [&c](Integer category) { return category >= c.first && category <= c.last; };
 
-    gWndMsg = "Some Category";
-    gType = 8;
-    retryQ();
-    EXPECT_EQ(gQuestion(8, 2), StatusOpen);
-    EXPECT_EQ(gQuestion(8, 3), StatusCorrect);
-    EXPECT_EQ(gQuestion(1, 5), StatusPassed);
-    expectCountsMatchStatuses();
+        retryQ();
+        for (Integer category = 1; category <= NumCategories; ++category) {
+            const Integer ends = inScope(category) ? StatusOpen : StatusPassed;
+            EXPECT_EQ(gQuestion(category, 1), ends) << "category " << category;
+            EXPECT_EQ(gQuestion(category, 30), ends) << "category " << category;
+            EXPECT_EQ(gQuestion(category, 3), StatusCorrect) << "category " << category;
+        }
+        expectCountsMatchStatuses();
 
-    gWndMsg = RandomCategory;
-    retryQ();
-    EXPECT_EQ(gQuestion(1, 5), StatusOpen);
-    expectCountsMatchStatuses();
-}
-
-TEST_F(Engine, ResetReopensTheScope)
-{
-    finishAllBut(3, {1});
-    finishAllBut(4, {}, StatusPassed);
-    gWndMsg = "Some Category";
-    gType = 3;
-    resetQ();
-    EXPECT_EQ(gNumLeft(3), 30);
-    EXPECT_EQ(gNumLeft(4), 0);
-    expectCountsMatchStatuses();
-
-    gWndMsg = RandomCategory;
-    resetQ();
-    for (Integer c = 1; c <= 10; ++c)
-        EXPECT_EQ(gNumLeft(c), 30);
-    expectCountsMatchStatuses();
+        resetQ();
+        for (Integer category = 1; category <= NumCategories; ++category) {
+            EXPECT_EQ(gNumLeft(category), inScope(category) ? 30 : 27) << "category " << category;
+            EXPECT_EQ(gQuestion(category, 3), inScope(category) ? StatusOpen : StatusCorrect)
+                << "category " << category;
+        }
+        expectCountsMatchStatuses();
+    }
 }
 
 TEST_F(Engine, AMissingBankRaisesNilObjectException)

@@ -25,31 +25,45 @@ struct Entry {
     enum Kind { Menu, Item, Separator, Quit, About } kind;
 };
 
-// The item of category n, as the category table names it.
-Entry categoryItem(Integer type)
-{
-    return {category(type).item, category(type).text, Entry::Item};
-}
-
+// clang-format off
 const Entry menuTable[] = {
-    {"Data", "Statistical Data", Entry::Menu},
-    categoryItem(1),
-    categoryItem(2),
-    categoryItem(3),
-    {"Inference", "Statistical Inference", Entry::Menu},
-    categoryItem(4),
-    categoryItem(5),
-    categoryItem(6),
-    categoryItem(7),
-    categoryItem(8),
-    categoryItem(9),
-    categoryItem(10),
-    {"separator", "-", Entry::Separator},
-    {"StatisticalInferenceRandomCategories", "Random Categories", Entry::Item},
-    {"HelpMenu", "Help", Entry::Menu},
-    {"HelpQuit", "Quit", Entry::Quit},
-    {"AboutMerrowby", "About Merrowby...", Entry::About},
+    {"Data",                                    "Statistical Data",      Entry::Menu},
+    {"StatisticalDataDisplayingData",           "Displaying Data",       Entry::Item},
+    {"StatisticalDataSummarizingData",          "Summarizing Data",      Entry::Item},
+    {"StatisticalDataProducingData",            "Producing Data",        Entry::Item},
+    {"Inference",                               "Statistical Inference", Entry::Menu},
+    {"StatisticalInferenceExplainingData",      "Explaining Data",       Entry::Item},
+    {"StatisticalInferenceEstimation",          "Estimation",            Entry::Item},
+    {"StatisticalInferenceHypothesisTests",     "Hypothesis Tests",      Entry::Item},
+    {"StatisticalInferenceComparingTwoSamples", "Comparing Two Samples", Entry::Item},
+    {"StatisticalInferenceANOVA",               "ANOVA",                 Entry::Item},
+    {"StatisticalInferenceChiSquare",           "Chi-Square",            Entry::Item},
+    {"StatisticalInferenceSimpleRegression",    "Simple Regression",     Entry::Item},
+    {"separator",                               "-",                     Entry::Separator},
+    {"StatisticalInferenceRandomCategories",    "Random Categories",     Entry::Item},
+    {"HelpMenu",                                "Help",                  Entry::Menu},
+    {"HelpQuit",                                "Quit",                  Entry::Quit},
+    {"AboutMerrowby",                           "About Merrowby...",     Entry::About},
 };
+
+// The category each item chooses: its number and the title that goes to the window.
+const struct {
+    const char* item;
+    Integer type;
+    const char* title;
+} categoryItems[] = {
+    {"StatisticalDataDisplayingData",           1,  "Displaying Data"},
+    {"StatisticalDataSummarizingData",          2,  "Summarizing Data"},
+    {"StatisticalDataProducingData",            3,  "Producing Data"},
+    {"StatisticalInferenceExplainingData",      4,  "Explaining Data"},
+    {"StatisticalInferenceEstimation",          5,  "Estimation"},
+    {"StatisticalInferenceHypothesisTests",     6,  "Hypothesis Tests"},
+    {"StatisticalInferenceComparingTwoSamples", 7,  "Comparing Two Samples"},
+    {"StatisticalInferenceANOVA",               8,  "ANOVA Tests"},
+    {"StatisticalInferenceChiSquare",           9,  "Chi-Square Tests"},
+    {"StatisticalInferenceSimpleRegression",    10, "Simple Regression"},
+};
+// clang-format on
 
 class Menus : public AppTest {};
 
@@ -163,7 +177,7 @@ TEST_F(Menus, OpeningAMenuEnablesItsItems)
 // registered in another order than the menu's: an item is bound to its action by Name.
 TEST_F(Menus, EachItemRunsItsOwnActionByName)
 {
-    for (const Category& c : categories) {
+    for (const auto& c : categoryItems) {
         SCOPED_TRACE(c.item);
         choose(c.item);
         EXPECT_EQ(gType, c.type);

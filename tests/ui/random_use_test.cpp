@@ -30,7 +30,7 @@ using testing_support::AppTest;
 
 namespace {
 
-const std::vector<std::string> menuItems = testing_support::handledMenuItems();
+const std::vector<std::string> allMenuItems = testing_support::handledMenuItems();
 
 std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
 {
@@ -45,6 +45,9 @@ protected:
     bool queued = false;
     // The window has been painted since the last step changed it.
     bool painted = true;
+    // The menu items the user chooses from, and whether the user closes the window.
+    std::vector<std::string> menuItems = allMenuItems;
+    bool closes = true;
 
     Integer pick(Integer n) { return static_cast<Integer>(user() % static_cast<std::uint64_t>(n)); }
 
@@ -76,7 +79,7 @@ protected:
     std::string step()
     {
         // Out of 1000: menus rarely enough that categories come to an end now and then.
-        const Integer kind = pick(1000);
+        const Integer kind = pick(closes ? 1000 : 998);
         if (kind < 30) {
             const std::string& item = menuItems[static_cast<std::size_t>(pick(std::ssize(menuItems)))];
             if (queued)
@@ -104,7 +107,13 @@ protected:
             const std::string before = window().OkayButton().Caption();
             if (gWindow == ScreenQuiz && gWhichQ < 0 && !painted && !queued && before == "Okay")
                 ++okayBeforeTheEndPaint;
+            const bool retry = gWindow == ScreenQuiz && gWhichQ == OnlyPassedLeft && !queued && before == "Retry";
             click(window().OkayButton());
+            if (retry) {
+                // Otherwise the user presses "Retry" for ever.
+                EXPECT_GE(gWhichQ, 1) << "no question after Retry";
+                ++retries[randomMode() ? "random mode" : "a category"];
+            }
             return "Okay (" + before + ")";
         }
         if (kind < 880) {
@@ -160,6 +169,7 @@ protected:
     }
 
     long okayBeforeTheEndPaint = 0;
+    std::map<std::string, long> retries;
 
     void checkInvariants(const std::string& what)
     {
@@ -247,48 +257,74 @@ protected:
             FAIL() << "screen " << gWindow;
         }
     }
+
+    // Runs the steps and returns how many ended on each screen.
+    std::map<std::string, long> run(std::uint64_t seed, std::uint64_t steps)
+    {
+        SCOPED_TRACE("replay with MERROWBY_SEED=" + std::to_string(seed));
+        user.seed(seed);
+        std::mt19937_64 generator(seed ^ 0x9e3779b97f4a7c15ULL);
+        framework::setRandomSource([&generator] { return std::generate_canonical<double, 53>(generator); });
+        framework::setClockSource([] { return 1234567890.0; });
+
+        const long reportedBefore = framework::unhandledExceptionCount();
+        std::map<std::string, long> reached;
+        for (std::uint64_t n = 1; n <= steps; ++n) {
+            const bool wasQueued = queued;
+            queued = (n / 1000) % 2 == 1;
+            if (wasQueued && !queued)
+                paint(); // the queue is emptied before the window is called directly again
+            const std::string what = (queued ? "through Qt: " : "") + step();
+            painted = false;
+            // Through Qt, the input of several steps may wait in the queue.
+            if (queued ? pick(3) == 0 : pick(4) != 0)
+                paint();
+            reached[gWindow == ScreenQuiz ? (gWhichQ == NoneLeft         ? "all answered"
+                                             : gWhichQ == OnlyPassedLeft ? "only passed left"
+                                                                         : "question")
+                                          : "screen " + std::to_string(gWindow)] += 1;
+            checkInvariants("step " + std::to_string(n) + ": " + what);
+            EXPECT_EQ(framework::unhandledExceptionCount(), reportedBefore) << "step " << n << ": " << what;
+            if (HasFailure())
+                break;
+        }
+        framework::setRandomSource(nullptr);
+        framework::setClockSource(nullptr);
+        for (const auto& [where, count] : reached)
+            std::printf("  %-18s %ld steps\n", where.c_str(), count);
+        std::printf("  %ld presses of Okay before the end-of-questions paint\n", okayBeforeTheEndPaint);
+        for (const auto& [where, count] : retries)
+            std::printf("  %ld presses of Retry in %s\n", count, where.c_str());
+        return reached;
+    }
 };
 
 TEST_F(RandomUse, EveryStepKeepsTheQuizConsistent)
 {
-    const std::uint64_t seed = fromEnvironment("MERROWBY_SEED", 20261210);
     const std::uint64_t steps = fromEnvironment("MERROWBY_STEPS", 100000);
-    SCOPED_TRACE("replay with MERROWBY_SEED=" + std::to_string(seed));
-    user.seed(seed);
-    std::mt19937_64 generator(seed ^ 0x9e3779b97f4a7c15ULL);
-    framework::setRandomSource([&generator] { return std::generate_canonical<double, 53>(generator); });
-    framework::setClockSource([] { return 1234567890.0; });
-
-    const long reportedBefore = framework::unhandledExceptionCount();
-    std::map<std::string, long> reached;
-    for (std::uint64_t n = 1; n <= steps; ++n) {
-        const bool wasQueued = queued;
-        queued = (n / 1000) % 2 == 1;
-        if (wasQueued && !queued)
-            paint(); // the queue is emptied before the window is called directly again
-        const std::string what = (queued ? "through Qt: " : "") + step();
-        painted = false;
-        // Through Qt, the input of several steps may wait in the queue.
-        if (queued ? pick(3) == 0 : pick(4) != 0)
-            paint();
-        reached[gWindow == ScreenQuiz ? (gWhichQ == NoneLeft         ? "all answered"
-                                         : gWhichQ == OnlyPassedLeft ? "only passed left"
-                                                                     : "question")
-                                      : "screen " + std::to_string(gWindow)] += 1;
-        checkInvariants("step " + std::to_string(n) + ": " + what);
-        ASSERT_EQ(framework::unhandledExceptionCount(), reportedBefore) << "step " << n << ": " << what;
-        if (HasFailure())
-            break;
-    }
-    framework::setClockSource(nullptr);
-    for (const auto& [where, count] : reached)
-        std::printf("  %-18s %ld steps\n", where.c_str(), count);
-    std::printf("  %ld presses of Okay before the end-of-questions paint\n", okayBeforeTheEndPaint);
+    auto reached = run(fromEnvironment("MERROWBY_SEED", 20261210), steps);
     // A run this long goes everywhere: otherwise the sequence no longer exercises the quiz.
-    if (steps >= 50000) {
+    if (steps >= 50000 && !HasFailure()) {
         for (const char* where : {"all answered", "only passed left", "question", "screen 0", "screen 3", "screen 4"})
             EXPECT_GT(reached[where], 0) << where;
         EXPECT_GT(okayBeforeTheEndPaint, 0);
+        EXPECT_GT(retries["a category"], 0);
+    }
+}
+
+// Three hundred questions lie between the ends of random mode, more than a user who chooses
+// every menu item and closes the window answers before a new start.
+TEST_F(RandomUse, RandomModeComesToBothEnds)
+{
+    menuItems = {"StatisticalInferenceRandomCategories", "AboutMerrowby"};
+    closes = false;
+    choose(menuItems.front());
+    const std::uint64_t steps = fromEnvironment("MERROWBY_STEPS", 100000) / 4;
+    auto reached = run(fromEnvironment("MERROWBY_SEED", 20261210), steps);
+    if (steps >= 12500 && !HasFailure()) {
+        for (const char* where : {"all answered", "only passed left"})
+            EXPECT_GT(reached[where], 0) << where;
+        EXPECT_GT(retries["random mode"], 0);
     }
 }
 
