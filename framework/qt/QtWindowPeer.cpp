@@ -5,6 +5,7 @@
 #include "framework/Menu.h"
 #include "framework/Window.h"
 #include "framework/qt/ContentArea.h"
+#include "framework/qt/MenuBarKeyboard.h"
 #include "framework/qt/QtGraphics.h"
 
 #include <QGuiApplication>
@@ -122,6 +123,7 @@ void QtWindowPeer::menuBarChanged()
     if (MenuBar* model = window_.menuBar())
         for (Integer i = 0; i < model->Count(); ++i)
             addMenu(*bar, model->Item(i));
+    keepMenuBarKeyboardVisible(*bar);
 }
 
 void QtWindowPeer::refresh()
