@@ -168,9 +168,12 @@ void Canvas::keyPressEvent(QKeyEvent* event)
 }
 
 // Return and Enter belong to the default button whatever control has the focus: some
-// desktops' themes make a focused button take them as its own press keys.
+// desktops' themes make a focused button take them as its own press keys. The second click
+// of a double click on a push button is no second press.
 bool Canvas::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonDblClick && qobject_cast<QPushButton*>(watched))
+        return true;
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
         qobject_cast<QAbstractButton*>(watched) && isDefaultButtonKey(static_cast<QKeyEvent*>(event)->key())) {
         if (event->type() == QEvent::KeyPress)

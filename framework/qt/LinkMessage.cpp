@@ -4,6 +4,7 @@
 #include "framework/qt/QtGraphics.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -68,6 +69,9 @@ void showLinkMessage(const QString& address)
     auto* label = message->findChild<QLabel*>(AddressName);
     label->setText(address);
     label->setSelection(0, static_cast<int>(address.size())); // ready for the copy keys
+    // A selection shown is a selection made: X desktops paste it with the middle button.
+    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard->supportsSelection())
+        clipboard->setText(address, QClipboard::Selection);
     label->setFocus(Qt::OtherFocusReason);
     if (message == shown) {
         message->raise();

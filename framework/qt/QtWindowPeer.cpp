@@ -6,6 +6,7 @@
 #include "framework/Window.h"
 #include "framework/qt/ContentAccessibility.h"
 #include "framework/qt/ContentArea.h"
+#include "framework/qt/MenuBarKeyboard.h"
 #include "framework/qt/QtGraphics.h"
 
 #include <QGuiApplication>
@@ -121,6 +122,7 @@ void QtWindowPeer::menuBarChanged()
     if (MenuBar* model = window_.menuBar())
         for (Integer i = 0; i < model->Count(); ++i)
             addMenu(*bar, model->Item(i));
+    keepMenuBarKeyboardVisible(*bar);
 }
 
 void QtWindowPeer::contentChanged(const std::vector<ContentPiece>& before)

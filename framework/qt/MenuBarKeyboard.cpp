@@ -1,0 +1,79 @@
+#include "framework/qt/MenuBarKeyboard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOption>
+
+namespace framework::qt {
+
+namespace {
+
+constexpr const char* HelperName = "menuBarKeyboard";
+
+// Some styles (Fusion, which the GTK theme keeps) highlight a title only while its menu is
+// open: the keyboard's selection would show nothing.
+class HighlightKeyboardTitle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (element == CE_MenuBarItem && widget && widget->hasFocus() && (option->state & State_Selected)) {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+                QStyleOptionMenuItem selected(*item);
+                selected.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &selected, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+// Qt leaves the menu bar the keyboard after Escape from a menu, where the next Return would
+// open the menu again; Escape to the menu bar then gives it back to where it was before.
+class EscapeLeavesTheMenuBar : public QObject {
+public:
+    explicit EscapeLeavesTheMenuBar(QMenuBar& bar) : QObject(&bar), bar_(bar) { setObjectName(HelperName); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            auto* menu = static_cast<QMenu*>(watched);
+            menu->removeEventFilter(this);
+            QApplication::sendEvent(menu, event);
+            menu->installEventFilter(this);
+            if (bar_.hasFocus() && !QApplication::activePopupWidget()) {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(&bar_, &escape);
+            }
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QMenuBar& bar_;
+};
+
+} // namespace
+
+void keepMenuBarKeyboardVisible(QMenuBar& bar)
+{
+    auto* helper = bar.findChild<EscapeLeavesTheMenuBar*>(HelperName, Qt::FindDirectChildrenOnly);
+    if (!helper) {
+        helper = new EscapeLeavesTheMenuBar(bar);
+        auto* style = new HighlightKeyboardTitle;
+        style->setParent(&bar);
+        bar.setStyle(style);
+    }
+    for (QAction* action : bar.actions())
+        if (auto* menu = action->menu<QMenu*>()) {
+            menu->removeEventFilter(helper);
+            menu->installEventFilter(helper);
+        }
+}
+
+} // namespace framework::qt

@@ -1,0 +1,117 @@
+// The keyboard as Qt delivers it to the real window (keys through the window's Qt window, as
+// the window system's are): the menu bar shows when it has the keyboard, and gives it back.
+
+#include "support/AppHarness.h"
+
+#include "framework/qt/QtPlatform.h"
+#include "quiz/Module1.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QtTest/QTest>
+
+#include <functional>
+
+using namespace Module1;
+using testing_support::AppTest;
+
+namespace {
+
+class Keyboard : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        frame()->show();
+        QApplication::setActiveWindow(frame());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
+    }
+
+    static QMainWindow* frame() { return framework::qt::nativeWindow(window()); }
+    static QMenuBar* bar() { return frame()->menuBar(); }
+
+    static void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(frame()->windowHandle(), static_cast<Qt::Key>(code), modifiers);
+        QApplication::processEvents();
+    }
+
+    // Alt pressed and released alone, as the window system reports it.
+    static void altAlone()
+    {
+        QTest::keyPress(frame()->windowHandle(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(frame()->windowHandle(), Qt::Key_Alt, Qt::NoModifier);
+        QApplication::processEvents();
+    }
+
+    static QImage title(int menu)
+    {
+        return bar()->grab(bar()->actionGeometry(bar()->actions().at(menu))).toImage();
+    }
+
+    static QRadioButton* answerOnScreen(Integer index)
+    {
+        for (QRadioButton* radio : frame()->findChildren<QRadioButton*>("answerButton"))
+            if (radio->property("index").toLongLong() == index)
+                return radio;
+        return nullptr;
+    }
+};
+
+TEST_F(Keyboard, TheMenuBarShowsTheTitleThatHasTheKeyboard)
+{
+    choose("StatisticalDataDisplayingData");
+    QTest::mouseClick(answerOnScreen(gCorrAnswer - 1), Qt::LeftButton);
+    const QImage first = title(0);
+    const QImage second = title(1);
+
+    altAlone();
+    ASSERT_TRUE(bar()->hasFocus()) << "Alt gives the menu bar the keyboard";
+    EXPECT_NE(title(0), first) << "the selected title looks as it did without the keyboard";
+    EXPECT_EQ(title(1), second) << "only the selected title is highlighted";
+
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(bar()->hasFocus());
+    EXPECT_EQ(title(0), first);
+    EXPECT_EQ(QApplication::focusWidget(), answerOnScreen(gCorrAnswer - 1));
+}
+
+TEST_F(Keyboard, EscapeFromAMenuGivesTheKeyboardBackSoThatReturnPressesOkay)
+{
+    const std::pair<const char*, std::function<void()>> openings[] = {
+        {"opened with the mouse",
+         [] { QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->actionGeometry(bar()->actions().at(0)).center()); }},
+        {"opened with Alt and Down",
+         [] {
+             altAlone();
+             key(Qt::Key_Down);
+         }},
+    };
+    for (const auto& [how, open] : openings) {
+        SCOPED_TRACE(how);
+        choose("StatisticalDataDisplayingData");
+        const Integer question = gWhichQ;
+        QRadioButton* chosen = answerOnScreen(gCorrAnswer - 1);
+        QTest::mouseClick(chosen, Qt::LeftButton);
+        open();
+        QApplication::processEvents();
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr) << "no menu open";
+
+        key(Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_FALSE(bar()->hasFocus()) << "the menu bar kept the keyboard";
+        EXPECT_EQ(QApplication::focusWidget(), chosen);
+
+        key(Qt::Key_Return);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Return opened a menu";
+        EXPECT_EQ(gWhichQ, question);
+        EXPECT_EQ(gQuestion(gType, question), StatusCorrect) << "Return did not press Okay";
+        if (QWidget* menu = QApplication::activePopupWidget())
+            menu->close();
+    }
+}
+
+} // namespace
