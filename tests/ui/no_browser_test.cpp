@@ -115,9 +115,8 @@ TEST_F(NoBrowser, ASecondClickShowsTheSameMessageAgain)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The address stands in the primary selection for a middle-click paste, and a click on the
-// window under the message leaves the keyboard on the message.
-TEST_F(NoBrowser, TheMessageOffersTheAddressToPasteAndKeepsTheKeyboard)
+// The address stands in the primary selection for a middle-click paste.
+TEST_F(NoBrowser, TheMessageOffersTheAddressToPaste)
 {
     frame()->show();
     QApplication::setActiveWindow(frame());
@@ -128,18 +127,10 @@ TEST_F(NoBrowser, TheMessageOffersTheAddressToPasteAndKeepsTheKeyboard)
     clickTheLink();
     const auto shown = otherWindows();
     ASSERT_EQ(shown.size(), 1u);
-    QPointer<QWidget> message = shown[0];
     if (QGuiApplication::clipboard()->supportsSelection()) {
         EXPECT_EQ(QGuiApplication::clipboard()->text(QClipboard::Selection), QString(ui::about::DownloadURL));
     }
-    ASSERT_TRUE(QTest::qWaitForWindowActive(message));
-
-    QApplication::setActiveWindow(frame()); // as a click on the quiz window does
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::activeWindow(), message.data()) << "the keyboard went to the blocked window";
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QApplication::processEvents();
-    EXPECT_FALSE(message && message->isVisible()) << "Escape did not close the message";
+    shown[0]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
