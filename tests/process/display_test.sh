@@ -12,7 +12,8 @@ tool="$2"
 
 # Without a display, or with one that cannot be reached.
 unused=$((500 + RANDOM % 400))
-while [ -e "/tmp/.X11-unix/X$unused" ] || [ -e "/tmp/.X$unused-lock" ]; do unused=$((unused + 1)); done
+while [ -e "/tmp/.X11-unix/X$unused" ] || [ -e "/tmp/.X$unused-lock" ] ||
+    xdpyinfo -display ":$unused" >/dev/null 2>&1; do unused=$((unused + 1)); done
 for display in "" ":$unused"; do
     name="started with DISPLAY='$display'"
     if [ -n "$display" ]; then
