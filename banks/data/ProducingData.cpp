@@ -383,8 +383,8 @@ const QuestionSheet& questions()
                      "would have the same flaw."},
                     {"No, company profits are published, so no one needed to respond.  Think",
                      "about how today's largest companies got that way."},
-                    {"Yes, the companies that are largest today are the ones that grew fastest;",
-                     "those that shrank or failed are not on the list."},
+                    {"Yes, the list was chosen by how things turned out: today's largest companies",
+                     "are mostly ones that did well, while those that shrank or failed are missing."},
                     {"No, there is no such bias!  Think about how today's largest companies",
                      "got that way."}}}},
         // 27

@@ -304,7 +304,7 @@ const QuestionSheet& questions()
          .lines = {"The box in a box plot shows the"},
          .answers = {"interquartile range", "range", "standard deviation", "mean", "confidence interval"},
          .hints = {Lines{"Yes, the box runs from the first quartile to the third: the middle half."},
-                   Lines{"No, the range runs from minimum to maximum, the ends of the whiskers."},
+                   Lines{"No, the range runs from the minimum to the maximum, the plot's two extremes."},
                    Lines{"No, a box plot is built from quartiles and shows no standard deviation."},
                    Lines{"No, a box plot does not show the mean; the line in the box is the median."},
                    Lines{"No, the box describes the data themselves, not an interval estimate."}}},
@@ -364,7 +364,7 @@ const QuestionSheet& questions()
          .chart = oneBox({10, 42, 20, 30, 35}, 0, 50, 5)},
         // 29
         {.correct = 1,
-         .lines = chartQuestion("Which range encompasses three-fourths of the data described by this figure?"),
+         .lines = chartQuestion("Which range encompasses three-fourths of the data described here, roughly?"),
          .answers = {"5 to 30", "5 to 25", "20 to 30", "30 to 40", "5 to 40"},
          .hints = {Lines{"Yes, 5 to 30 runs from the minimum to the third quartile: three-fourths."},
                    Lines{"No, 5 to 25 runs from the minimum to the median: half of the data."},

@@ -429,8 +429,8 @@ const QuestionSheet& questions()
               "are approximately normal, hence nearly symmetrical."},
              {"No, the means pile up near the population mean; they are not equally likely."},
              {"Yes, by the central limit theorem the mean of 30 independent observations is",
-              "approximately normal, and so nearly symmetrical, unless the population is very",
-              "skewed: the more skewed the population, the larger the sample needed."},
+              "approximately normal, and so nearly symmetrical, if the population is only",
+              "moderately skewed: the more skewed it is, the larger the sample needed."},
              {"No, sample means pile up near the population mean, not at the extremes."},
          }}},
 

@@ -373,7 +373,7 @@ const QuestionSheet& questions()
          .hints = {{strong,
                     strong,
                     persuasive,
-                    {"No, are these data persuasive evidence at all against the null hypothesis?"},
+                    {"No, are these data even weak evidence against the null hypothesis?"},
                     smallSamplesSmallDifferences}},
          .chart = BoxPlot{.boxes = {{0, 95, 26, 49.5, 79}, {2, 99, 29, 52, 73}, {0, 97, 33, 52, 69}},
                           .labels = {"n = 20", "n = 20", "n = 20"},

@@ -323,9 +323,9 @@ const QuestionSheet& questions()
                      "5% of the males is a modest difference in small samples."},
                     {"No, are these data such strong evidence against the null hypothesis?  Only",
                      "8 and 2 students say yes."},
-                    {"Yes, 13% of the females against 5% of the males gives chi-square = 1.85",
-                     "with 1 degree of freedom and p = 0.17, modest evidence; a larger difference",
-                     "or larger samples would lower it."},
+                    {"Yes, 13% of the females against 5% of the males gives chi-square = 1.85 with",
+                     "1 degree of freedom and p = 0.17 (approximate: one expected count is only 4),",
+                     "modest evidence; a larger difference or larger samples would lower it."},
                     {"No, are these data almost no evidence against the null hypothesis?  More",
                      "than 10% of the females are vegetarians, 5% of the males."}}}},
         // 21

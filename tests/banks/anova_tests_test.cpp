@@ -401,4 +401,28 @@ TEST(AnovaTests, BoxPlotAnswersAreWhatTheBoxesShow)
     }
 }
 
+// A wrong p value's hint asks whether the data are evidence of the strength that value claims:
+// below 0.1 persuasive or more, from 0.1 on no more than weak evidence, as the other banks
+// call a p value of 0.25 unpersuasive.
+TEST(AnovaTests, BoxPlotHintsAskForTheStrengthTheirPValueClaims)
+{
+    const std::regex persuasiveOrMore{R"(\b(persuasive|strong|overwhelming)\b)"};
+    for (Integer n = 22; n <= 25; ++n) {
+        const StoredQuestion q = storeThrough(ch9Questions, n);
+        const double key = shownValue(q.answers[static_cast<std::size_t>(q.correct - 1)]);
+        for (Integer a = 1; a <= 5; ++a) {
+            const double p = shownValue(q.answers[static_cast<std::size_t>(a - 1)]);
+            if (a == q.correct || p > key)
+                continue;
+            const std::string hint = joined(q.hints[static_cast<std::size_t>(a - 1)]);
+            if (p < 0.1) {
+                EXPECT_TRUE(std::regex_search(hint, persuasiveOrMore)) << where({n, a}) << ": " << hint;
+            } else {
+                EXPECT_FALSE(std::regex_search(hint, persuasiveOrMore)) << where({n, a}) << ": " << hint;
+                EXPECT_NE(hint.find("weak"), std::string::npos) << where({n, a}) << ": " << hint;
+            }
+        }
+    }
+}
+
 } // namespace

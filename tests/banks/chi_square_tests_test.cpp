@@ -323,4 +323,14 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
     }
 }
 
+// With an expected count below 5 in a 2 x 2 table, the chi-square p value is only approximate.
+TEST(ChiSquareTests, SmallExpectedCountsMakeThePValueApproximate)
+{
+    for (const Integer n : {20}) {
+        const StoredQuestion q = storeThrough(ch10Questions, n);
+        const std::string hint = joined(rightHint(q));
+        EXPECT_NE(hint.find("approximate"), std::string::npos) << "question " << n << ": " << hint;
+    }
+}
+
 } // namespace

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <random>
 #include <regex>
 #include <string>
 #include <vector>
@@ -237,6 +240,29 @@ std::string hintText(Integer number, Integer answer)
     return joined(hintAt(bank, {number, answer}));
 }
 
+// The ways a student may read a drawn box: its centre, and its standard deviation.
+double median(Integer b) { return gBoxplot(b, 4); }
+double quartilesMean(Integer b) { return (gBoxplot(b, 3) + gBoxplot(b, 4) + gBoxplot(b, 5)) / 3.0; }
+double quartersMean(Integer b) { return testing_support::estimateFromBox(b).mean; }
+double fromBoxWidth(Integer b) { return (gBoxplot(b, 5) - gBoxplot(b, 3)) / 1.35; } // the IQR of a normal
+double rangeByFour(Integer b) { return (gBoxplot(b, 2) - gBoxplot(b, 1)) / 4.0; }
+double rangeBySix(Integer b) { return (gBoxplot(b, 2) - gBoxplot(b, 1)) / 6.0; }
+double quartersSd(Integer b) { return testing_support::estimateFromBox(b).sd; }
+
+double sampleSize(Integer b)
+{
+    return std::stod(gBarName(b).substr(4)); // "n = 20"
+}
+
+// One value of the population that a box describes: each quarter spread evenly between its marks.
+double drawFromBox(Integer b, std::mt19937_64& random)
+{
+    const double marks[] = {gBoxplot(b, 1), gBoxplot(b, 3), gBoxplot(b, 4), gBoxplot(b, 5), gBoxplot(b, 2)};
+    const double u = static_cast<double>(random() >> 11) * 0x1.0p-53 * 4.0;
+    const int quarter = std::min(3, static_cast<int>(u));
+    return marks[quarter] + (u - quarter) * (marks[quarter + 1] - marks[quarter]);
+}
+
 // Every figure that a question asks for, recomputed from the data in its lines: the keyed
 // option is that figure at its own precision, and no other option is.
 TEST(ComparingTwoSamples, KeyedFiguresAreWhatTheDataGive)
@@ -311,6 +337,19 @@ TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
             << "question " << f.number << " lacks \"" << f.figure << "\": " << hintText(f.number, right);
     }
 
+    // Question 29 sets the difference of the means against its standard error, read from the
+    // boxes with each quarter spread evenly, and names the sample sizes of the labels.
+    storeThrough(bank, 29);
+    const auto one = testing_support::estimateFromBox(1);
+    const auto two = testing_support::estimateFromBox(2);
+    const double n29 = sampleSize(1);
+    ASSERT_EQ(n29, sampleSize(2));
+    const std::string hint29 = hintText(29, 4);
+    const double standardError = std::sqrt((one.sd * one.sd + two.sd * two.sd) / n29);
+    for (const std::string& figure : {"samples of " + fixed(n29, 0), "differ by about " + fixed(two.mean - one.mean, 1),
+                                      "standard error of the difference, " + fixed(standardError, 1)})
+        EXPECT_NE(hint29.find(figure), std::string::npos) << "question 29 lacks \"" << figure << "\": " << hint29;
+
     // Each question of a pair with the same data states the other's right answer.
     EXPECT_NE(hintText(24, 1).find("6.94"), std::string::npos);
     EXPECT_NE(hintText(22, 5).find(storeThrough(bank, 24).answers[0]), std::string::npos);
@@ -358,7 +397,7 @@ TEST(ComparingTwoSamples, BoxPlotQuestionsStoreTheirCharts)
     } charts[] = {
         {27, {"n = 20", "n = 25"}, {{{1, 9, 3.5, 5, 8}, {10, 19, 11, 14, 16.5}}}, 20.0, 4},
         {28, {"n = 10", "n = 15"}, {{{3.4, 22.8, 8.8, 16.1, 20.2}, {3.4, 21.6, 10.2, 14.6, 16.2}}}, 25.0, 5},
-        {29, {"n = 100", "n = 100"}, {{{0, 19.8, 4.2, 8.8, 14.7}, {0, 19.8, 5.3, 10.8, 15.2}}}, 20.0, 4},
+        {29, {"n = 100", "n = 100"}, {{{0, 19.8, 4.2, 8.8, 14.7}, {0, 19.8, 5.3, 9.5, 15.2}}}, 20.0, 4},
         {30, {"n = 100", "n = 100"}, {{{0, 9, 3, 5, 8}, {5, 14, 7, 9, 12}}}, 20.0, 4},
     };
     for (const auto& c : charts) {
@@ -405,19 +444,59 @@ TEST(ComparingTwoSamples, BoxPlotQuestionsStoreTheirCharts)
     }
 }
 
+// The key is the option nearest the p value on a log scale whichever way a student reads the
+// boxes, and the one most often nearest over samples drawn from the populations they describe.
 TEST(ComparingTwoSamples, BoxPlotAnswersAreWhatTheBoxesShow)
 {
+    const struct {
+        const char* name;
+        double (*of)(Integer box);
+    } centres[] = {{"medians", median}, {"means of the quartiles", quartilesMean}, {"means of the quarters", quartersMean}},
+      spreads[] = {{"box width / 1.35", fromBoxWidth},
+                   {"range / 4", rangeByFour},
+                   {"range / 6", rangeBySix},
+                   {"the quarters' spread", quartersSd}};
+
     for (Integer n = 27; n <= 30; ++n) {
         SCOPED_TRACE("question " + std::to_string(n));
         const auto q = storeThrough(bank, n);
-        const auto size = [](Integer b) { return std::stod(gBarName(b).substr(4)); };
-        const auto one = testing_support::estimateFromBox(1);
-        const auto two = testing_support::estimateFromBox(2);
-        const double t = pooledT(one.mean, one.sd, size(1), two.mean, two.sd, size(2));
-        const double p = twoSidedT(t, size(1) + size(2) - 2.0);
+        const double n1 = sampleSize(1);
+        const double n2 = sampleSize(2);
+        for (const auto& centre : centres)
+            for (const auto& spread : spreads) {
+                const double t = pooledT(centre.of(1), spread.of(1), n1, centre.of(2), spread.of(2), n2);
+                const double p = twoSidedT(t, n1 + n2 - 2.0);
+                EXPECT_EQ(testing_support::nearestOption(q.answers, p, true), q.correct)
+                    << "centres read as " << centre.name << ", spread as " << spread.name << ": p = " << p;
+            }
 
-        // The right answer is the option nearest that p value, on a log scale.
-        EXPECT_EQ(testing_support::nearestOption(q.answers, p, true), q.correct) << "the boxes suggest p = " << p;
+        std::mt19937_64 random(20261210);
+        std::array<int, 6> nearest{};
+        constexpr int samples = 2000;
+        for (int s = 0; s < samples; ++s) {
+            std::array<std::vector<double>, 2> drawn;
+            std::array<double, 2> means{};
+            std::array<double, 2> sds{};
+            for (Integer b = 1; b <= 2; ++b) {
+                auto& values = drawn[static_cast<std::size_t>(b - 1)];
+                for (int i = 0; i < static_cast<int>(sampleSize(b)); ++i)
+                    values.push_back(drawFromBox(b, random));
+                double sum = 0.0;
+                for (double v : values)
+                    sum += v;
+                const double mean = sum / static_cast<double>(values.size());
+                double squares = 0.0;
+                for (double v : values)
+                    squares += (v - mean) * (v - mean);
+                means[static_cast<std::size_t>(b - 1)] = mean;
+                sds[static_cast<std::size_t>(b - 1)] = std::sqrt(squares / static_cast<double>(values.size() - 1));
+            }
+            const double p = twoSidedT(pooledT(means[0], sds[0], n1, means[1], sds[1], n2), n1 + n2 - 2.0);
+            ++nearest[static_cast<std::size_t>(testing_support::nearestOption(q.answers, p, true))];
+        }
+        const auto most = std::max_element(nearest.begin() + 1, nearest.end()) - nearest.begin();
+        EXPECT_EQ(most, q.correct) << "in samples from the boxes the key is nearest " << nearest[q.correct] << " times of "
+                                   << samples;
     }
 }
 

@@ -262,6 +262,9 @@ TEST(Estimation, TheCentralLimitTheoremNeedsMoreDataForMoreSkew)
     const std::string right = joined(rightHint(q));
     EXPECT_EQ(right.find("whatever the shape"), std::string::npos) << right;
     EXPECT_NE(right.find("the more skewed"), std::string::npos) << right;
+    // Incomes are the very skewed case: the theorem is claimed only for moderate skew.
+    EXPECT_EQ(right.find("very skewed"), std::string::npos) << right;
+    EXPECT_NE(right.find("moderately"), std::string::npos) << right;
 }
 
 TEST(Estimation, AsksHowTheTDistributionDiffersFromTheNormal)

@@ -307,4 +307,14 @@ TEST(HypothesisTests, WrongNullHypothesesOfTheCourseQuestionPointToItsPurpose)
     EXPECT_NE(q.hints[3][0].find("one-sided alternative"), std::string::npos);
 }
 
+// Reporting only the lowest of many p values goes by the names students meet today too.
+TEST(HypothesisTests, DataMiningIsNamedAsStudentsMeetIt)
+{
+    const auto q = testing_support::storeThrough(Module1::ch7Questions, 25);
+    ASSERT_EQ(q.answers[static_cast<std::size_t>(q.correct - 1)], "data mining.");
+    const std::string hint = testing_support::joined(testing_support::rightHint(q));
+    for (const char* name : {"data dredging", "p-hacking"})
+        EXPECT_NE(hint.find(name), std::string::npos) << hint;
+}
+
 } // namespace

@@ -186,4 +186,16 @@ TEST(ProducingData, NoGroupIsFavouredOnlyWhenEveryoneHasTheSameChance)
     }
 }
 
+// Survivor bias is selection by how things turned out: today's largest companies are mostly,
+// not all, ones that grew fast, and the list leaves out those that shrank or failed.
+TEST(ProducingData, SurvivorBiasIsSelectionByOutcome)
+{
+    const StoredQuestion q = storeThrough(ch4Questions, 26);
+    ASSERT_EQ(q.answers[static_cast<std::size_t>(q.correct - 1)], "survivor bias.");
+    const std::string hint = joined(rightHint(q));
+    EXPECT_NE(hint.find("mostly"), std::string::npos) << hint;
+    EXPECT_EQ(hint.find("are the ones that"), std::string::npos) << hint;
+    EXPECT_NE(hint.find("failed"), std::string::npos) << hint;
+}
+
 } // namespace

@@ -490,4 +490,21 @@ TEST(SimpleRegression, TextQuestionsWithEstimatesShowTheirTValuesAndPValues)
     }
 }
 
+// Regression toward the mean is the one explanation left: the stem states the facts that
+// rule out the biases, and sampling error, which strays either way at random, pulls no
+// group of high scorers back toward the mean.
+TEST(SimpleRegression, RegressionTowardTheMeanIsTheOnlyExplanationLeft)
+{
+    const StoredQuestion q = storeThrough(ch11Questions, 16);
+    ASSERT_EQ(q.answers[static_cast<std::size_t>(q.correct - 1)], "regression toward the mean.");
+    const std::string stem = joined(q.lines);
+    // The hints of selection and nonresponse bias rest on every student's taking both tests.
+    const std::string fact = "every student";
+    for (const std::size_t bias : {0U, 1U})
+        EXPECT_NE(joined(q.hints[bias]).find(fact), std::string::npos) << joined(q.hints[bias]);
+    EXPECT_NE(stem.find(fact), std::string::npos) << "the stem does not say \"" << fact << "\": " << stem;
+    const std::string samplingError = joined(q.hints[3]);
+    EXPECT_NE(samplingError.find("at random"), std::string::npos) << samplingError;
+}
+
 } // namespace
