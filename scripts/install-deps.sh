@@ -3,6 +3,9 @@
 # is missing. Uses sudo when not run as root.
 set -euo pipefail
 
+# libxcb1-dev and pkg-config: the program reads the X11 connection under Qt (a window destroyed
+# by another client, a display lost), and the build finds xcb through pkg-config;
+# qt6-wayland: Qt's platform plugin for Wayland desktops, which get a window of their own;
 # fonts-dejavu-core: the faces that stand in where Liberation is missing (a test hides it);
 # libx11-dev and strace: the process tests act on the program's X window and signals;
 # locales: the tests build a comma-decimal locale with localedef;
@@ -15,7 +18,8 @@ set -euo pipefail
 # test hears what a screen reader hears;
 # desktop-file-utils, appstream and groff-base: the install test validates the desktop entry and
 # the metainfo and formats the man page.
-packages=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
+packages=(cmake make g++ qt6-base-dev libxcb1-dev pkg-config qt6-wayland
+          libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
           xvfb xauth libx11-dev strace locales openbox x11-utils libxtst-dev qt6-gtk-platformtheme
           x11-xserver-utils libqt6svg6 at-spi2-core dbus-daemon desktop-file-utils appstream groff-base)
 # --with-bench: what `make bench` needs; --with-clang: the second compiler (`make test-clang`, CI).

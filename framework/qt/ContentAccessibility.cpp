@@ -18,7 +18,9 @@ using Kind = ContentPiece::Kind;
 
 const std::vector<ContentPiece>& piecesOf(const Canvas& canvas)
 {
-    return canvas.frameworkWindow().contentPieces();
+    static const std::vector<ContentPiece> none;
+    const Window* window = canvas.frameworkWindow();
+    return window ? window->contentPieces() : none;
 }
 
 QString qs(const std::string& text)
@@ -108,7 +110,8 @@ public:
         if (name != pressAction() || !isValid())
             return;
         const ContentPiece& p = piece();
-        canvas_->frameworkWindow().raiseMouseDown(p.left + p.width / 2, p.top + p.height / 2);
+        if (Window* window = canvas_->frameworkWindow())
+            window->raiseMouseDown(p.left + p.width / 2, p.top + p.height / 2);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

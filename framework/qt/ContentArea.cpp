@@ -56,16 +56,27 @@ bool isDefaultButtonKey(int key)
 
 } // namespace
 
-Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(window)
+Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(&window)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     installContentAccessibility();
 }
 
+void Canvas::detach()
+{
+    window_ = nullptr;
+    for (const auto& [control, button] : buttons_)
+        QObject::disconnect(button, nullptr, this, nullptr);
+    buttons_.clear();
+    tabIndexes_.clear();
+}
+
 void Canvas::syncControls()
 {
-    for (const auto& control : window_.controls())
+    if (!window_)
+        return;
+    for (const auto& control : window_->controls())
         sync(*control);
 }
 
@@ -123,21 +134,25 @@ void Canvas::changeEvent(QEvent* event)
 
 QSize Canvas::sizeHint() const
 {
-    return {static_cast<int>(window_.Width()), static_cast<int>(window_.Height())};
+    if (!window_)
+        return QWidget::sizeHint();
+    return {static_cast<int>(window_->Width()), static_cast<int>(window_->Height())};
 }
 
 void Canvas::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (window_.properties().Resizeable && isVisible())
-        window_.contentResized(width(), height());
+    if (window_ && window_->properties().Resizeable && isVisible())
+        window_->contentResized(width(), height());
 }
 
 void Canvas::paintEvent(QPaintEvent*)
 {
+    if (!window_)
+        return;
     QPainter painter(this);
     QtGraphics g(painter);
-    window_.raisePaint(g);
+    window_->raisePaint(g);
 }
 
 // The content area shows no focus of its own: the window's content needs no new paint when
@@ -150,21 +165,23 @@ void Canvas::mousePressEvent(QMouseEvent* event)
 {
     // A click is a press of the primary button; the others neither open the link nor leave
     // the About page.
-    if (event->button() != Qt::LeftButton)
+    if (!window_ || event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    window_.raiseMouseDown(at.x(), at.y());
+    window_->raiseMouseDown(at.x(), at.y());
 }
 
 void Canvas::keyPressEvent(QKeyEvent* event)
 {
+    if (!window_)
+        return;
     if (isModifierKey(event->key())) {
         QWidget::keyPressEvent(event);
         return;
     }
     if (isDefaultButtonKey(event->key()) && pressDefaultButton())
         return;
-    window_.raiseKeyDown(event->text().toStdString());
+    window_->raiseKeyDown(event->text().toStdString());
 }
 
 // Return and Enter belong to the default button whatever control has the focus: some
@@ -185,7 +202,7 @@ bool Canvas::eventFilter(QObject* watched, QEvent* event)
 
 bool Canvas::pressDefaultButton()
 {
-    for (auto* button : window_.controlsOfKind<PushButton>())
+    for (auto* button : window_->controlsOfKind<PushButton>())
         if (button->Default() && button->Enabled() && button->Visible()) {
             callGuarded([button] { button->click(); });
             return true;
@@ -235,7 +252,7 @@ void Canvas::focusCheckedRadioButton()
 void Canvas::applyTabOrder()
 {
     std::vector<QAbstractButton*> order;
-    for (const auto& control : window_.controls())
+    for (const auto& control : window_->controls())
         if (const auto found = buttons_.find(control.get()); found != buttons_.end() && found->second)
             order.push_back(found->second);
     std::stable_sort(order.begin(), order.end(),
@@ -244,7 +261,7 @@ void Canvas::applyTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-Frame::Frame(Window& window) : window_(window) {}
+Frame::Frame(Window& window) : window_(&window) {}
 
 void Frame::closeFromFramework()
 {
@@ -252,10 +269,15 @@ void Frame::closeFromFramework()
     close();
 }
 
+void Frame::detach()
+{
+    window_ = nullptr;
+}
+
 void Frame::closeEvent(QCloseEvent* event)
 {
-    if (!closing_)
-        callGuarded([this] { window_.Close(); });
+    if (!closing_ && window_)
+        callGuarded([this] { window_->Close(); });
     event->accept();
 }
 

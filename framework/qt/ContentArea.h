@@ -17,12 +17,15 @@ class Window;
 namespace framework::qt {
 
 // The content area of a framework window: paints through the window's Paint event, reports
-// clicks and keys, and holds the controls' Qt buttons.
+// clicks and keys, and holds the controls' Qt buttons. Detached once the window is freed, it
+// outlives it only until Qt deletes it, and passes nothing on.
 class Canvas : public QWidget {
 public:
     Canvas(Window& window, QWidget* parent);
 
-    Window& frameworkWindow() const { return window_; }
+    // The framework window, or null once it has gone (detach()).
+    Window* frameworkWindow() const { return window_; }
+    void detach();
 
     void syncControls();
     // Mirrors one control's caption, state and geometry, making its Qt button the first time.
@@ -52,25 +55,27 @@ private:
     void applyTabOrder();
     void applyPagePalette();
 
-    Window& window_;
+    Window* window_;
     std::map<const RectControl*, QAbstractButton*> buttons_;
     std::map<const QAbstractButton*, Integer> tabIndexes_;
     QColor page_{Qt::white};
 };
 
 // The top-level Qt window around the content area and the menu bar. A close by the user
-// closes the framework window; one the framework asks for does not ask it again.
+// closes the framework window; one the framework asks for does not ask it again, nor one
+// that comes once the window is freed.
 class Frame : public QMainWindow {
 public:
     explicit Frame(Window& window);
 
     void closeFromFramework();
+    void detach();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Window& window_;
+    Window* window_;
     bool closing_ = false;
 };
 

@@ -6,14 +6,10 @@
 #include <QApplication>
 #include <QTimer>
 
-#if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>
-#define MERROWBY_HAS_XCB 1
-#endif
 
 namespace framework::qt {
 
-#ifdef MERROWBY_HAS_XCB
 namespace {
 
 class DestroyedWindowWatcher : public QAbstractNativeEventFilter {
@@ -35,14 +31,11 @@ public:
 };
 
 } // namespace
-#endif
 
 std::unique_ptr<QAbstractNativeEventFilter> makeDestroyedWindowWatcher()
 {
-#ifdef MERROWBY_HAS_XCB
     if (QGuiApplication::platformName() == "xcb")
         return std::make_unique<DestroyedWindowWatcher>();
-#endif
     return nullptr;
 }
 

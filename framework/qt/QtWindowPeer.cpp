@@ -56,8 +56,12 @@ QtWindowPeer::QtWindowPeer(Window& window) : window_(window), frame_(new Frame(w
 
 QtWindowPeer::~QtWindowPeer()
 {
-    // The release of a closed window may run while one of its Qt window's events is handled.
+    // The release of a closed window may run while one of its Qt window's events is handled,
+    // and more may be queued: the Qt window lives on until the event loop deletes it, cut off
+    // from the window.
     if (frame_) {
+        canvas_->detach();
+        frame_->detach();
         frame_->hide();
         frame_->deleteLater();
     }

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -283,6 +284,57 @@ TEST_F(QtWindow, AFreedWindowsQtWindowIsDeletedByTheEventLoop)
     EXPECT_TRUE(test) << "deleted at once, under whatever event was being handled";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(test) << "never deleted";
+}
+
+// Between the release of a closed window and the deletion of its Qt window, events already
+// queued for the Qt window (a key, a click, a paint) still arrive: they find no window behind
+// it and do nothing (the sanitizer build sees any that reaches the freed window).
+TEST_F(QtWindow, EventsQueuedForAFreedWindowReachNothing)
+{
+    const std::pair<const char*, std::function<void(QMainWindow*)>> deliveries[] = {
+        {"a key on the content area",
+         [](QMainWindow* frame) {
+             QCoreApplication::postEvent(frame->centralWidget(),
+                                         new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+         }},
+        {"Return on a button",
+         [](QMainWindow* frame) {
+             QCoreApplication::postEvent(frame->findChild<QPushButton*>("Okay"),
+                                         new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+         }},
+        {"a click on the content area",
+         [](QMainWindow* frame) {
+             const QPointF at(30, 100);
+             QCoreApplication::postEvent(frame->centralWidget(),
+                                         new QMouseEvent(QEvent::MouseButtonPress, at, frame->mapToGlobal(at),
+                                                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+         }},
+        {"a click on a button",
+         [](QMainWindow* frame) {
+             QMetaObject::invokeMethod(frame->findChild<QPushButton*>("Okay"), &QAbstractButton::click,
+                                       Qt::QueuedConnection);
+         }},
+        {"a paint of the content area",
+         [](QMainWindow* frame) {
+             QMetaObject::invokeMethod(
+                 frame->centralWidget(), [frame] { frame->centralWidget()->grab(); }, Qt::QueuedConnection);
+         }},
+    };
+    for (const auto& [what, deliver] : deliveries) {
+        WindowProperties properties;
+        properties.Width = 200;
+        properties.Height = 150;
+        QPointer<QMainWindow> test = openTestWindow(properties, {{"Okay", 0}});
+        ASSERT_NE(test->findChild<QPushButton*>("Okay"), nullptr);
+        framework::GetImplicitWindow(TestWindow::ClassName)->Close();
+        framework::releaseClosedWindows();
+        ASSERT_TRUE(test) << what;
+        deliver(test);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(framework::GetImplicitWindow(TestWindow::ClassName), nullptr) << what;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(test) << what;
+    }
 }
 
 // A button's own redraw (hover, focus, press) and a change of the active window are not the
