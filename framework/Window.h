@@ -54,6 +54,8 @@ public:
     Integer Top() const { return top_; }
     void setLeft(Integer left);
     void setTop(Integer top);
+    // Left and Top together: the window moves once.
+    void setPosition(Integer left, Integer top);
     // Size of the content area.
     Integer Width() const { return properties_.Width; }
     Integer Height() const { return properties_.Height; }
