@@ -78,7 +78,7 @@ void Window::setMenuBar(MenuBar* bar)
         peer_->menuBarChanged();
 }
 
-void Window::Refresh(bool)
+void Window::Refresh()
 {
     ++refreshRequests_;
     if (peer_)

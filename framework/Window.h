@@ -65,8 +65,9 @@ public:
     MenuBar* menuBar() const { return menuBar_; }
     void setMenuBar(MenuBar* bar);
 
-    // Asks for the whole window to be painted again; the Paint event follows later.
-    void Refresh(bool eraseBackground = true);
+    // Asks for the whole window to be painted again, its background first; the Paint event
+    // follows later.
+    void Refresh();
     long refreshRequests() const { return refreshRequests_; }
 
     // Closes the window; the framework then holds no instance of its class.
