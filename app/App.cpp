@@ -55,7 +55,7 @@ bool AppClass::AboutMerrowby_Action()
         gWindow = ScreenAboutFromQuiz;
         window.hideControlsForAboutPage();
     }
-    window.Refresh(true);
+    window.Refresh();
     return false;
 }
 

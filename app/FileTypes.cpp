@@ -3,11 +3,13 @@
 #include "framework/Exceptions.h"
 
 #include <optional>
+#include <vector>
 
 namespace app::FileTypes {
 
 namespace {
 std::optional<framework::FileType> pText;
+// Every declared type, as the framework's registeredFileTypes() lists them too.
 std::vector<framework::FileType> pAllFileTypes;
 } // namespace
 
@@ -31,11 +33,6 @@ const framework::FileType& Text()
     if (!pText)
         throw framework::NilObjectException("no file type text");
     return *pText;
-}
-
-const std::vector<framework::FileType>& all()
-{
-    return pAllFileTypes;
 }
 
 } // namespace app::FileTypes

@@ -1,4 +1,4 @@
-// Painting every screen into an image with the Qt painter, at device pixel ratio 1 and 2,
+// Painting every screen into an image with the Qt painter, at device pixel ratio 1, 2 and 3,
 // and choosing a question when one open question is left among 300.
 //
 // Each benchmark starts from a fresh quiz with Rnd seeded and the clock fixed, so every run
@@ -145,11 +145,11 @@ void BM_ChooseQuestionWithOneOpenLeftOf300(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_PaintIntro)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PaintScatterQuestionWithHint)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PaintHistogramQuestion)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PaintThreeBoxPlotQuestion)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PaintAboutPage)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintIntro)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintScatterQuestionWithHint)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintHistogramQuestion)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintThreeBoxPlotQuestion)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintAboutPage)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ChooseQuestionWithOneOpenLeftOf300)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)

@@ -3,10 +3,10 @@
 // order that turns from round to round, so that drift in the machine's load moves both sides
 // of a ratio alike. Each round gives one ratio per reference; printed are their median and
 // range, as rows of a Markdown table (what, median, range, target), with the medians of the
-// times and sizes themselves. The targets, at most TARGET times, hold against the first
-// reference.
+// times and sizes themselves. The targets, at most TIME_TARGET and MEMORY_TARGET times, hold
+// against the first reference; the others are there to compare with.
 //
-// merrowby_startup_pairs ROUNDS TARGET CONDITION PROGRAM NAME=REFERENCE...
+// merrowby_startup_pairs ROUNDS TIME_TARGET MEMORY_TARGET CONDITION PROGRAM NAME=REFERENCE...
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -92,15 +92,17 @@ Spread spread(std::vector<double> values)
 
 int main(int argc, char** argv)
 {
-    if (argc < 6) {
-        std::fprintf(stderr, "usage: %s ROUNDS TARGET CONDITION PROGRAM NAME=REFERENCE...\n", argv[0]);
+    if (argc < 7) {
+        std::fprintf(stderr, "usage: %s ROUNDS TIME_TARGET MEMORY_TARGET CONDITION PROGRAM NAME=REFERENCE...\n",
+                     argv[0]);
         return 2;
     }
     const int rounds = std::max(1, std::atoi(argv[1]));
-    const std::string target = argv[2];
-    const std::string condition = argv[3];
-    std::vector<Program> programs{{"program", argv[4], {}}};
-    for (int i = 5; i < argc; ++i) {
+    const std::string timeTarget = argv[2];
+    const std::string memoryTarget = argv[3];
+    const std::string condition = argv[4];
+    std::vector<Program> programs{{"program", argv[5], {}}};
+    for (int i = 6; i < argc; ++i) {
         const std::string given = argv[i];
         const auto equals = given.find('=');
         if (equals == std::string::npos) {
@@ -119,7 +121,8 @@ int main(int argc, char** argv)
         }
 
     const Program& measured = programs.front();
-    auto row = [&](const char* what, std::size_t reference, double Run::*field, const char* unit, double scale) {
+    auto row = [&](const char* what, std::size_t reference, double Run::*field, const std::string& target,
+                   const char* unit, double scale) {
         std::vector<double> ratios, own, theirs;
         for (int round = 0; round < rounds; ++round) {
             ratios.push_back(measured.runs[round].*field / programs[reference].runs[round].*field);
@@ -133,8 +136,8 @@ int main(int argc, char** argv)
                     spread(theirs).median / scale, unit, r.median, r.min, r.max, aim.c_str());
     };
     for (std::size_t i = 1; i < programs.size(); ++i)
-        row("start-up", i, &Run::milliseconds, "ms", 1);
+        row("start-up", i, &Run::milliseconds, timeTarget, "ms", 1);
     for (std::size_t i = 1; i < programs.size(); ++i)
-        row("peak memory", i, &Run::peakKiB, "MiB", 1024);
+        row("peak memory", i, &Run::peakKiB, memoryTarget, "MiB", 1024);
     return 0;
 }

@@ -19,7 +19,10 @@ struct ContentPiece;
 class WindowPeer {
 public:
     virtual ~WindowPeer() = default;
-    virtual void propertiesChanged() = 0;                  // title, position, visibility
+    // What changed: the title, Left and Top, or the rest of the design-time properties.
+    virtual void propertiesChanged() = 0;
+    virtual void titleChanged() = 0;
+    virtual void positionChanged() = 0;
     virtual void controlChanged(RectControl& control) = 0; // its caption, state or geometry
     virtual void menuBarChanged() = 0;
     // The window's content pieces changed from these.

@@ -45,21 +45,25 @@ void Window::setTitle(std::string title)
 {
     properties_.Title = std::move(title);
     if (peer_)
-        peer_->propertiesChanged();
+        peer_->titleChanged();
 }
 
 void Window::setLeft(Integer left)
 {
-    left_ = left;
-    if (peer_)
-        peer_->propertiesChanged();
+    setPosition(left, top_);
 }
 
 void Window::setTop(Integer top)
 {
+    setPosition(left_, top);
+}
+
+void Window::setPosition(Integer left, Integer top)
+{
+    left_ = left;
     top_ = top;
     if (peer_)
-        peer_->propertiesChanged();
+        peer_->positionChanged();
 }
 
 void Window::contentResized(Integer width, Integer height)
@@ -75,7 +79,7 @@ void Window::setMenuBar(MenuBar* bar)
         peer_->menuBarChanged();
 }
 
-void Window::Refresh(bool)
+void Window::Refresh()
 {
     ++refreshRequests_;
     if (peer_)

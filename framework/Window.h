@@ -69,6 +69,8 @@ public:
     Integer Top() const { return top_; }
     void setLeft(Integer left);
     void setTop(Integer top);
+    // Left and Top together: the window moves once.
+    void setPosition(Integer left, Integer top);
     // Size of the content area.
     Integer Width() const { return properties_.Width; }
     Integer Height() const { return properties_.Height; }
@@ -78,8 +80,9 @@ public:
     MenuBar* menuBar() const { return menuBar_; }
     void setMenuBar(MenuBar* bar);
 
-    // Asks for the whole window to be painted again; the Paint event follows later.
-    void Refresh(bool eraseBackground = true);
+    // Asks for the whole window to be painted again, its background first; the Paint event
+    // follows later.
+    void Refresh();
     long refreshRequests() const { return refreshRequests_; }
 
     // What the content area shows, for assistive technology; set as the program paints it.

@@ -77,7 +77,7 @@ void ChooseQuestion()
         showQuestion();
     }
 
-    mainWindow().Refresh(true);
+    mainWindow().Refresh();
 }
 
 void showQuestion()
@@ -136,7 +136,7 @@ void showHint()
     }
     gHintAnswer = gUserAnswer;
     gPaintHint = 1;
-    mainWindow().Refresh(true);
+    mainWindow().Refresh();
 }
 
 void resetQ()

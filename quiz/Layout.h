@@ -21,9 +21,6 @@ inline constexpr framework::Color BackColor{254, 254, 255};
 
 inline constexpr Integer ContentWidth = 511;
 inline constexpr Integer ContentHeight = 306;
-// The least size that the window's properties give (the window is not resizable).
-inline constexpr Integer MinContentWidth = 50;
-inline constexpr Integer MinContentHeight = 50;
 
 // Flush-left texts start here.
 inline constexpr Integer TextLeft = 10;

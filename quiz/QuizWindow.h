@@ -16,7 +16,7 @@ public:
     virtual ~QuizWindow() = default;
 
     virtual void setTitle(const std::string& title) = 0;
-    virtual void Refresh(bool eraseBackground = true) = 0;
+    virtual void Refresh() = 0;
 
     // Each raises NilObjectException when the window holds no such control.
     virtual framework::PushButton& OkayButton() = 0;

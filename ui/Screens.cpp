@@ -306,8 +306,8 @@ void drawPaintText(Graphics& g, const std::string& text, Integer y, Integer alig
 void mainWindowClass::recentre()
 {
     const auto screen = framework::Screen(0);
-    setTop(static_cast<Integer>(Floor(static_cast<double>(screen.Height - Height()) / 2)));
-    setLeft(static_cast<Integer>(Floor(static_cast<double>(framework::Screen(0).Width - Width()) / 2)));
+    setPosition(static_cast<Integer>(Floor(static_cast<double>(screen.Width - Width()) / 2)),
+                static_cast<Integer>(Floor(static_cast<double>(screen.Height - Height()) / 2)));
 }
 
 } // namespace ui

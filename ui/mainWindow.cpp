@@ -30,8 +30,6 @@ using layout::ContentWidth;
 const framework::WindowProperties windowProperties{
     .Width = ContentWidth,
     .Height = ContentHeight,
-    .MinWidth = layout::MinContentWidth,
-    .MinHeight = layout::MinContentHeight,
     .MaxWidth = ContentWidth,
     .MaxHeight = ContentHeight,
     .Title = "Merrowby",
@@ -102,9 +100,9 @@ void mainWindowClass::setTitle(const std::string& title)
     Window::setTitle(title);
 }
 
-void mainWindowClass::Refresh(bool eraseBackground)
+void mainWindowClass::Refresh()
 {
-    Window::Refresh(eraseBackground);
+    Window::Refresh();
 }
 
 PushButton& mainWindowClass::OkayButton()
@@ -194,7 +192,7 @@ bool fontAvailable(const std::string& name)
 
 bool mainWindowClass::Event_MouseDown(Integer x, Integer y)
 {
-    if (gWindow <= 2)
+    if (gWindow != ScreenAboutFromQuiz && gWindow != ScreenAboutFromIntro)
         return false;
     if (x >= Width() || y >= Height())
         return false;
@@ -211,7 +209,7 @@ bool mainWindowClass::Event_KeyDown(const std::string&)
     if (gWindow == ScreenAboutFromQuiz || gWindow == ScreenAboutFromIntro)
         leaveAboutPage();
     else
-        Refresh(true);
+        Refresh();
     return false;
 }
 
@@ -244,7 +242,7 @@ void mainWindowClass::leaveAboutPage()
         // The intro paint sets no title, so the About page's would stay.
         setTitle("Merrowby");
     }
-    Refresh(true);
+    Refresh();
 }
 
 void mainWindowClass::OkayButton_Action(PushButton&)

@@ -31,7 +31,7 @@ public:
 
     // What the engine sets.
     void setTitle(const std::string& title) override;
-    void Refresh(bool eraseBackground = true) override;
+    void Refresh() override;
     framework::PushButton& OkayButton() override;
     framework::PushButton& PassButton() override;
     framework::RadioButton& answerButton(Integer index) override;

@@ -231,8 +231,7 @@ QAbstractButton* Canvas::create(RectControl& control)
     button->setFont(fontFor(control.TextFont(), control.TextSize()));
     QObject::connect(button, &QAbstractButton::clicked, this, [this, &control] {
         callGuarded([&control] { control.click(); });
-        if (buttons_.count(&control))
-            sync(control); // a click on a radio button may not leave Qt's state as ours
+        sync(control); // a click on a radio button may not leave Qt's state as ours
     });
     return button;
 }

@@ -4,12 +4,10 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QPaintEngine>
 #include <QPainter>
 
 #include <array>
 #include <cmath>
-#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -109,7 +107,6 @@ WidthMemo& widthMemo()
 void FontCatalogue::forget()
 {
     read_ = false;
-    textImageCache().clear();
     widthMemo().clear();
 }
 
@@ -154,92 +151,6 @@ QFont fontFor(const std::string& name, double points)
     return font;
 }
 
-TextImageCache& textImageCache()
-{
-    static TextImageCache cache;
-    return cache;
-}
-
-namespace {
-
-bool whole(qreal value)
-{
-    return value == std::floor(value);
-}
-
-// The painter draws logical pixels as whole device pixels, its text in one solid colour.
-bool onWholePixels(const QPainter& painter)
-{
-    const QTransform device = painter.deviceTransform();
-    const qreal ratio = device.m11();
-    return device.type() <= QTransform::TxScale && ratio >= 1 && ratio == device.m22() && whole(ratio) &&
-           whole(device.dx()) && whole(device.dy()) && painter.paintEngine()->type() == QPaintEngine::Raster &&
-           painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.opacity() == 1 &&
-           painter.pen().style() == Qt::SolidLine && painter.pen().brush().style() == Qt::SolidPattern;
-}
-
-} // namespace
-
-const QImage* TextImageCache::find(QPainter& painter, const QString& text, QPoint origin, QPoint& topLeft)
-{
-    const QFont& font = painter.font();
-    if (!enabled_ || text.isEmpty() || font.pixelSize() <= 0 || !onWholePixels(painter))
-        return nullptr;
-    const qreal ratio = painter.deviceTransform().m11();
-    if (font.pixelSize() * ratio < MinDevicePixelSize)
-        return nullptr;
-    // The place is part of the key: Qt rounds the outline's points in logical coordinates, so
-    // the same pixels come only from the same place.
-    const QString key = text + QChar(0) + font.key() + QChar(0) + QString::number(painter.pen().color().rgba(), 16) +
-                        QChar(0) + QString::number(ratio) + QChar(0) + QString::number(painter.renderHints().toInt()) +
-                        QChar(0) + QString::number(origin.x()) + ',' + QString::number(origin.y());
-    if (const Entry* found = images_.object(key)) {
-        ++imageDraws_;
-        topLeft = origin + found->offset;
-        return &found->image;
-    }
-    // Qt's first outline of a run at a new scale can differ from its later ones by a shade at
-    // some edge pixels, as the glyphs it has loaded by then change: the run is drawn directly
-    // the first time and kept from its second, as Qt goes on drawing it.
-    if (!seen_.contains(key)) {
-        if (seen_.size() >= MaxSeen)
-            seen_.clear();
-        seen_.insert(key);
-        return nullptr;
-    }
-    seen_.remove(key);
-    // Every pixel the outline can touch: the glyphs' boxes and the line's height, with a
-    // margin for the antialiased edge.
-    const QFontMetricsF metrics(font);
-    const QRectF bounds = metrics.boundingRect(text).united(
-        QRectF(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()));
-    constexpr int margin = 2;
-    const QPoint corner(static_cast<int>(std::floor(bounds.left())) - margin,
-                        static_cast<int>(std::floor(bounds.top())) - margin);
-    const QSize size(static_cast<int>(std::ceil(bounds.right())) + margin - corner.x(),
-                     static_cast<int>(std::ceil(bounds.bottom())) + margin - corner.y());
-    auto entry = std::make_unique<Entry>();
-    entry->offset = corner;
-    entry->image = QImage(size * static_cast<int>(ratio), QImage::Format_ARGB32_Premultiplied);
-    entry->image.setDevicePixelRatio(ratio);
-    entry->image.fill(Qt::transparent);
-    {
-        QPainter run(&entry->image);
-        run.setRenderHints(painter.renderHints());
-        run.setFont(font);
-        run.setPen(painter.pen());
-        run.translate(-(origin + corner));
-        run.drawText(origin, text);
-    }
-    const qsizetype cost = entry->image.sizeInBytes();
-    if (!images_.insert(key, entry.release(), cost))
-        return nullptr; // larger than the whole cache
-    const Entry* stored = images_.object(key);
-    ++imageDraws_;
-    topLeft = origin + stored->offset;
-    return &stored->image;
-}
-
 QtGraphics::QtGraphics(QPainter& painter) : painter_(painter)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -274,13 +185,7 @@ void QtGraphics::TextSize(double points)
 
 void QtGraphics::DrawString(const std::string& text, Integer x, Integer y)
 {
-    const QPoint origin(static_cast<int>(x), static_cast<int>(y));
-    const QString run = QString::fromStdString(text);
-    QPoint topLeft;
-    if (const QImage* image = textImageCache().find(painter_, run, origin, topLeft))
-        painter_.drawImage(topLeft, *image);
-    else
-        painter_.drawText(origin, run);
+    painter_.drawText(static_cast<int>(x), static_cast<int>(y), QString::fromStdString(text));
 }
 
 double QtGraphics::StringWidth(const std::string& text)

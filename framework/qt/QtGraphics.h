@@ -2,12 +2,8 @@
 
 #include "framework/Graphics.h"
 
-#include <QCache>
 #include <QColor>
 #include <QFont>
-#include <QImage>
-#include <QSet>
-#include <QString>
 
 #include <string>
 #include <vector>
@@ -31,7 +27,7 @@ public:
     const QFont& sansFace();
     const QFont& serifFace();
 
-    // The font database changed: the next use reads it again, and the text images go.
+    // The font database changed: the next use reads it again, and the widths measured go.
     void forget();
     // How often the font database was read (tests watch it).
     long reads() const { return reads_; }
@@ -50,47 +46,6 @@ FontCatalogue& fontCatalogue();
 
 // A font of that name at that size, in 72-per-inch points: one point is one pixel.
 QFont fontFor(const std::string& name, double points);
-
-// Text runs too large for Qt's glyph cache, rendered once and drawn again as images. Qt draws
-// glyphs over 64 device pixels as outlines on every paint; a run drawn from here is the same
-// pixels, since the outline is laid out at the same logical place, filled once into a
-// transparent image on the same pixel grid, and laid over the destination with the same
-// blend. Kept to a bounded size, least recently used runs going first, and emptied when the
-// font database changes.
-class TextImageCache {
-public:
-    // The runs whose device pixel size reaches this are kept.
-    static constexpr double MinDevicePixelSize = 64;
-    static constexpr qsizetype MaxBytes = 4 * 1024 * 1024;
-
-    // The run's image and where it goes, rendered the second time the run is drawn; null
-    // where the text is drawn directly: its first time, smaller runs, and painters whose grid
-    // is not whole device pixels (fractional scales, transforms) or that blend otherwise.
-    const QImage* find(QPainter& painter, const QString& text, QPoint origin, QPoint& topLeft);
-
-    void clear()
-    {
-        images_.clear();
-        seen_.clear();
-    }
-    void setEnabled(bool enabled) { enabled_ = enabled; }
-    qsizetype bytes() const { return images_.totalCost(); }
-    // How many runs were drawn from an image (tests watch it).
-    long imageDraws() const { return imageDraws_; }
-
-private:
-    struct Entry {
-        QImage image;
-        QPoint offset; // the image's top left corner from the text's origin, in logical pixels
-    };
-    static constexpr qsizetype MaxSeen = 256;
-    QCache<QString, Entry> images_{MaxBytes};
-    QSet<QString> seen_;
-    bool enabled_ = true;
-    long imageDraws_ = 0;
-};
-
-TextImageCache& textImageCache();
 
 // Graphics drawn with a QPainter, in the painter's integer pixel grid.
 class QtGraphics : public Graphics {

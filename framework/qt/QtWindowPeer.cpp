@@ -50,6 +50,7 @@ QtWindowPeer::QtWindowPeer(Window& window) : window_(window), frame_(new Frame(w
     canvas_ = new Canvas(window, frame_);
     frame_->setCentralWidget(canvas_);
     menuBarChanged();
+    positionChanged(); // before the window is first shown
     propertiesChanged();
     canvas_->syncControls();
 }
@@ -80,7 +81,7 @@ void QtWindowPeer::propertiesChanged()
         if (shown)
             frame_->show();
     }
-    frame_->setWindowTitle(QString::fromStdString(p.Title));
+    titleChanged();
     const QSize size(static_cast<int>(p.Width), static_cast<int>(p.Height));
     if (p.Resizeable) {
         canvas_->setMinimumSize(static_cast<int>(p.MinWidth), static_cast<int>(p.MinHeight));
@@ -94,14 +95,26 @@ void QtWindowPeer::propertiesChanged()
     }
     canvas_->setPageColor(p.HasBackColor ? qColor(p.BackColor) : QColor(Qt::white));
     frame_->menuBar()->setVisible(p.MenuBarVisible);
+    if (p.Visible && !frame_->isVisible() && !closed_)
+        frame_->show();
+}
+
+void QtWindowPeer::titleChanged()
+{
+    if (frame_)
+        frame_->setWindowTitle(QString::fromStdString(window_.Title()));
+}
+
+void QtWindowPeer::positionChanged()
+{
+    if (!frame_)
+        return;
     // Placed where the window is asked to be, wherever the user has moved it since.
     QPoint position(static_cast<int>(window_.Left()), static_cast<int>(window_.Top()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         position = framePosition(window_.Left(), window_.Top(), screen->geometry(), screen->availableGeometry());
     if (frame_->pos() != position)
         frame_->move(position);
-    if (p.Visible && !frame_->isVisible() && !closed_)
-        frame_->show();
 }
 
 void QtWindowPeer::controlChanged(RectControl& control)

@@ -31,6 +31,8 @@ public:
     ~QtWindowPeer() override;
 
     void propertiesChanged() override;
+    void titleChanged() override;
+    void positionChanged() override;
     void controlChanged(RectControl& control) override;
     void menuBarChanged() override;
     void contentChanged(const std::vector<ContentPiece>& before) override;

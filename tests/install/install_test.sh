@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the program into a temporary prefix as a packager does, and checks what a desktop,
 # a software centre and man read there: the desktop entry and the AppStream metainfo validate
-# and agree with each other and with the installed files, the man page formats without a
-# warning, and the licence goes with the program.
+# and agree with each other and with the installed files, the icon's images stand at each of
+# their sizes, the man page formats without a warning, and the licence goes with the program.
+#   install_test.sh CMAKE BUILD CONFIG SOURCE VERSION "ICON SIZES"
 set -u
-cmake="$1" build="$2" config="$3" source="$4"
+cmake="$1" build="$2" config="$3" source="$4" version="$5" icon_sizes="$6"
 id=org.example.merrowby
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -38,10 +39,19 @@ exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ -x "$prefix/bin/$exec" ] || fail "the desktop entry starts $exec, which is not installed"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "the desktop entry's icon $icon is not installed"
+# Next to the picture, its images at each size, which desktops and software centres look for.
+for size in $icon_sizes; do
+    image="share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    cmp -s "$prefix/$image" "$source/data/icons/merrowby-$size.png" || fail "$image is not the icon's image of $size pixels"
+done
 
 # The metainfo: valid, launching the installed desktop entry, with the entry's categories and
 # screenshots that docs/screenshots holds.
-output=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $output"
+# Not even a pedantic hint (a line "P: ..."), and the release is this version.
+output=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) && ! grep -q '^[EWIP]: ' <<<"$output" ||
+    fail "appstreamcli validate: $output"
+grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\"" "$metainfo" ||
+    fail "the metainfo's release is not version $version with its date"
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
 [ "$launchable" = "$id.desktop" ] || fail "the metainfo launches '$launchable', not $id.desktop"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"

@@ -18,7 +18,7 @@ namespace {
 class FakeWindow : public QuizWindow {
 public:
     void setTitle(const std::string& t) override { title = t; }
-    void Refresh(bool) override { ++refreshes; }
+    void Refresh() override { ++refreshes; }
     framework::PushButton& OkayButton() override { return okay; }
     framework::PushButton& PassButton() override { return pass; }
     framework::RadioButton& answerButton(Integer index) override

@@ -48,6 +48,11 @@ TEST_F(ProgramIcon, TheWindowShowsTheProgramsPicture)
     ASSERT_NE(frame, nullptr);
     const QIcon icon = frame->windowIcon();
     ASSERT_FALSE(icon.isNull()) << "the window has no icon";
+    // Every image, so that the window system picks the one that fits.
+    QList<QSize> sizes;
+    for (const int side : framework::qt::IconSizes)
+        sizes.append(QSize(side, side));
+    EXPECT_EQ(icon.availableSizes(), sizes);
     const QImage image = icon.pixmap(QSize(128, 128), 1.0).toImage();
     ASSERT_EQ(image.size(), QSize(128, 128));
     // At its own size the picture's colours stand as drawn: the blue frame of the card, the

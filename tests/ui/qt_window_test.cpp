@@ -68,8 +68,8 @@ protected:
     void Event_Paint(framework::Graphics&) override
     {
         const auto screen = framework::Screen(0);
-        setTop(static_cast<Integer>(framework::Floor(static_cast<double>(screen.Height - Height()) / 2)));
-        setLeft(static_cast<Integer>(framework::Floor(static_cast<double>(screen.Width - Width()) / 2)));
+        setPosition(static_cast<Integer>(framework::Floor(static_cast<double>(screen.Width - Width()) / 2)),
+                    static_cast<Integer>(framework::Floor(static_cast<double>(screen.Height - Height()) / 2)));
     }
 };
 
@@ -393,3 +393,54 @@ TEST_F(QtWindow, OnlyTheWindowsOwnPaintsPutAMovedWindowBackInTheMiddle)
 }
 
 } // namespace
+
+// A paint that finds the window elsewhere puts it in the middle in one step, Left and Top
+// together, so that it never stands half-way: the first paint of a new window, and every
+// paint after the user moved it. A paint that finds it in place does not move it.
+TEST_F(QtWindow, APaintMovesTheWindowToTheMiddleInOneStep)
+{
+    struct MoveCounter : QObject {
+        int moves = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            moves += event->type() == QEvent::Move;
+            return false;
+        }
+    } counter;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint middle((screen.width() - 511) / 2, (screen.height() - 306) / 2);
+    const auto userMoves = [](QPoint to) {
+        frame()->move(to);
+        QApplication::processEvents();
+    };
+
+    // What comes before the paint; the moves are counted from its end on.
+    const struct {
+        const char* what;
+        std::function<void()> before;
+        int moves;
+    } cases[] = {
+        {"a new window",
+         [] {
+             window().Close();
+             framework::releaseClosedWindows();
+             window();
+         },
+         1},
+        {"moved left and down", [&] { userMoves(middle + QPoint(-40, 25)); }, 1},
+        {"moved right", [&] { userMoves(middle + QPoint(30, 0)); }, 1},
+        {"in place", [] {}, 0},
+    };
+    for (const auto& c : cases)
+        for (const Integer shown : {ScreenIntro, ScreenQuiz, ScreenAboutFromIntro}) {
+            gWindow = shown;
+            c.before();
+            frame()->installEventFilter(&counter);
+            counter.moves = 0;
+            paint(frame());
+            QApplication::processEvents();
+            frame()->removeEventFilter(&counter);
+            EXPECT_EQ(counter.moves, c.moves) << c.what << ", screen " << shown;
+            EXPECT_EQ(frame()->pos(), middle) << c.what << ", screen " << shown;
+        }
+}
