@@ -122,13 +122,16 @@ void Canvas::applyPagePalette()
             palette = QPalette(QColor(239, 239, 239));
     }
     palette.setColor(QPalette::Window, page_);
+    applyingPalette_ = true;
     setPalette(palette);
+    applyingPalette_ = false;
 }
 
 void Canvas::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // A new desktop palette reaches the content area as a change of its own palette.
+    if (event->type() == QEvent::PaletteChange && !applyingPalette_)
         applyPagePalette();
 }
 
