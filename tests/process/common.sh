@@ -86,6 +86,26 @@ wait_for_position() {  # window x y
     echo "$at"
 }
 
+# Waits at most 10 s for a shown menu of the program other than the one given; prints
+# "ID x y width height".
+wait_for_menu() {  # the menu shown before, or ""
+    local menu=""
+    for _ in $(seq 1 100); do
+        menu=$("$tool" popups "$pid" | grep -v "^$1 " | head -n 1)
+        [ -n "$menu" ] && break
+        sleep 0.1
+    done
+    echo "$menu"
+}
+
+# Waits at most 10 s until the program shows no menu.
+wait_for_no_menu() {
+    for _ in $(seq 1 100); do
+        [ -z "$("$tool" popups "$pid")" ] && return
+        sleep 0.1
+    done
+}
+
 # Starts the program, with these variables set (as env takes them), and waits for its window:
 # sets $pid and $window. Without a window the case fails, the program is killed, and 1.
 start_with_window() {  # case [NAME=VALUE...]

@@ -23,18 +23,6 @@ wait_for_windows() {  # expected
     done
 }
 
-# Waits at most 10 s for a shown menu of the program other than the one given; prints
-# "ID x y width height".
-wait_for_menu() {  # the menu shown before, or ""
-    local menu=""
-    for _ in $(seq 1 100); do
-        menu=$("$tool" popups "$pid" | grep -v "^$1 " | head -n 1)
-        [ -n "$menu" ] && break
-        sleep 0.1
-    done
-    echo "$menu"
-}
-
 start_xvfb 1024x768
 if start_with_window "no browser" PATH=; then
     # The Help menu, the last on the bar: open the first menu, then go left to the last.
