@@ -16,6 +16,7 @@
 namespace {
 
 using namespace Module1;
+using testing_support::expectHintsSay;
 using testing_support::fixed;
 using testing_support::hintAt;
 using testing_support::joined;
@@ -363,12 +364,7 @@ TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
 // Wrong answers' hints say what is true of the option they answer.
 TEST(ComparingTwoSamples, WrongAnswersHintsSayWhatTheirOptionIs)
 {
-    const struct {
-        Integer number;
-        Integer answer;
-        std::string says;
-        std::string saysNot;
-    } cases[] = {
+    expectHintsSay(bank, {
         // Regression and correlation relate two variables, not one year to another.
         {6, 3, "two variables", "another year"},
         {6, 4, "two variables", "another year"},
@@ -376,13 +372,7 @@ TEST(ComparingTwoSamples, WrongAnswersHintsSayWhatTheirOptionIs)
         {9, 4, "spread", "meaningless"},
         // A matched pair is a block of two: the other designs must be ones that pair nobody.
         {14, 3, "cluster", "within each block"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("question " + std::to_string(c.number) + ", answer " + std::to_string(c.answer));
-        const std::string text = hintText(c.number, c.answer);
-        EXPECT_NE(text.find(c.says), std::string::npos) << text;
-        EXPECT_EQ(text.find(c.saysNot), std::string::npos) << text;
-    }
+    });
     EXPECT_EQ(storeThrough(bank, 14).answers[2], "cluster sampling.");
 }
 

@@ -262,6 +262,15 @@ Lines hintAt(QuestionBank bank, const Place& place)
     return storeThrough(bank, place.first).hints[static_cast<std::size_t>(place.second - 1)];
 }
 
+void expectHintsSay(QuestionBank bank, const std::vector<HintWording>& cases)
+{
+    for (const auto& c : cases) {
+        const std::string text = joined(hintAt(bank, {c.number, c.answer}));
+        EXPECT_NE(text.find(c.says), std::string::npos) << where({c.number, c.answer}) << ": " << text;
+        EXPECT_EQ(text.find(c.saysNot), std::string::npos) << where({c.number, c.answer}) << ": " << text;
+    }
+}
+
 const Lines& rightHint(const StoredQuestion& q)
 {
     return q.hints[static_cast<std::size_t>(q.correct - 1)];

@@ -114,6 +114,15 @@ std::string joined(const Lines& lines);
 // The hint of one answer, as stored.
 Lines hintAt(QuestionBank bank, const Place& place);
 
+// What one answer's hint must say, and a wording it must no longer have.
+struct HintWording {
+    Integer number;
+    Integer answer;
+    std::string says;
+    std::string saysNot;
+};
+void expectHintsSay(QuestionBank bank, const std::vector<HintWording>& cases);
+
 // The hint of the right answer.
 const Lines& rightHint(const StoredQuestion& q);
 
