@@ -89,6 +89,9 @@ TEST_F(NoBrowser, TheLinkShowsTheAddressToCopyAndTheAboutPageStays)
         QLabel* address = addressLabel(message);
         ASSERT_NE(address, nullptr) << "the address stands alone, ready to copy";
         EXPECT_EQ(address->font().family(), framework::qt::fontCatalogue().sansFace().family());
+        // The user selects the address themselves, with the mouse or the keyboard.
+        EXPECT_TRUE(address->textInteractionFlags().testFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard))
+            << "flags " << address->textInteractionFlags().toInt();
         address->setSelection(0, static_cast<int>(address->text().size()));
         EXPECT_EQ(address->selectedText(), QString(ui::about::DownloadURL)) << "the address can be selected";
 

@@ -48,7 +48,10 @@ public:
     static inline WindowProperties nextProperties;
     static inline std::vector<std::pair<std::string, Integer>> nextButtons; // name, TabIndex
 
+    static inline int freed = 0;
+
     TestWindow() : Window(ClassName) {}
+    ~TestWindow() override { ++freed; }
 
 protected:
     void CreateControls() override
@@ -335,6 +338,22 @@ TEST_F(QtWindow, EventsQueuedForAFreedWindowReachNothing)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_FALSE(test) << what;
     }
+}
+
+// Closed with its close box, a window is the framework's no longer: it is freed once the event
+// that closed it is over, and its Qt window with it.
+TEST_F(QtWindow, AWindowTheUserClosesIsFreedAfterTheCloseEvent)
+{
+    QPointer<QMainWindow> test = openTestWindow(WindowProperties{});
+    ASSERT_TRUE(test->isVisible());
+    const int freedBefore = TestWindow::freed;
+    test->close(); // the close event the close box sends
+    EXPECT_EQ(framework::GetImplicitWindow(TestWindow::ClassName), nullptr) << "still the open window";
+    EXPECT_EQ(TestWindow::freed, freedBefore) << "freed under its own close event";
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(TestWindow::freed, freedBefore + 1) << "the framework still holds the closed window";
+    EXPECT_FALSE(test) << "its Qt window stays";
 }
 
 // A button's own redraw (hover, focus, press) and a change of the active window are not the
