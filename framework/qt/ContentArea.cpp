@@ -58,7 +58,10 @@ bool isDefaultButtonKey(int key)
 
 Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(&window)
 {
-    setFocusPolicy(Qt::StrongFocus);
+    // The content area shows no focus, so it is no tab stop; while no control has the keyboard,
+    // the frame hands the keys to it. (Without a focus policy the buttons would keep
+    // the tab order they were made in.)
+    setFocusPolicy(Qt::ClickFocus);
     setAutoFillBackground(true);
     installContentAccessibility();
 }
@@ -176,10 +179,15 @@ void Canvas::mousePressEvent(QMouseEvent* event)
 
 void Canvas::keyPressEvent(QKeyEvent* event)
 {
+    keyPress(event);
+}
+
+void Canvas::keyPress(QKeyEvent* event)
+{
     if (!window_)
         return;
     if (isModifierKey(event->key())) {
-        QWidget::keyPressEvent(event);
+        event->ignore();
         return;
     }
     if (isDefaultButtonKey(event->key()) && pressDefaultButton())
@@ -281,6 +289,14 @@ void Frame::closeEvent(QCloseEvent* event)
     if (!closing_ && window_)
         callGuarded([this] { window_->Close(); });
     event->accept();
+}
+
+void Frame::keyPressEvent(QKeyEvent* event)
+{
+    if (auto* canvas = dynamic_cast<Canvas*>(centralWidget()))
+        canvas->keyPress(event);
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 } // namespace framework::qt

@@ -37,6 +37,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // A key for the window: the default button's, or the window's KeyDown.
+    void keyPress(QKeyEvent* event);
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -74,6 +77,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Window* window_;

@@ -10,10 +10,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest/QTest>
 
 #include <functional>
+#include <set>
 
 using namespace Module1;
 using testing_support::AppTest;
@@ -115,5 +117,52 @@ TEST_F(Keyboard, EscapeFromAMenuGivesTheKeyboardBackSoThatReturnPressesOkay)
             menu->close();
     }
 }
+
+// Tab stops only where the user sees the focus: at the buttons on screen. Where no button can
+// take it, keys still reach the window.
+TEST_F(Keyboard, TabStopsOnlyAtTheButtonsOnScreenAndKeysStillReachTheWindow)
+{
+    const std::pair<const char*, std::function<void()>> screens[] = {
+        {"intro screen", [] {}},
+        {"open question, answer chosen",
+         [] {
+             choose("StatisticalDataDisplayingData");
+             QTest::mouseClick(answerOnScreen(gCorrAnswer - 1), Qt::LeftButton);
+         }},
+        {"after a right answer", [] { key(Qt::Key_Return); }},
+    };
+    for (const auto& [screen, reach] : screens) {
+        SCOPED_TRACE(screen);
+        reach();
+        std::set<QWidget*> onScreen;
+        for (QAbstractButton* button : frame()->findChildren<QAbstractButton*>())
+            if (button->isVisible() && button->isEnabled())
+                onScreen.insert(button);
+        std::set<QWidget*> visited;
+        for (int i = 0; i < 10; ++i) {
+            key(Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            if (onScreen.empty()) {
+                EXPECT_EQ(focus, nullptr) << "Tab " << i << " stopped at " << focus->metaObject()->className();
+            } else {
+                EXPECT_TRUE(onScreen.count(focus)) << "Tab " << i << " stopped at "
+                                                   << (focus ? focus->metaObject()->className() : "nothing");
+                visited.insert(focus);
+            }
+        }
+        EXPECT_EQ(visited, onScreen) << "Tab passed a button by";
+    }
+
+    // The About page hides the focused button; any key, Tab too, leaves it.
+    for (const int code : {Qt::Key_X, Qt::Key_Tab}) {
+        choose("StatisticalDataDisplayingData");
+        answerOnScreen(0)->setFocus(Qt::TabFocusReason);
+        choose("AboutMerrowby");
+        ASSERT_EQ(gWindow, ScreenAboutFromQuiz);
+        key(code);
+        EXPECT_EQ(gWindow, ScreenQuiz) << "key " << code;
+    }
+}
+
 
 } // namespace
