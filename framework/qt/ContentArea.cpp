@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -289,6 +290,21 @@ void Frame::closeEvent(QCloseEvent* event)
     if (!closing_ && window_)
         callGuarded([this] { window_->Close(); });
     event->accept();
+}
+
+// A click on a window that a message blocks activates the window all the same; the keyboard
+// belongs to the message, as Escape and Return are meant for it.
+void Frame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    for (auto* message : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        if (message->isVisible() && message->isModal()) {
+            message->raise();
+            message->activateWindow();
+            return;
+        }
 }
 
 void Frame::keyPressEvent(QKeyEvent* event)

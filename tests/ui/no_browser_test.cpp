@@ -118,8 +118,9 @@ TEST_F(NoBrowser, ASecondClickShowsTheSameMessageAgain)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The address stands in the primary selection for a middle-click paste.
-TEST_F(NoBrowser, TheMessageOffersTheAddressToPaste)
+// The address stands in the primary selection for a middle-click paste, and a click on the
+// window under the message leaves the keyboard on the message.
+TEST_F(NoBrowser, TheMessageOffersTheAddressToPasteAndKeepsTheKeyboard)
 {
     frame()->show();
     QApplication::setActiveWindow(frame());
@@ -133,7 +134,17 @@ TEST_F(NoBrowser, TheMessageOffersTheAddressToPaste)
     if (QGuiApplication::clipboard()->supportsSelection()) {
         EXPECT_EQ(QGuiApplication::clipboard()->text(QClipboard::Selection), QString(ui::about::DownloadURL));
     }
-    shown[0]->close();
+    QPointer<QWidget> message = shown[0];
+    ASSERT_TRUE(QTest::qWaitForWindowActive(message));
+
+    QApplication::setActiveWindow(frame()); // as a click on the quiz window does
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == message.data(); }))
+        << "the keyboard went to the blocked window";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(message && message->isVisible()) << "Escape did not close the message";
+    if (message)
+        message->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
