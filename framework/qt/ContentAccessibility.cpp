@@ -1,7 +1,7 @@
 #include "framework/qt/ContentAccessibility.h"
 
 #include "framework/Window.h"
-#include "framework/qt/ContentArea.h"
+#include "framework/qt/CanvasAndFrame.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "framework/qt/DestroyedWindowWatcher.h"
 
-#include "framework/qt/ContentArea.h"
+#include "framework/qt/CanvasAndFrame.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>

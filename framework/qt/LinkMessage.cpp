@@ -1,6 +1,6 @@
 #include "framework/qt/LinkMessage.h"
 
-#include "framework/qt/ContentArea.h"
+#include "framework/qt/CanvasAndFrame.h"
 #include "framework/qt/QtGraphics.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "framework/Menu.h"
 #include "framework/Window.h"
 #include "framework/qt/ContentAccessibility.h"
-#include "framework/qt/ContentArea.h"
+#include "framework/qt/CanvasAndFrame.h"
 #include "framework/qt/MenuBarKeyboard.h"
 #include "framework/qt/QtGraphics.h"
 

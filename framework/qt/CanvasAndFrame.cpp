@@ -1,4 +1,4 @@
-#include "framework/qt/ContentArea.h"
+#include "framework/qt/CanvasAndFrame.h"
 
 #include "framework/Controls.h"
 #include "framework/Exceptions.h"
