@@ -42,6 +42,7 @@ void QtPlatform::shutdown()
     if (application_)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     application_.reset();
+    restoreDefaultQuitSignals();
 }
 
 void QtPlatform::initialise(int argc, char** argv)

@@ -38,6 +38,20 @@ void installQuitSignals()
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
+    // A request sent before the program started waits, blocked by the parent, until now.
+    sigset_t quitSignals;
+    sigemptyset(&quitSignals);
+    sigaddset(&quitSignals, SIGTERM);
+    sigaddset(&quitSignals, SIGINT);
+    ::sigprocmask(SIG_UNBLOCK, &quitSignals, nullptr);
+}
+
+void restoreDefaultQuitSignals()
+{
+    if (signalSockets[0] < 0)
+        return;
+    ::signal(SIGTERM, SIG_DFL);
+    ::signal(SIGINT, SIG_DFL);
 }
 
 std::unique_ptr<QSocketNotifier> watchQuitSignals()

@@ -9,8 +9,13 @@ namespace framework::qt {
 // The channel through which SIGTERM and SIGINT reach the event loop: the handler only
 // writes a byte to a socket, and a notifier on the other end asks the application to quit.
 
-// Installs the handlers; once is enough, and later calls do nothing.
+// Installs the handlers and unblocks both signals, so that one sent before start-up is
+// taken now; once is enough, and later calls do nothing. Runs before the C++ runtime and Qt
+// have initialised: system calls only.
 void installQuitSignals();
+
+// Once the event loop can no longer take a request, a signal ends the program as by default.
+void restoreDefaultQuitSignals();
 
 // Watches the channel from the event loop (once Qt is up): a signal that arrived before is
 // delivered once the loop runs. Null when installQuitSignals has not run.

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Ends the real program with SIGTERM, as a desktop does when the session ends, and with
-# SIGINT, as Ctrl-C does: as soon as it takes the signal, while Qt is still starting, after a
-# few short delays, and as a burst. Each time it must quit by itself with exit code 0 and, in
-# a sanitizer build, with no leak or error report. Its sockets are closed on exec, so that a
-# browser it starts holds none of them.
+# SIGINT, as Ctrl-C does: one already waiting when the program starts, as soon as it takes
+# the signal, while Qt is still starting, after a few short delays, and as a burst. Each time
+# it must quit by itself with exit code 0 and, in a sanitizer build, with no leak or error
+# report; a signal after it has shut down ends it as the signal does by default. Its sockets
+# are closed on exec, so that a browser it starts holds none of them.
 set -u
 program="$1"
+launcher="$2"  # pending_signal_launcher
 executable=$(readlink -f "$program")
 . "$(dirname "$0")/common.sh"
 export QT_QPA_PLATFORM=offscreen
@@ -43,6 +45,12 @@ start() {
 }
 
 for signal in TERM INT; do
+    # Sent before the program's first instruction: it waits, blocked, until the program can
+    # take it.
+    name="SIG$signal pending from the start"
+    "$launcher" "$signal" "$program" 2>"$work/log" &
+    finish "$name" $! 0 && echo "ok   $name"
+
     for delay in 0 0.05 0.2 0.5; do
         name="SIG$signal ${delay} s after the program takes it"
         start
@@ -73,7 +81,8 @@ for signal in TERM INT; do
         echo "skip SIG$signal while Qt starts: strace cannot trace here"
     fi
 
-    # A burst: signals sent back to back until the program has gone (at most 20000).
+    # A burst: signals sent back to back until the program has gone (at most 20000). Once
+    # it has shut down, a signal ends it as by default: the last of the burst may.
     start
     if wait_until_catching "$pid" "$signal"; then
         sent=0
@@ -81,7 +90,7 @@ for signal in TERM INT; do
             sent=$((sent + 1))
         done
         name="a burst of SIG$signal ($sent sent before the program ended)"
-        finish "$name" "$pid" 0 && echo "ok   $name"
+        finish "$name" "$pid" "0|$((128 + $(kill -l "$signal")))" && echo "ok   $name"
     else
         kill -KILL "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
