@@ -37,7 +37,7 @@ test: build
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMERROWBY_SANITIZE=address,undefined $(CMAKE_FLAGS)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_BUILD) -j $(JOBS) --output-on-failure
+	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_BUILD) -j $(JOBS) --timeout 300 --output-on-failure
 
 test-clang: DEPS_OPTIONS = --with-clang
 test-clang: deps
