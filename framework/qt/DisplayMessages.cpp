@@ -1,7 +1,12 @@
 #include "framework/qt/DisplayMessages.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 
+#include <X11/Xlib.h>
+#include <xcb/xcb.h>
+
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -26,6 +31,56 @@ void printNoDisplayMessage()
 
 QtMessageHandler qtMessageHandler = nullptr;
 
+// The program's X connection while its window system runs, and whether its loss was told.
+xcb_connection_t* watchedConnection = nullptr;
+QSocketNotifier* connectionNotifier = nullptr;
+std::atomic<bool> lossReported = false;
+
+void reportLostDisplay()
+{
+    if (lossReported.exchange(true))
+        return;
+    const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY")
+                                                                    : qgetenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr,
+                 "Merrowby lost its connection to the display%s%s: its server ended, or closed the "
+                 "connection as a force-quit does. Merrowby ends.\n",
+                 display.isEmpty() ? "" : " ", display.constData());
+    std::fflush(stderr);
+}
+
+bool connectionBroken()
+{
+    return watchedConnection && xcb_connection_has_error(watchedConnection);
+}
+
+// GTK's theme holds an X connection of its own through Xlib, and GDK ends the program at
+// once when that one breaks, maybe before Qt's connection has read the end of the stream.
+XIOErrorHandler gdkIOErrorHandler = nullptr;
+
+int onXlibIOError(Display* display)
+{
+    reportLostDisplay();
+    return gdkIOErrorHandler ? gdkIOErrorHandler(display) : 0;
+}
+
+void watchConnection(QApplication& application)
+{
+    const auto* x11 = application.nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    watchedConnection = x11->connection();
+    connectionNotifier = new QSocketNotifier(xcb_get_file_descriptor(watchedConnection), QSocketNotifier::Read,
+                                             &application);
+    QObject::connect(connectionNotifier, &QSocketNotifier::activated, [] {
+        if (connectionBroken()) {
+            reportLostDisplay();
+            std::exit(1);
+        }
+    });
+    gdkIOErrorHandler = XSetIOErrorHandler(onXlibIOError);
+}
+
 // Qt ends a start-up without a window system with an abort; the program says why and
 // exits with a plain failure instead.
 void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -39,20 +94,12 @@ void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const Q
         qtMessageHandler(type, context, message);
 }
 
-// When the display's server ends, or closes the program's connection as a force-quit
-// (xkill) does, Qt's platform plugin warns that the connection broke and exits with
-// code 1. The program says so in its own words instead.
+// Once the connection has broken, Qt's own words for it give way to the program's line.
 void onRunMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtWarningMsg && (message.startsWith(QLatin1String("The X11 connection broke")) ||
-                                 message.startsWith(QLatin1String("The Wayland connection broke")))) {
-        const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY")
-                                                                        : qgetenv("WAYLAND_DISPLAY");
-        std::fprintf(stderr,
-                     "Merrowby lost its connection to the display%s%s: its server ended, or closed the "
-                     "connection as a force-quit does. Merrowby ends.\n",
-                     display.isEmpty() ? "" : " ", display.constData());
-        std::fflush(stderr);
+    if (connectionBroken() ||
+        (type == QtWarningMsg && message.startsWith(QLatin1String("The Wayland connection broke")))) {
+        reportLostDisplay();
         return;
     }
     if (qtMessageHandler)
@@ -68,7 +115,15 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv)
     qtMessageHandler = qInstallMessageHandler(onStartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(onRunMessage);
+    watchConnection(*application);
     return application;
+}
+
+void closeDisplay()
+{
+    delete connectionNotifier;
+    connectionNotifier = nullptr;
+    watchedConnection = nullptr;
 }
 
 } // namespace framework::qt

@@ -11,4 +11,7 @@ namespace framework::qt {
 // runs, ends it with code 1 and a line of its own on stderr.
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
 
+// Stops watching the display's connection, before the application that holds it goes.
+void closeDisplay();
+
 } // namespace framework::qt

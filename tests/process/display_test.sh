@@ -4,11 +4,12 @@
 # client comes back to the middle at the next paint, a screen smaller than the window keeps
 # its top left corner on the screen, and a window destroyed from outside ends the program as
 # a close does. A display that goes away under it, or a force-quit that closes its
-# connection, ends it with exit code 1 and a line that says so.
+# connection, ends it with exit code 1 and a line that says so, also under the GTK theme.
 set -u
 program="$1"
 tool="$2"
 . "$(dirname "$0")/common.sh"
+. "$(dirname "$0")/desktop.sh"
 
 # Without a display, or with one that cannot be reached.
 unused=$((500 + RANDOM % 400))
@@ -80,18 +81,24 @@ stop_xvfb
 # The display lost under the running program: its X server ends, or a force-quit (xkill)
 # closes the connection of the window's client. Qt then exits with its objects alive; in a
 # sanitizer build the leak check unwinds fontconfig's allocations fully, so that the one
-# suppression of what Qt still holds names the fontconfig call.
-full_unwind="${ASAN_OPTIONS:+$ASAN_OPTIONS:fast_unwind_on_malloc=0}"
-for loss in "the X server ends" "xkill closes its connection"; do
-    start_xvfb 1024x768
-    if ! start_with_window "$loss" ASAN_OPTIONS="$full_unwind"; then
+# suppression of what Qt still holds names the fontconfig call (desktop.sh sees to it). Under the
+# GTK theme, on a desktop with a window manager, GTK's own connection may notice the loss first.
+for loss in "the X server ends" "xkill closes its connection" "the X server ends under the GTK theme"; do
+    theme=()
+    if [ "$loss" = "the X server ends under the GTK theme" ]; then
+        start_desktop 1024x768
+        theme=(XDG_CURRENT_DESKTOP=GNOME)
+    else
+        start_xvfb 1024x768
+    fi
+    if ! start_with_window "$loss" "${theme[@]}"; then
         stop_xvfb
         continue
     fi
-    if [ "$loss" = "the X server ends" ]; then
-        stop_xvfb
-    else
+    if [ "$loss" = "xkill closes its connection" ]; then
         "$tool" kill "$window"
+    else
+        stop_xvfb
     fi
     if finish "$loss" "$pid" 1; then
         if grep -q "lost its connection to the display" "$work/log"; then
@@ -101,6 +108,7 @@ for loss in "the X server ends" "xkill closes its connection"; do
         fi
     fi
     [ -n "$xvfb" ] && stop_xvfb
+    [ -n "$desktop_wm" ] && { kill "$desktop_wm" 2>/dev/null; wait "$desktop_wm" 2>/dev/null; desktop_wm=""; }
 done
 
 report
