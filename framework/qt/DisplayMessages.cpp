@@ -24,8 +24,7 @@ void printNoDisplayMessage()
                  "Merrowby needs a display to show its window, and could not open one\n"
                  "(no DISPLAY or WAYLAND_DISPLAY is set, or its server cannot be reached).\n"
                  "Start it from a desktop session, or set DISPLAY to the display of a running X server,\n"
-                 "or run it in a virtual X display (Xvfb) with:  xvfb-run %s\n"
-                 "(from the source tree, `make run` starts one when there is no display).\n",
+                 "or run it in a virtual X display (Xvfb) with:  xvfb-run %s\n",
                  programCommand.c_str());
 }
 
@@ -81,15 +80,49 @@ void watchConnection(QApplication& application)
     gdkIOErrorHandler = XSetIOErrorHandler(onXlibIOError);
 }
 
-// Qt ends a start-up without a window system with an abort; the program says why and
+// The platform plugins Qt tried at start-up: those it could not find, and those found that
+// could not start (as when their display cannot be reached).
+QStringList missingPlugins;
+QStringList unstartablePlugins;
+
+void notePluginMessage(const QMessageLogContext& context, const QString& message)
+{
+    if (qstrcmp(context.category, "qt.qpa.plugin") != 0)
+        return;
+    const qsizetype open = message.indexOf(u'"');
+    const qsizetype close = message.indexOf(u'"', open + 1);
+    if (open < 0 || close < 0)
+        return;
+    const QString plugin = message.mid(open + 1, close - open - 1);
+    if (message.contains(QLatin1String("even though it was found")))
+        unstartablePlugins.append(plugin);
+    else if (message.startsWith(QLatin1String("Could not find the Qt platform plugin")))
+        missingPlugins.append(plugin);
+}
+
+void printMissingPluginMessage()
+{
+    const bool wayland = missingPlugins.contains(QLatin1String("wayland"));
+    std::fprintf(stderr, "Merrowby could not start: Qt's platform plugin \"%s\" is not installed%s.\n",
+                 qPrintable(missingPlugins.join(QLatin1String("\", \""))),
+                 wayland ? " (the Debian package qt6-wayland provides it)" : "");
+}
+
+// Qt ends a start-up it cannot complete with an abort; the program says what failed and
 // exits with a plain failure instead.
 void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg) {
-        printNoDisplayMessage();
+        if (!missingPlugins.isEmpty())
+            printMissingPluginMessage();
+        else if (!unstartablePlugins.isEmpty())
+            printNoDisplayMessage();
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(message));
         std::fflush(stderr);
         std::_Exit(1);
     }
+    notePluginMessage(context, message);
     if (qtMessageHandler)
         qtMessageHandler(type, context, message);
 }

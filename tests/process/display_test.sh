@@ -11,27 +11,38 @@ tool="$2"
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/desktop.sh"
 
-# Without a display, or with one that cannot be reached.
+# Without a display, or with one that cannot be reached: an X display, or a Wayland one that
+# Qt tries before X.
 unused=$((500 + RANDOM % 400))
 while [ -e "/tmp/.X11-unix/X$unused" ] || [ -e "/tmp/.X$unused-lock" ] ||
     xdpyinfo -display ":$unused" >/dev/null 2>&1; do unused=$((unused + 1)); done
-for display in "" ":$unused"; do
-    name="started with DISPLAY='$display'"
-    if [ -n "$display" ]; then
-        DISPLAY="$display" "$program" >"$work/log" 2>&1 &
-    else
-        env -u DISPLAY "$program" >"$work/log" 2>&1 &
-    fi
+for setting in "-u DISPLAY" "DISPLAY=:$unused" "-u DISPLAY WAYLAND_DISPLAY=no-compositor"; do
+    name="started with env $setting"
+    # shellcheck disable=SC2086  # the setting is env's words
+    env $setting "$program" >"$work/log" 2>&1 &
     finish "$name" $! 1 || continue
     if ! grep -q "needs a display" "$work/log" || ! grep -q "set DISPLAY" "$work/log" ||
         ! grep -qF "xvfb-run $program" "$work/log"; then
         fail "$name: no word of the display, of DISPLAY and of xvfb-run"
-    elif grep -q "Reinstalling" "$work/log"; then
-        fail "$name: Qt's advice to reinstall"
+    elif grep -qE "Reinstalling|make run" "$work/log"; then
+        fail "$name: Qt's advice to reinstall, or the source tree's make run"
     else
         echo "ok   $name: exit code 1 and the advice"
     fi
 done
+
+# A platform plugin that is not installed is named, and the display is not blamed.
+name="started with QT_QPA_PLATFORM=nonexistent"
+QT_QPA_PLATFORM=nonexistent "$program" >"$work/log" 2>&1 &
+if finish "$name" $! 1; then
+    if ! grep -q 'plugin "nonexistent" is not installed' "$work/log"; then
+        fail "$name: the missing plugin is not named"
+    elif grep -qE "needs a display|cannot be reached" "$work/log"; then
+        fail "$name: blames the display"
+    else
+        echo "ok   $name: exit code 1 and the plugin named"
+    fi
+fi
 
 # A screen larger than the window.
 start_xvfb 1024x768
