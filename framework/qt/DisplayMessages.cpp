@@ -55,12 +55,12 @@ bool connectionBroken()
 
 // GTK's theme holds an X connection of its own through Xlib, and GDK ends the program at
 // once when that one breaks, maybe before Qt's connection has read the end of the stream.
-XIOErrorHandler gdkIOErrorHandler = nullptr;
+XIOErrorHandler previousIOErrorHandler = nullptr;
 
 int onXlibIOError(Display* display)
 {
     reportLostDisplay();
-    return gdkIOErrorHandler ? gdkIOErrorHandler(display) : 0;
+    return previousIOErrorHandler ? previousIOErrorHandler(display) : 0;
 }
 
 void watchConnection(QApplication& application)
@@ -77,7 +77,7 @@ void watchConnection(QApplication& application)
             std::exit(1);
         }
     });
-    gdkIOErrorHandler = XSetIOErrorHandler(onXlibIOError);
+    previousIOErrorHandler = XSetIOErrorHandler(onXlibIOError);
 }
 
 // The platform plugins Qt tried at start-up: those it could not find, and those found that
