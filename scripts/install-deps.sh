@@ -3,11 +3,12 @@
 # is missing. Uses sudo when not run as root.
 set -euo pipefail
 
-# libxcb1-dev and pkg-config: the program reads the X11 connection under Qt (a window destroyed
-# by another client, a display lost), and the build finds xcb through pkg-config;
+# libxcb1-dev, libx11-dev and pkg-config: the program reads the X11 connections under Qt and its
+# GTK theme (a window destroyed by another client, a display lost), and the build finds them
+# through pkg-config;
 # qt6-wayland: Qt's platform plugin for Wayland desktops, which get a window of their own;
 # fonts-dejavu-core: the faces that stand in where Liberation is missing (a test hides it);
-# libx11-dev and strace: the process tests act on the program's X window and signals;
+# strace: the process tests act on the program's signals, and on its X window through Xlib;
 # locales: the tests build a comma-decimal locale with localedef;
 # openbox, x11-utils, libxtst-dev and qt6-gtk-platformtheme: the desktop tests run the program
 # under a window manager and the GTK theme, and move the pointer and press keys as a user does;

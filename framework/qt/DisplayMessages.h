@@ -6,9 +6,13 @@ class QApplication;
 
 namespace framework::qt {
 
-// Starts Qt on the desktop's display. Where there is none, the program says so and what to
-// do, and exits with code 1, instead of Qt's abort. A display lost later, while the program
-// runs, ends it with code 1 and a line of its own on stderr.
+// Starts Qt on the desktop's display. Where there is none, or Qt's platform plugin for it is
+// not installed, the program says which and what to do, and exits with code 1 instead of Qt's
+// abort; any other failure to start is told in Qt's words, with code 1 as well. A display lost
+// later, while the program runs, ends it with code 1 and a line of its own on stderr.
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
+
+// Stops watching the display's connection, before the application that holds it goes.
+void closeDisplay();
 
 } // namespace framework::qt

@@ -38,6 +38,7 @@ void QtPlatform::shutdown()
     if (destroyedWindowWatcher_ && application_)
         application_->removeNativeEventFilter(destroyedWindowWatcher_.get());
     destroyedWindowWatcher_.reset();
+    closeDisplay();
     // The Qt windows of the windows released last wait for the event loop, which has ended.
     if (application_)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

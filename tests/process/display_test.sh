@@ -4,33 +4,45 @@
 # client comes back to the middle at the next paint, a screen smaller than the window keeps
 # its top left corner on the screen, and a window destroyed from outside ends the program as
 # a close does. A display that goes away under it, or a force-quit that closes its
-# connection, ends it with exit code 1 and a line that says so.
+# connection, ends it with exit code 1 and a line that says so, also under the GTK theme.
 set -u
 program="$1"
 tool="$2"
 . "$(dirname "$0")/common.sh"
+. "$(dirname "$0")/desktop.sh"
 
-# Without a display, or with one that cannot be reached.
+# Without a display, or with one that cannot be reached: an X display, or a Wayland one that
+# Qt tries before X.
 unused=$((500 + RANDOM % 400))
 while [ -e "/tmp/.X11-unix/X$unused" ] || [ -e "/tmp/.X$unused-lock" ] ||
     xdpyinfo -display ":$unused" >/dev/null 2>&1; do unused=$((unused + 1)); done
-for display in "" ":$unused"; do
-    name="started with DISPLAY='$display'"
-    if [ -n "$display" ]; then
-        DISPLAY="$display" "$program" >"$work/log" 2>&1 &
-    else
-        env -u DISPLAY "$program" >"$work/log" 2>&1 &
-    fi
+for setting in "-u DISPLAY" "DISPLAY=:$unused" "-u DISPLAY WAYLAND_DISPLAY=no-compositor"; do
+    name="started with env $setting"
+    # shellcheck disable=SC2086  # the setting is env's words
+    env $setting "$program" >"$work/log" 2>&1 &
     finish "$name" $! 1 || continue
     if ! grep -q "needs a display" "$work/log" || ! grep -q "set DISPLAY" "$work/log" ||
         ! grep -qF "xvfb-run $program" "$work/log"; then
         fail "$name: no word of the display, of DISPLAY and of xvfb-run"
-    elif grep -q "Reinstalling" "$work/log"; then
-        fail "$name: Qt's advice to reinstall"
+    elif grep -qE "Reinstalling|make run" "$work/log"; then
+        fail "$name: Qt's advice to reinstall, or the source tree's make run"
     else
         echo "ok   $name: exit code 1 and the advice"
     fi
 done
+
+# A platform plugin that is not installed is named, and the display is not blamed.
+name="started with QT_QPA_PLATFORM=nonexistent"
+QT_QPA_PLATFORM=nonexistent "$program" >"$work/log" 2>&1 &
+if finish "$name" $! 1; then
+    if ! grep -q 'plugin "nonexistent" is not installed' "$work/log"; then
+        fail "$name: the missing plugin is not named"
+    elif grep -qE "needs a display|cannot be reached" "$work/log"; then
+        fail "$name: blames the display"
+    else
+        echo "ok   $name: exit code 1 and the plugin named"
+    fi
+fi
 
 # A screen larger than the window.
 start_xvfb 1024x768
@@ -80,18 +92,24 @@ stop_xvfb
 # The display lost under the running program: its X server ends, or a force-quit (xkill)
 # closes the connection of the window's client. Qt then exits with its objects alive; in a
 # sanitizer build the leak check unwinds fontconfig's allocations fully, so that the one
-# suppression of what Qt still holds names the fontconfig call.
-full_unwind="${ASAN_OPTIONS:+$ASAN_OPTIONS:fast_unwind_on_malloc=0}"
-for loss in "the X server ends" "xkill closes its connection"; do
-    start_xvfb 1024x768
-    if ! start_with_window "$loss" ASAN_OPTIONS="$full_unwind"; then
+# suppression of what Qt still holds names the fontconfig call (desktop.sh sees to it). Under the
+# GTK theme, on a desktop with a window manager, GTK's own connection may notice the loss first.
+for loss in "the X server ends" "xkill closes its connection" "the X server ends under the GTK theme"; do
+    theme=()
+    if [ "$loss" = "the X server ends under the GTK theme" ]; then
+        start_desktop 1024x768
+        theme=(XDG_CURRENT_DESKTOP=GNOME)
+    else
+        start_xvfb 1024x768
+    fi
+    if ! start_with_window "$loss" "${theme[@]}"; then
         stop_xvfb
         continue
     fi
-    if [ "$loss" = "the X server ends" ]; then
-        stop_xvfb
-    else
+    if [ "$loss" = "xkill closes its connection" ]; then
         "$tool" kill "$window"
+    else
+        stop_xvfb
     fi
     if finish "$loss" "$pid" 1; then
         if grep -q "lost its connection to the display" "$work/log"; then
@@ -101,6 +119,7 @@ for loss in "the X server ends" "xkill closes its connection"; do
         fi
     fi
     [ -n "$xvfb" ] && stop_xvfb
+    [ -n "$desktop_wm" ] && { kill "$desktop_wm" 2>/dev/null; wait "$desktop_wm" 2>/dev/null; desktop_wm=""; }
 done
 
 report
