@@ -13,6 +13,7 @@ set -euo pipefail
 # openbox, x11-utils, libxtst-dev and qt6-gtk-platformtheme: the desktop tests run the program
 # under a window manager and the GTK theme, and move the pointer and press keys as a user does;
 # x11-xserver-utils: xrandr splits a test's X display into two monitors;
+# fluxbox: a second window manager, under which a test checks where the window first stands;
 # libqt6svg6: Qt's SVG icon engine, which draws the icon's images from its picture
 # (scripts/render-icons.sh) and checks them (a test);
 # at-spi2-core and dbus-daemon: the accessibility bus and a session bus of its own, on which a
@@ -22,7 +23,7 @@ set -euo pipefail
 packages=(cmake make g++ qt6-base-dev libxcb1-dev pkg-config qt6-wayland
           libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
           xvfb xauth libx11-dev strace locales openbox x11-utils libxtst-dev qt6-gtk-platformtheme
-          x11-xserver-utils libqt6svg6 at-spi2-core dbus-daemon desktop-file-utils appstream groff-base)
+          x11-xserver-utils fluxbox libqt6svg6 at-spi2-core dbus-daemon desktop-file-utils appstream groff-base)
 # --with-bench: what `make bench` needs; --with-clang: the second compiler (`make test-clang`, CI).
 for option in "$@"; do
     case "$option" in

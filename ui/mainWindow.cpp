@@ -126,6 +126,8 @@ void mainWindowClass::Layout()
     if (const auto* app = framework::GetAppObject())
         setMenuBar(app->menuBar());
     SetProperties(windowProperties);
+    // Shown where its first paint puts it, not moved there at that paint.
+    recentre();
 }
 
 void mainWindowClass::CreateControls()

@@ -37,12 +37,13 @@ Qt::WindowFlags windowFlagsFor(const WindowProperties& p)
 
 } // namespace
 
-QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect& available)
+QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect& available, const QMargins& frame)
 {
     // Left and Top count from the main screen's corner, which need not be the desktop's, and
-    // the window's corner never leaves the part of the screen that panels leave free.
+    // the corner of the frame, where the user grabs the window, never leaves the part of the
+    // screen that panels leave free.
     const QPoint asked = screen.topLeft() + QPoint(static_cast<int>(left), static_cast<int>(top));
-    return {std::max(asked.x(), available.left()), std::max(asked.y(), available.top())};
+    return {std::max(asked.x(), available.left() + frame.left()), std::max(asked.y(), available.top() + frame.top())};
 }
 
 QtWindowPeer::QtWindowPeer(Window& window) : window_(window), frame_(new Frame(window))
@@ -111,10 +112,17 @@ void QtWindowPeer::positionChanged()
         return;
     // Placed where the window is asked to be, wherever the user has moved it since.
     QPoint position(static_cast<int>(window_.Left()), static_cast<int>(window_.Top()));
+    // The window's own corner, not that of the frame the window manager draws around it: a
+    // manager may take either for the corner of a window it has yet to show, and the frame's
+    // size is known only once it is shown.
+    const QRect inner = frame_->geometry();
+    const QRect outer = frame_->frameGeometry();
+    const QMargins margins(inner.left() - outer.left(), inner.top() - outer.top(), 0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        position = framePosition(window_.Left(), window_.Top(), screen->geometry(), screen->availableGeometry());
-    if (frame_->pos() != position)
-        frame_->move(position);
+        position = framePosition(window_.Left(), window_.Top(), screen->geometry(), screen->availableGeometry(),
+                                 margins);
+    if (frame_->geometry().topLeft() != position)
+        frame_->setGeometry(QRect(position, frame_->size()));
 }
 
 void QtWindowPeer::controlChanged(RectControl& control)

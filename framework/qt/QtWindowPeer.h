@@ -2,6 +2,7 @@
 
 #include "framework/Platform.h"
 
+#include <QMargins>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -19,9 +20,10 @@ namespace framework::qt {
 class Canvas;
 class Frame;
 
-// Where a window's top left corner stands on the desktop, for its Left and Top and the main
-// screen's geometry and available area.
-QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect& available);
+// Where a window's top left corner stands on the desktop, for its Left and Top, the main
+// screen's geometry and available area, and the frame the window manager draws around it.
+QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect& available,
+                     const QMargins& frame = {});
 
 // A framework window on screen: a Frame with the menu bar inside it and the Canvas as its
 // content area.

@@ -7,10 +7,15 @@
 
 start_desktop() {  # screen size, e.g. 1280x1024
     start_xvfb "$1" -noreset
+    start_window_manager openbox --sm-disable
+}
+
+# Starts a window manager on the display that DISPLAY names.
+start_window_manager() {  # command and its options, e.g. openbox --sm-disable
     # The window manager is up once it has claimed the screen; on a loaded machine it may
     # need another try.
     for _ in 1 2 3; do
-        openbox --sm-disable >"$work/wm.log" 2>&1 &
+        "$@" >"$work/wm.log" 2>&1 &
         desktop_wm=$!
         for _ in $(seq 1 100); do
             xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
@@ -20,7 +25,13 @@ start_desktop() {  # screen size, e.g. 1280x1024
         kill "$desktop_wm" 2>/dev/null
         wait "$desktop_wm" 2>/dev/null
     done
-    echo "openbox did not start on $DISPLAY"
+    echo "$1 did not start on $DISPLAY"
     cat "$work/wm.log" "$work/xvfb.log"
     exit 1
+}
+
+stop_window_manager() {
+    kill "$desktop_wm" 2>/dev/null
+    wait "$desktop_wm" 2>/dev/null
+    desktop_wm=""
 }

@@ -14,6 +14,9 @@
 //   x_window_tool kill ID         closes the connection of the window's client, as xkill does
 //   x_window_tool windows PID     prints the process's shown top-level windows, one a line: "ID title"
 //   x_window_tool popups PID      prints its shown menus and other pop-ups, one a line: "ID x y width height"
+//   x_window_tool placements PID MS  waits for the process's window to be shown, then prints where it stands
+//                                 from that moment on, a line at each change over MS milliseconds:
+//                                 "x y frame-x frame-y" (the frame: what the window manager put around it)
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -170,6 +173,64 @@ void listWindows(Display* display, long pid, bool popups)
         XFree(children);
 }
 
+// The window's top left corner on the screen, and that of the frame the window manager put
+// around it (the window itself without one).
+std::string placementOf(Display* display, Window window)
+{
+    const Window rootWindow = DefaultRootWindow(display);
+    Window frame = window;
+    for (;;) {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, frame, &root, &parent, &children, &count))
+            return "";
+        if (children)
+            XFree(children);
+        if (parent == rootWindow || parent == 0)
+            break;
+        frame = parent;
+    }
+    int x = 0;
+    int y = 0;
+    int frameX = 0;
+    int frameY = 0;
+    onScreen(display, window, 0, 0, x, y);
+    onScreen(display, frame, 0, 0, frameX, frameY);
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, frame, &attributes)) { // the frame's own X border counts
+        frameX -= attributes.border_width;
+        frameY -= attributes.border_width;
+    }
+    return std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(frameX) + " " + std::to_string(frameY);
+}
+
+// Polls as fast as the server answers: a window that jumps soon after it is shown must be
+// seen where it stood first.
+int printPlacements(Display* display, long pid, int milliseconds)
+{
+    using Clock = std::chrono::steady_clock;
+    Window window = 0;
+    for (const auto giveUp = Clock::now() + std::chrono::seconds(20); !window && Clock::now() < giveUp;) {
+        window = findWindow(display, pid);
+        if (!window)
+            pause(1);
+    }
+    if (!window)
+        return 1;
+    std::string before;
+    for (const auto end = Clock::now() + std::chrono::milliseconds(milliseconds); Clock::now() < end;) {
+        const std::string now = placementOf(display, window);
+        if (!now.empty() && now != before) {
+            std::printf("%s\n", now.c_str());
+            std::fflush(stdout);
+            before = now;
+        }
+    }
+    return 0;
+}
+
 int ignoreErrors(Display*, XErrorEvent*)
 {
     return 0;
@@ -182,7 +243,8 @@ int main(int argc, char** argv)
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID | size ID |"
-                     " pointer ID X Y | click ID X Y | keys KEY... | icon ID X Y | kill ID | windows PID | popups PID\n",
+                     " pointer ID X Y | click ID X Y | keys KEY... | icon ID X Y | kill ID | windows PID | popups PID |"
+                     " placements PID MS\n",
                      argv[0]);
         return 2;
     }
@@ -271,6 +333,8 @@ int main(int argc, char** argv)
         XKillClient(display, id);
     } else if (command == "windows" || command == "popups") {
         listWindows(display, std::strtol(argv[2], nullptr, 10), command == "popups");
+    } else if (command == "placements" && argc == 4) {
+        result = printPlacements(display, std::strtol(argv[2], nullptr, 10), std::atoi(argv[3]));
     } else {
         std::fprintf(stderr, "unknown command %s\n", command.c_str());
         result = 2;

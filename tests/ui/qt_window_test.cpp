@@ -130,6 +130,13 @@ protected:
     }
 };
 
+TEST_F(QtWindow, TheWindowIsPlacedInTheMiddleBeforeItsFirstPaint)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint middle((screen.width() - 511) / 2, (screen.height() - 306) / 2);
+    EXPECT_EQ(QPoint(static_cast<int>(window().Left()), static_cast<int>(window().Top())), middle);
+}
+
 TEST_F(QtWindow, APaintPutsAWindowTheUserMovedBackInTheMiddle)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -137,11 +144,11 @@ TEST_F(QtWindow, APaintPutsAWindowTheUserMovedBackInTheMiddle)
     for (const Integer shown : {ScreenIntro, ScreenQuiz, ScreenAboutFromIntro}) {
         gWindow = shown;
         paint(frame());
-        ASSERT_EQ(frame()->pos(), middle) << "screen " << shown;
+        ASSERT_EQ(frame()->geometry().topLeft(), middle) << "screen " << shown;
         frame()->move(middle + QPoint(-40, 25)); // the user drags the window
-        ASSERT_NE(frame()->pos(), middle);
+        ASSERT_NE(frame()->geometry().topLeft(), middle);
         paint(frame());
-        EXPECT_EQ(frame()->pos(), middle) << "screen " << shown;
+        EXPECT_EQ(frame()->geometry().topLeft(), middle) << "screen " << shown;
     }
 }
 
@@ -158,13 +165,13 @@ TEST_F(QtWindow, AWindowLargerThanTheScreenKeepsItsTopLeftCornerOnTheScreen)
         properties.Resizeable = false;
         QMainWindow* test = openTestWindow(properties);
         paint(test);
-        EXPECT_GE(test->pos().x(), screen.left()) << c.extraWidth << " x " << c.extraHeight;
-        EXPECT_GE(test->pos().y(), screen.top()) << c.extraWidth << " x " << c.extraHeight;
+        EXPECT_GE(test->frameGeometry().left(), screen.left()) << c.extraWidth << " x " << c.extraHeight;
+        EXPECT_GE(test->frameGeometry().top(), screen.top()) << c.extraWidth << " x " << c.extraHeight;
         if (c.extraWidth < 0) {
-            EXPECT_EQ(test->pos().x(), (screen.width() - static_cast<int>(properties.Width)) / 2);
+            EXPECT_EQ(test->geometry().left(), (screen.width() - static_cast<int>(properties.Width)) / 2);
         }
         if (c.extraHeight < 0) {
-            EXPECT_EQ(test->pos().y(), (screen.height() - static_cast<int>(properties.Height)) / 2);
+            EXPECT_EQ(test->geometry().top(), (screen.height() - static_cast<int>(properties.Height)) / 2);
         }
         framework::GetImplicitWindow(TestWindow::ClassName)->Close();
         framework::releaseClosedWindows();
@@ -460,6 +467,6 @@ TEST_F(QtWindow, APaintMovesTheWindowToTheMiddleInOneStep)
             QApplication::processEvents();
             frame()->removeEventFilter(&counter);
             EXPECT_EQ(counter.moves, c.moves) << c.what << ", screen " << shown;
-            EXPECT_EQ(frame()->pos(), middle) << c.what << ", screen " << shown;
+            EXPECT_EQ(frame()->geometry().topLeft(), middle) << c.what << ", screen " << shown;
         }
 }

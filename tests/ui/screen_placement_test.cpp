@@ -52,4 +52,16 @@ TEST(ScreenPlacement, AWindowAskedForAnotherPlaceStandsThereOnTheMainScreen)
     EXPECT_EQ(framework::qt::framePosition(-10, 40, screen, screen), QPoint(1280, 40));
 }
 
+// Left and Top place the window inside the window manager's frame, whose corner, where the
+// user grabs the window, stays on the screen.
+TEST(ScreenPlacement, TheFrameAroundTheWindowStaysOnTheScreen)
+{
+    const QRect screen(1280, 0, 1280, 1024);
+    const QRect available(1280, 30, 1280, 994);
+    const QMargins frame(1, 20, 1, 1);
+    EXPECT_EQ(framework::qt::framePosition(384, 359, screen, available, frame), QPoint(1664, 359));
+    EXPECT_EQ(framework::qt::framePosition(0, 0, screen, available, frame), QPoint(1281, 50));
+    EXPECT_EQ(framework::qt::framePosition(-10, 45, screen, available, frame), QPoint(1281, 50));
+}
+
 } // namespace
