@@ -243,7 +243,8 @@ QAbstractButton* Canvas::create(RectControl& control)
     button->setFont(fontFor(control.TextFont(), control.TextSize()));
     QObject::connect(button, &QAbstractButton::clicked, this, [this, &control] {
         callGuarded([&control] { control.click(); });
-        sync(control); // a click on a radio button may not leave Qt's state as ours
+        if (window_) // the click may have freed the window
+            sync(control); // a click on a radio button may not leave Qt's state as ours
     });
     return button;
 }

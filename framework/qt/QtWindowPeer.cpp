@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -167,8 +166,11 @@ void QtWindowPeer::close()
     closed_ = true;
     if (frame_)
         frame_->closeFromFramework();
-    // The framework frees a closed window once the event that closed it is over.
-    QTimer::singleShot(0, [] { releaseClosedWindows(); });
+    // The framework frees a closed window once the event that closed it is over: deferred
+    // as a deletion is, so that a loop the closing code enters (a message, a menu) leaves it.
+    auto* release = new QObject;
+    QObject::connect(release, &QObject::destroyed, [] { releaseClosedWindows(); });
+    release->deleteLater();
 }
 
 QMainWindow* QtWindowPeer::frame() const

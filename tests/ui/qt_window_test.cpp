@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -47,6 +49,7 @@ public:
     static constexpr const char* ClassName = "tests.TestWindow";
     static inline WindowProperties nextProperties;
     static inline std::vector<std::pair<std::string, Integer>> nextButtons; // name, TabIndex
+    static inline std::function<void(framework::RectControl&)> nextAction;   // of every button
 
     static inline int freed = 0;
 
@@ -64,7 +67,9 @@ protected:
             properties.Height = 20;
             properties.Caption = name;
             properties.TabIndex = tabIndex;
-            AddControl(std::make_unique<PushButton>(name)).SetProperties(properties);
+            auto& button = AddControl(std::make_unique<PushButton>(name));
+            button.SetProperties(properties);
+            button.Action = nextAction;
         }
     }
     void Layout() override { SetProperties(nextProperties); }
@@ -93,6 +98,7 @@ protected:
     {
         TestWindow::nextProperties = properties;
         TestWindow::nextButtons = std::move(buttons);
+        TestWindow::nextAction = nullptr;
         return framework::qt::nativeWindow(framework::newWindow<TestWindow>());
     }
 
@@ -361,6 +367,57 @@ TEST_F(QtWindow, AWindowTheUserClosesIsFreedAfterTheCloseEvent)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TestWindow::freed, freedBefore + 1) << "the framework still holds the closed window";
     EXPECT_FALSE(test) << "its Qt window stays";
+}
+
+// A button that closes its window and then waits in an event loop of its own (a message, a
+// menu): the window stays until that loop is left and the click is over, and the click then
+// touches nothing of the freed window (the sanitizer build sees any use of it).
+TEST_F(QtWindow, AWindowClosedByItsButtonOutlivesANestedEventLoop)
+{
+    const int freedBefore = TestWindow::freed;
+    int freedInTheLoop = -1;
+    TestWindow::nextProperties = WindowProperties{};
+    TestWindow::nextButtons = {{"Close", 0}};
+    TestWindow::nextAction = [&](framework::RectControl& sender) {
+        sender.window()->Close();
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] {
+            QCoreApplication::sendPostedEvents();
+            freedInTheLoop = TestWindow::freed - freedBefore;
+            loop.quit();
+        });
+        loop.exec();
+    };
+    QPointer<QMainWindow> test = framework::qt::nativeWindow(framework::newWindow<TestWindow>());
+    auto* button = test->findChild<QPushButton*>("Close");
+    ASSERT_NE(button, nullptr);
+    // Clicked from the event loop, as the user's click is.
+    QEventLoop outer;
+    QTimer::singleShot(0, &outer, [&] {
+        button->click();
+        outer.quit();
+    });
+    outer.exec();
+    EXPECT_EQ(freedInTheLoop, 0) << "freed inside the nested event loop, under the click";
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(TestWindow::freed, freedBefore + 1) << "the closed window is never freed";
+    EXPECT_FALSE(test) << "its Qt window stays";
+}
+
+// A click that frees its own window leaves the click's end nothing to touch.
+TEST_F(QtWindow, AButtonThatFreesItsWindowEndsItsClickCleanly)
+{
+    const int freedBefore = TestWindow::freed;
+    TestWindow::nextProperties = WindowProperties{};
+    TestWindow::nextButtons = {{"Close", 0}};
+    TestWindow::nextAction = [](framework::RectControl& sender) {
+        sender.window()->Close();
+        framework::releaseClosedWindows();
+    };
+    QPointer<QMainWindow> test = framework::qt::nativeWindow(framework::newWindow<TestWindow>());
+    test->findChild<QPushButton*>("Close")->click();
+    EXPECT_EQ(TestWindow::freed, freedBefore + 1);
 }
 
 // A button's own redraw (hover, focus, press) and a change of the active window are not the
