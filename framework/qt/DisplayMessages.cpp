@@ -1,7 +1,6 @@
 #include "framework/qt/DisplayMessages.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 
 #include <X11/Xlib.h>
 #include <xcb/xcb.h>
@@ -10,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include <unistd.h>
 
 namespace framework::qt {
 
@@ -30,54 +31,37 @@ void printNoDisplayMessage()
 
 QtMessageHandler qtMessageHandler = nullptr;
 
-// The program's X connection while its window system runs, and whether its loss was told.
-xcb_connection_t* watchedConnection = nullptr;
-QSocketNotifier* connectionNotifier = nullptr;
+// A lost display leaves nothing to save and nothing to close: the program says so once, in
+// its own words, and ends at once. Qt's xcb plugin, Xlib (whose connection the GTK theme
+// holds) and Qt's reader thread may notice the loss at the same moment; the first one tells.
+// Ending through exit() would run the static destructors and the libraries' exit handlers
+// while Qt is alive: windows hidden against a dead connection, accessibility events sent
+// through a D-Bus whose statics are gone, libdbus's own exit work on a bus that ended with
+// the session.
 std::atomic<bool> lossReported = false;
 
-void reportLostDisplay()
+[[noreturn]] void endForLostDisplay()
 {
-    if (lossReported.exchange(true))
-        return;
-    const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY")
-                                                                    : qgetenv("WAYLAND_DISPLAY");
-    std::fprintf(stderr,
-                 "Merrowby lost its connection to the display%s%s: its server ended, or closed the "
-                 "connection as a force-quit does. Merrowby ends.\n",
-                 display.isEmpty() ? "" : " ", display.constData());
-    std::fflush(stderr);
+    if (!lossReported.exchange(true)) {
+        const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY")
+                                                                        : qgetenv("WAYLAND_DISPLAY");
+        std::fprintf(stderr,
+                     "Merrowby lost its connection to the display%s%s: its server ended, or closed the "
+                     "connection as a force-quit does. Merrowby ends.\n",
+                     display.isEmpty() ? "" : " ", display.constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    // Another thread is telling it; it ends the program.
+    for (;;)
+        pause();
 }
 
-bool connectionBroken()
+// Xlib's handler must not return, and its default one prints Xlib's own text, so the
+// program's line takes its place whichever handler was there before (Qt's or GDK's).
+int onXlibIOError(Display*)
 {
-    return watchedConnection && xcb_connection_has_error(watchedConnection);
-}
-
-// GTK's theme holds an X connection of its own through Xlib, and GDK ends the program at
-// once when that one breaks, maybe before Qt's connection has read the end of the stream.
-XIOErrorHandler previousIOErrorHandler = nullptr;
-
-int onXlibIOError(Display* display)
-{
-    reportLostDisplay();
-    return previousIOErrorHandler ? previousIOErrorHandler(display) : 0;
-}
-
-void watchConnection(QApplication& application)
-{
-    const auto* x11 = application.nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    watchedConnection = x11->connection();
-    connectionNotifier = new QSocketNotifier(xcb_get_file_descriptor(watchedConnection), QSocketNotifier::Read,
-                                             &application);
-    QObject::connect(connectionNotifier, &QSocketNotifier::activated, [] {
-        if (connectionBroken()) {
-            reportLostDisplay();
-            std::exit(1);
-        }
-    });
-    previousIOErrorHandler = XSetIOErrorHandler(onXlibIOError);
+    endForLostDisplay();
 }
 
 // The platform plugins Qt tried at start-up: those it could not find, and those found that
@@ -127,14 +111,25 @@ void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const Q
         qtMessageHandler(type, context, message);
 }
 
-// Once the connection has broken, Qt's own words for it give way to the program's line.
+// Qt's X connection, for the messages of its xcb plugin: any of them, once the connection has
+// broken (such as a failed shared-memory request), means the display is gone. Logging may come
+// from Qt's reader thread; the application clears it before it frees the connection.
+std::atomic<xcb_connection_t*> xcbConnection = nullptr;
+
+bool displayLost(const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("The X11 connection broke")) ||
+        message.startsWith(QLatin1String("The Wayland connection broke")))
+        return true;
+    xcb_connection_t* connection = xcbConnection.load();
+    return connection && qstrncmp(context.category, "qt.qpa.xcb", 10) == 0 && xcb_connection_has_error(connection);
+}
+
+// Qt's platform plugins tell a broken connection in their words, then exit.
 void onRunMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (connectionBroken() ||
-        (type == QtWarningMsg && message.startsWith(QLatin1String("The Wayland connection broke")))) {
-        reportLostDisplay();
-        return;
-    }
+    if (displayLost(context, message))
+        endForLostDisplay();
     if (qtMessageHandler)
         qtMessageHandler(type, context, message);
 }
@@ -147,16 +142,17 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv)
         programCommand = argv[0];
     qtMessageHandler = qInstallMessageHandler(onStartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
+    if (const auto* x11 = application->nativeInterface<QNativeInterface::QX11Application>())
+        xcbConnection = x11->connection();
     qInstallMessageHandler(onRunMessage);
-    watchConnection(*application);
+    XSetIOErrorHandler(onXlibIOError);
     return application;
 }
 
 void closeDisplay()
 {
-    delete connectionNotifier;
-    connectionNotifier = nullptr;
-    watchedConnection = nullptr;
+    xcbConnection = nullptr;
+    qInstallMessageHandler(qtMessageHandler);
 }
 
 } // namespace framework::qt

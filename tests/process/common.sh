@@ -11,6 +11,9 @@ unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_
       QT_LOGGING_RULES GTK_THEME GTK_IM_MODULE XDG_CURRENT_DESKTOP DESKTOP_SESSION \
       BROWSER DEFAULT_BROWSER MERROWBY_SEED MERROWBY_STEPS MERROWBY_TEST_QT_PLATFORM LANGUAGE WAYLAND_DISPLAY
 export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Without a session bus of the caller's (or of dbus-run-session's), none at all: D-Bus would
+# start one tied to the test's X display, which dies with it.
+export DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-unix:path=$XDG_RUNTIME_DIR/no-session-bus}"
 xvfb=""
 desktop_wm=""
 failures=0

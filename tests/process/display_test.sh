@@ -90,34 +90,52 @@ fi
 stop_xvfb
 
 # The display lost under the running program: its X server ends, or a force-quit (xkill)
-# closes the connection of the window's client. Qt then exits with its objects alive; in a
-# sanitizer build the leak check unwinds fontconfig's allocations fully, so that the one
-# suppression of what Qt still holds names the fontconfig call (desktop.sh sees to it). Under the
-# GTK theme, on a desktop with a window manager, GTK's own connection may notice the loss first.
-for loss in "the X server ends" "xkill closes its connection" "the X server ends under the GTK theme"; do
-    theme=()
-    if [ "$loss" = "the X server ends under the GTK theme" ]; then
+# closes the connection of the window's client; under the GTK theme, on a desktop with a window
+# manager, GTK's own connection may notice the loss first; with the accessibility bridge on and
+# a screen reader reading the tree, the program's windows are still exposed on the bus when the
+# display goes. Each ends with exit code 1 and the program's one line, and nothing else: no
+# signal, no abort, no other program's text. In a sanitizer build the leak check unwinds
+# fontconfig's allocations fully, so that the one suppression of what Qt still holds names the
+# fontconfig call (desktop.sh sees to it).
+reader_words="with a screen reader reading the tree"
+for loss in "the X server ends" "xkill closes its connection" "the X server ends under the GTK theme" \
+    "the X server ends $reader_words" "xkill closes its connection $reader_words"; do
+    settings=()
+    reader=""
+    case "$loss" in
+    *"under the GTK theme")
         start_desktop 1024x768
-        theme=(XDG_CURRENT_DESKTOP=GNOME)
-    else
+        settings=(XDG_CURRENT_DESKTOP=GNOME) ;;
+    *"$reader_words")
         start_xvfb 1024x768
-    fi
-    if ! start_with_window "$loss" "${theme[@]}"; then
+        settings=(QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+        "$(dirname "$0")/accessibility_reader.py" >"$work/reader" 2>/dev/null &
+        reader=$! ;;
+    *)
+        start_xvfb 1024x768 ;;
+    esac
+    if ! start_with_window "$loss" "${settings[@]}"; then
         stop_xvfb
+        [ -n "$reader" ] && kill "$reader" 2>/dev/null
         continue
     fi
-    if [ "$loss" = "xkill closes its connection" ]; then
-        "$tool" kill "$window"
-    else
-        stop_xvfb
+    if [ -n "$reader" ]; then  # the reader has read the window once
+        for _ in $(seq 100); do grep -q "read the program" "$work/reader" && break; sleep 0.05; done
     fi
+    case "$loss" in
+    "xkill closes its connection"*) "$tool" kill "$window" ;;
+    *) stop_xvfb ;;
+    esac
     if finish "$loss" "$pid" 1; then
-        if grep -q "lost its connection to the display" "$work/log"; then
-            echo "ok   $loss: exit code 1 and the program's word for it"
+        if [ "$(grep -c "lost its connection to the display" "$work/log")" != 1 ]; then
+            fail "$loss: not one line that the display was lost: $(cat "$work/log")"
+        elif [ "$(grep -cv '^$' "$work/log")" != 1 ]; then
+            fail "$loss: more than the program's line: $(cat "$work/log")"
         else
-            fail "$loss: no line that the display was lost"
+            echo "ok   $loss: exit code 1 and the program's one line"
         fi
     fi
+    [ -n "$reader" ] && { kill "$reader" 2>/dev/null; wait "$reader" 2>/dev/null; }
     [ -n "$xvfb" ] && stop_xvfb
     [ -n "$desktop_wm" ] && { kill "$desktop_wm" 2>/dev/null; wait "$desktop_wm" 2>/dev/null; desktop_wm=""; }
 done
