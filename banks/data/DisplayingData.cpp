@@ -116,8 +116,8 @@ const QuestionSheet sheet = {{
                 {"Yes, with their bases cut off, the bars look far more unequal in proportion."},
                 {"No, the lengths of the bars no longer match the values."},
                 {"No, a histogram shows the distribution of a numerical variable."},
-                {"No, the differences in length stay the same, but a bar of twice the value no",
-                 "longer looks twice as long: the bars look far more unequal than the values."}}}},
+                {"No, a bar of twice the value no longer looks twice as long: with their bases",
+                 "cut off, the bars look far more unequal than the values are."}}}},
     // 9
     {.correct = 3,
      .lines = {"Outliers are"},

@@ -418,15 +418,15 @@ const QuestionSheet& questions()
 
         // 28
         {.correct = 4,
-         .lines = {"Incomes in a population are skewed to the right.  Many random samples of",
-                   "30 incomes are drawn and the mean of each is computed.  The sampling",
-                   "distribution of these means is approximately"},
+         .lines = {"Incomes in a population are moderately skewed to the right.  Many random",
+                   "samples of 30 incomes are drawn and the mean of each is computed.  The",
+                   "sampling distribution of these means is approximately"},
          .answers = {"strongly skewed right.", "slightly skewed left.", "uniform (equally likely).",
                      "symmetrical.", "U shaped."},
          .hints = {{
              {"No, means of 30 incomes are far less skewed than the incomes themselves."},
-             {"No, the population is skewed to the right, and the means of samples of 30",
-              "are approximately normal, hence nearly symmetrical."},
+             {"No, with a moderate skew the means of samples of 30 are approximately normal,",
+              "hence nearly symmetrical; what skew is left is to the right, not the left."},
              {"No, the means pile up near the population mean; they are not equally likely."},
              {"Yes, by the central limit theorem the mean of 30 independent observations is",
               "approximately normal, and so nearly symmetrical, if the population is only",

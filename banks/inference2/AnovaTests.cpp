@@ -389,7 +389,7 @@ const QuestionSheet& questions()
                     {"No, are these data strong evidence against the null hypothesis?"},
                     persuasive,
                     smallSamplesSmallDifferences}},
-         .chart = BoxPlot{.boxes = {{2.5, 11.5, 5, 6.5, 8.5}, {3, 12, 4, 7, 9}, {3, 12, 4, 8, 11}},
+         .chart = BoxPlot{.boxes = {{2.5, 11.5, 5, 6.5, 8.5}, {3, 12, 4, 7, 9}, {3, 12, 4, 7, 10}},
                           .labels = {"n = 25", "n = 25", "n = 25"},
                           .minX = 0,
                           .maxX = 20,

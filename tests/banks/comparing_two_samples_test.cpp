@@ -241,29 +241,6 @@ std::string hintText(Integer number, Integer answer)
     return joined(hintAt(bank, {number, answer}));
 }
 
-// The ways a student may read a drawn box: its centre, and its standard deviation.
-double median(Integer b) { return gBoxplot(b, 4); }
-double quartilesMean(Integer b) { return (gBoxplot(b, 3) + gBoxplot(b, 4) + gBoxplot(b, 5)) / 3.0; }
-double quartersMean(Integer b) { return testing_support::estimateFromBox(b).mean; }
-double fromBoxWidth(Integer b) { return (gBoxplot(b, 5) - gBoxplot(b, 3)) / 1.35; } // the IQR of a normal
-double rangeByFour(Integer b) { return (gBoxplot(b, 2) - gBoxplot(b, 1)) / 4.0; }
-double rangeBySix(Integer b) { return (gBoxplot(b, 2) - gBoxplot(b, 1)) / 6.0; }
-double quartersSd(Integer b) { return testing_support::estimateFromBox(b).sd; }
-
-double sampleSize(Integer b)
-{
-    return std::stod(gBarName(b).substr(4)); // "n = 20"
-}
-
-// One value of the population that a box describes: each quarter spread evenly between its marks.
-double drawFromBox(Integer b, std::mt19937_64& random)
-{
-    const double marks[] = {gBoxplot(b, 1), gBoxplot(b, 3), gBoxplot(b, 4), gBoxplot(b, 5), gBoxplot(b, 2)};
-    const double u = static_cast<double>(random() >> 11) * 0x1.0p-53 * 4.0;
-    const int quarter = std::min(3, static_cast<int>(u));
-    return marks[quarter] + (u - quarter) * (marks[quarter + 1] - marks[quarter]);
-}
-
 // Every figure that a question asks for, recomputed from the data in its lines: the keyed
 // option is that figure at its own precision, and no other option is.
 TEST(ComparingTwoSamples, KeyedFiguresAreWhatTheDataGive)
@@ -343,8 +320,8 @@ TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
     storeThrough(bank, 29);
     const auto one = testing_support::estimateFromBox(1);
     const auto two = testing_support::estimateFromBox(2);
-    const double n29 = sampleSize(1);
-    ASSERT_EQ(n29, sampleSize(2));
+    const double n29 = testing_support::boxSampleSize(1);
+    ASSERT_EQ(n29, testing_support::boxSampleSize(2));
     const std::string hint29 = hintText(29, 4);
     const double standardError = std::sqrt((one.sd * one.sd + two.sd * two.sd) / n29);
     for (const std::string& figure : {"samples of " + fixed(n29, 0), "differ by about " + fixed(two.mean - one.mean, 1),
@@ -438,22 +415,13 @@ TEST(ComparingTwoSamples, BoxPlotQuestionsStoreTheirCharts)
 // boxes, and the one most often nearest over samples drawn from the populations they describe.
 TEST(ComparingTwoSamples, BoxPlotAnswersAreWhatTheBoxesShow)
 {
-    const struct {
-        const char* name;
-        double (*of)(Integer box);
-    } centres[] = {{"medians", median}, {"means of the quartiles", quartilesMean}, {"means of the quarters", quartersMean}},
-      spreads[] = {{"box width / 1.35", fromBoxWidth},
-                   {"range / 4", rangeByFour},
-                   {"range / 6", rangeBySix},
-                   {"the quarters' spread", quartersSd}};
-
     for (Integer n = 27; n <= 30; ++n) {
         SCOPED_TRACE("question " + std::to_string(n));
         const auto q = storeThrough(bank, n);
-        const double n1 = sampleSize(1);
-        const double n2 = sampleSize(2);
-        for (const auto& centre : centres)
-            for (const auto& spread : spreads) {
+        const double n1 = testing_support::boxSampleSize(1);
+        const double n2 = testing_support::boxSampleSize(2);
+        for (const auto& centre : testing_support::boxCentres())
+            for (const auto& spread : testing_support::boxSpreads()) {
                 const double t = pooledT(centre.of(1), spread.of(1), n1, centre.of(2), spread.of(2), n2);
                 const double p = twoSidedT(t, n1 + n2 - 2.0);
                 EXPECT_EQ(testing_support::nearestOption(q.answers, p, true), q.correct)
@@ -469,8 +437,8 @@ TEST(ComparingTwoSamples, BoxPlotAnswersAreWhatTheBoxesShow)
             std::array<double, 2> sds{};
             for (Integer b = 1; b <= 2; ++b) {
                 auto& values = drawn[static_cast<std::size_t>(b - 1)];
-                for (int i = 0; i < static_cast<int>(sampleSize(b)); ++i)
-                    values.push_back(drawFromBox(b, random));
+                for (int i = 0; i < static_cast<int>(testing_support::boxSampleSize(b)); ++i)
+                    values.push_back(testing_support::drawFromBox(b, random));
                 double sum = 0.0;
                 for (double v : values)
                     sum += v;

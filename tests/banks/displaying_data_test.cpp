@@ -270,16 +270,39 @@ TEST(DisplayingData, NamesWhatTheBarsShowAndTheGraphsAsTheBankDoes)
     }
 }
 
-// What the hints teach of a graph's distortions: a bar chart cut off below keeps the bars'
-// differences in length and changes their proportions; counts as heights need equal widths.
+// What the hints teach of a graph's distortions: counts as heights need equal widths.
 TEST(DisplayingData, HintsSayWhatTheGraphsChange)
 {
     testing_support::expectHintsSay(ch2Questions, {
-        {8, 1, "proportion", "differ more in length"},
-        {8, 2, "proportion", "differences look larger"},
-        {8, 5, "stay the same", "look larger than they are"},
         {25, 2, "width", "areas, not"},
     });
+}
+
+// A bar chart whose vertical axis starts above 0 and is stretched over the same height, as
+// cut axes are: bars of 90 and 100 on a 200-pixel chart, the axis from 0 and from 80.  The
+// cut chart draws the larger bar twice as long, not 1.1 times, and their difference five
+// times as long: nothing of the bars stays the same, and they look more unequal.  The hints
+// of question 8 say so, and none claims that the bars' differences are kept.
+TEST(DisplayingData, CutAxisHintsSayWhatTheCutChartDraws)
+{
+    const auto pixels = [](double value, double axisFrom) { return (value - axisFrom) * 200.0 / (100.0 - axisFrom); };
+    const double ratioFull = pixels(100, 0) / pixels(90, 0);
+    const double ratioCut = pixels(100, 80) / pixels(90, 80);
+    EXPECT_NEAR(ratioCut, 2.0, 1e-12);
+    EXPECT_GT(ratioCut, ratioFull);
+    EXPECT_NE(pixels(100, 80) - pixels(90, 80), pixels(100, 0) - pixels(90, 0));
+
+    const StoredQuestion q = storeThrough(ch2Questions, 8);
+    ASSERT_EQ(q.answers[static_cast<std::size_t>(q.correct - 1)], "exaggerates the differences between the bars.");
+    ASSERT_EQ(q.answers[4], "shows the same differences as before.");
+    const std::regex moreUnequal(R"(more unequal)");
+    const std::regex differencesKept(
+        R"(\b(differences?|lengths?)\b[^.;:]*\b(stays?|remains?|are|is|keeps?)\b( still)? (the same|unchanged|equal))");
+    for (const std::size_t a : {0U, 1U, 4U}) {
+        const std::string hint = testing_support::joined(q.hints[a]);
+        EXPECT_TRUE(std::regex_search(hint, moreUnequal)) << "answer " << a + 1 << ": " << hint;
+        EXPECT_FALSE(std::regex_search(hint, differencesKept)) << "answer " << a + 1 << ": " << hint;
+    }
 }
 
 // A histogram drawn from its interval edges and counts, with densities as heights.

@@ -491,8 +491,9 @@ TEST(SimpleRegression, TextQuestionsWithEstimatesShowTheirTValuesAndPValues)
 }
 
 // Regression toward the mean is the one explanation left: the stem states the facts that
-// rule out the biases, and sampling error, which strays either way at random, pulls no
-// group of high scorers back toward the mean.
+// rule out the biases.  Sampling error is no explanation, as nothing is estimated from a
+// sample; but chance that goes either way is exactly what pulls students picked for a high
+// first score back toward the mean, so its hint must not deny that.
 TEST(SimpleRegression, RegressionTowardTheMeanIsTheOnlyExplanationLeft)
 {
     const StoredQuestion q = storeThrough(ch11Questions, 16);
@@ -503,8 +504,18 @@ TEST(SimpleRegression, RegressionTowardTheMeanIsTheOnlyExplanationLeft)
     for (const std::size_t bias : {0U, 1U})
         EXPECT_NE(joined(q.hints[bias]).find(fact), std::string::npos) << joined(q.hints[bias]);
     EXPECT_NE(stem.find(fact), std::string::npos) << "the stem does not say \"" << fact << "\": " << stem;
+    ASSERT_EQ(q.answers[3], "sampling error.");
     const std::string samplingError = joined(q.hints[3]);
-    EXPECT_NE(samplingError.find("at random"), std::string::npos) << samplingError;
+    const std::regex deniesThePull(R"(\b(not|never|no|cannot|can't|won't)\b[^.;:]*\b(toward|towards|to|back to) the mean\b)");
+    EXPECT_FALSE(std::regex_search(samplingError, deniesThePull)) << samplingError;
+
+    // Students 1 standard deviation above the mean stand near the 84th percentile: a high
+    // score, not a top one.
+    const double above = testing_support::upperNormal(1.0);
+    ASSERT_GT(above, 0.15);
+    const std::regex top(R"(\btop\b)");
+    for (const std::string& text : {stem, samplingError, joined(rightHint(q))})
+        EXPECT_FALSE(std::regex_search(text, top)) << above * 100.0 << "% of students score higher: " << text;
 }
 
 } // namespace

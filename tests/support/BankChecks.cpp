@@ -425,6 +425,45 @@ BoxEstimate estimateFromBox(Integer box)
     return {mean, std::sqrt(variance)};
 }
 
+namespace {
+double median(Integer b) { return gBoxplot(b, 4); }
+double quartilesMean(Integer b) { return (gBoxplot(b, 3) + gBoxplot(b, 4) + gBoxplot(b, 5)) / 3.0; }
+double quartersMean(Integer b) { return estimateFromBox(b).mean; }
+double fromBoxWidth(Integer b) { return (gBoxplot(b, 5) - gBoxplot(b, 3)) / 1.35; } // the IQR of a normal
+double rangeByFour(Integer b) { return (gBoxplot(b, 2) - gBoxplot(b, 1)) / 4.0; }
+double rangeBySix(Integer b) { return (gBoxplot(b, 2) - gBoxplot(b, 1)) / 6.0; }
+double quartersSd(Integer b) { return estimateFromBox(b).sd; }
+} // namespace
+
+const std::vector<BoxReading>& boxCentres()
+{
+    static const std::vector<BoxReading> centres = {
+        {"medians", median}, {"means of the quartiles", quartilesMean}, {"means of the quarters", quartersMean}};
+    return centres;
+}
+
+const std::vector<BoxReading>& boxSpreads()
+{
+    static const std::vector<BoxReading> spreads = {{"box width / 1.35", fromBoxWidth},
+                                                    {"range / 4", rangeByFour},
+                                                    {"range / 6", rangeBySix},
+                                                    {"the quarters' spread", quartersSd}};
+    return spreads;
+}
+
+double boxSampleSize(Integer box)
+{
+    return std::stod(gBarName(box).substr(4));
+}
+
+double drawFromBox(Integer box, std::mt19937_64& random)
+{
+    const double marks[] = {gBoxplot(box, 1), gBoxplot(box, 3), gBoxplot(box, 4), gBoxplot(box, 5), gBoxplot(box, 2)};
+    const double u = static_cast<double>(random() >> 11) * 0x1.0p-53 * 4.0;
+    const int quarter = std::min(3, static_cast<int>(u));
+    return marks[quarter] + (u - quarter) * (marks[quarter + 1] - marks[quarter]);
+}
+
 void expectBoxInOrder(Integer box)
 {
     SCOPED_TRACE("box " + std::to_string(box));

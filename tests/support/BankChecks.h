@@ -9,6 +9,7 @@
 
 #include <array>
 #include <map>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -185,6 +186,22 @@ struct BoxEstimate {
     double sd;
 };
 BoxEstimate estimateFromBox(Integer box);
+
+// The ways a student may read a drawn box: its centre (median, mean of the quartiles, mean
+// of the quarters) and its standard deviation (box width / 1.35, range / 4, range / 6, the
+// quarters' spread).
+struct BoxReading {
+    const char* name;
+    double (*of)(Integer box);
+};
+const std::vector<BoxReading>& boxCentres();
+const std::vector<BoxReading>& boxSpreads();
+
+// The sample size that box b's label gives ("n = 20").
+double boxSampleSize(Integer box);
+
+// One value of the population that box b describes: each quarter spread evenly between its marks.
+double drawFromBox(Integer box, std::mt19937_64& random);
 
 // Box b as stored: minimum <= first quartile <= median <= third quartile <= maximum, all on the x axis.
 void expectBoxInOrder(Integer box);
