@@ -2,17 +2,10 @@
 #include "framework/Application.h"
 #include "framework/qt/QtPlatform.h"
 
-namespace {
-
-// The executable's preinit functions run before any shared library's initialiser (Qt's
-// included), so a quit request counts from then on, not only from main.
-[[gnu::used, gnu::section(".preinit_array")]] void (*const installQuitSignalsFirst)() =
-    &framework::qt::installQuitSignals;
-
-} // namespace
-
 int main(int argc, char** argv)
 {
+    // First, so that a quit request counts from the start.
+    framework::qt::installQuitSignals();
     framework::qt::useQtPlatform();
     framework::RuntimeInit(argc, argv);
     app::Main();

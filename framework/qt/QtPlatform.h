@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/Platform.h"
-#include "framework/qt/QuitSignals.h" // installQuitSignals, which the program calls first
+#include "framework/qt/QuitSignals.h" // installQuitSignals, which main calls before anything else
 
 #include <functional>
 #include <memory>

@@ -10,8 +10,7 @@ namespace framework::qt {
 // writes a byte to a socket, and a notifier on the other end asks the application to quit.
 
 // Installs the handlers and unblocks both signals, so that one sent before start-up is
-// taken now; once is enough, and later calls do nothing. Runs before the C++ runtime and Qt
-// have initialised: system calls only.
+// taken now; once is enough, and later calls do nothing. main calls it before anything else.
 void installQuitSignals();
 
 // Once the event loop can no longer take a request, a signal ends the program as by default.
