@@ -21,6 +21,17 @@ std::string programCommand = "merrowby";
 
 void printNoDisplayMessage()
 {
+    const QByteArray forced = qgetenv("QT_QPA_PLATFORM");
+    if (!forced.isEmpty()) {
+        // The platform was chosen by the caller: the advice is about that choice, not about
+        // a missing display.
+        std::fprintf(stderr,
+                     "Merrowby needs a display to show its window, and could not open one on the platform\n"
+                     "that QT_QPA_PLATFORM=%s asks Qt for: that platform's display cannot be reached.\n"
+                     "Start it on a running display of that kind, or unset QT_QPA_PLATFORM to let Qt choose.\n",
+                     forced.constData());
+        return;
+    }
     std::fprintf(stderr,
                  "Merrowby needs a display to show its window, and could not open one\n"
                  "(no DISPLAY or WAYLAND_DISPLAY is set, or its server cannot be reached).\n"

@@ -15,10 +15,14 @@ namespace {
 
 int signalSockets[2] = {-1, -1};
 
-void onQuitSignal(int)
+// Ctrl-C asked for the quit: once shut down, the program ends by SIGINT, so that the shell
+// sees the interrupt (a loop that started it stops). SIGTERM ends it with its exit code.
+bool interrupted = false;
+
+void onQuitSignal(int signal)
 {
     const int savedErrno = errno;
-    const char byte = 1;
+    const char byte = static_cast<char>(signal);
     // A full socket already holds a quit request: the byte may be dropped.
     [[maybe_unused]] const auto written = ::write(signalSockets[0], &byte, 1);
     errno = savedErrno;
@@ -52,6 +56,8 @@ void restoreDefaultQuitSignals()
         return;
     ::signal(SIGTERM, SIG_DFL);
     ::signal(SIGINT, SIG_DFL);
+    if (interrupted)
+        ::raise(SIGINT);
 }
 
 std::unique_ptr<QSocketNotifier> watchQuitSignals()
@@ -63,7 +69,10 @@ std::unique_ptr<QSocketNotifier> watchQuitSignals()
     auto notifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
     QObject::connect(notifier.get(), &QSocketNotifier::activated, [] {
         char bytes[256];
-        while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
+        ssize_t count = 0;
+        while ((count = ::read(signalSockets[1], bytes, sizeof bytes)) > 0) {
+            for (ssize_t i = 0; i < count; ++i)
+                interrupted = interrupted || bytes[i] == SIGINT;
         }
         // The desktop's quit request is the application's quit Apple event.
         Application* app = GetAppObject();

@@ -13,7 +13,9 @@ namespace framework::qt {
 // taken now; once is enough, and later calls do nothing. main calls it before anything else.
 void installQuitSignals();
 
-// Once the event loop can no longer take a request, a signal ends the program as by default.
+// Once the event loop can no longer take a request, a signal ends the program as by default;
+// where the quit was asked by SIGINT (Ctrl-C), the program then ends by it, as shells expect
+// of a program that handles the interrupt.
 void restoreDefaultQuitSignals();
 
 // Watches the channel from the event loop (once Qt is up): a signal that arrived before is

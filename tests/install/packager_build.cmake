@@ -1,8 +1,9 @@
 # Configures the program as a packager does, with BUILD_TESTING off:
 #   cmake -DSOURCE_DIR=<top of the repository> -DWORK_DIR=<folder of its own> -P packager_build.cmake
-# Without the tests' packages (GoogleTest, Boost, the X11 headers) it configures, and its source
-# of the watcher of windows destroyed from outside compiles to the watcher; without xcb's
-# headers and library the configuration fails and names the package that brings them.
+# Without the tests' packages (GoogleTest, Boost, and CMake's X11 package, which the tests' X
+# tool uses) it configures, and its source of the watcher of windows destroyed from outside
+# compiles to the watcher; without xcb's and Xlib's headers and libraries, which the program
+# itself needs, the configuration fails and names the packages that bring them.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -67,18 +68,18 @@ else()
     endif()
 endif()
 
-# Without xcb: pkg-config finds no package at all.
+# Without xcb and Xlib: pkg-config finds no package at all.
 file(MAKE_DIRECTORY "${WORK_DIR}/no-packages")
 set(ENV{PKG_CONFIG_LIBDIR} "${WORK_DIR}/no-packages")
 set(ENV{PKG_CONFIG_PATH} "")
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/without-xcb ${without_test_packages}
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(result EQUAL 0)
-    fail("without xcb the configuration succeeds")
-elseif(NOT output MATCHES "libxcb1-dev")
-    fail("without xcb the configuration fails without naming libxcb1-dev:\n${output}")
+    fail("without xcb and Xlib the configuration succeeds")
+elseif(NOT output MATCHES "libxcb1-dev" OR NOT output MATCHES "libx11-dev")
+    fail("without xcb and Xlib the configuration fails without naming libxcb1-dev and libx11-dev:\n${output}")
 else()
-    message("ok   without xcb the configuration fails and names libxcb1-dev")
+    message("ok   without xcb and Xlib the configuration fails and names libxcb1-dev and libx11-dev")
 endif()
 
 if(failures GREATER 0)

@@ -44,6 +44,20 @@ if finish "$name" $! 1; then
     fi
 fi
 
+# A platform asked for by name whose display cannot be reached: the message names the
+# setting, and does not advise xvfb-run, which would run into the same setting.
+name="started with QT_QPA_PLATFORM=wayland and no compositor"
+env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland DISPLAY=":$unused" "$program" >"$work/log" 2>&1 &
+if finish "$name" $! 1; then
+    if ! grep -qF "QT_QPA_PLATFORM=wayland" "$work/log"; then
+        fail "$name: the setting is not named: $(cat "$work/log")"
+    elif grep -q "xvfb-run" "$work/log"; then
+        fail "$name: advises xvfb-run, which keeps the setting"
+    else
+        echo "ok   $name: exit code 1 and the setting named"
+    fi
+fi
+
 # A screen larger than the window.
 start_xvfb 1024x768
 if start_with_window "a screen larger than the window"; then
