@@ -244,7 +244,7 @@ const QuestionSheet sheet = {{
                 {"No, it groups the values into intervals and so loses the exact values."}}}},
     // 19
     {.correct = 5,
-     .lines = {"The total area of all the bars in a histogram"},
+     .lines = {"The total area of all the bars in a histogram with densities as heights"},
      .answers = {"equals the number of observations.", "equals the mean of the data.", "equals the number of bars.",
                  "equals the width of the horizontal axis.", "equals 1."},
      .hints = {{{"No, each bar's area is its share of the observations, not its count."},
@@ -308,7 +308,7 @@ const QuestionSheet sheet = {{
                 {"No, the position of a bar shows which interval it stands for."}}}},
     // 25
     {.correct = 1,
-     .lines = {"What is the best label for the vertical axis of a histogram?"},
+     .lines = {"What is the best label for the vertical axis of any histogram?"},
      .answers = {"Density", "Frequency", "Time", "Category", "Mean"},
      .hints = {{{"Yes, the height of a bar is a density: relative frequency per unit of width."},
                 {"No, counts work as heights only for equal widths; a density works for any."},

@@ -108,8 +108,8 @@ const QuestionSheet& questions()
                     {"No, selection bias comes from how a sample is chosen, not from a treatment."},
                     {"No, there is no such effect!  Survivor bias comes from studying only those",
                      "who last through some process."},
-                    {"No, there is no such effect!  Double-blind studies are a way to guard",
-                     "against the response described here."},
+                    {"No, there is no such effect!  Double-blind studies keep the response",
+                     "described here from biasing the comparison of the groups."},
                     {"No, nonresponse bias comes from people who do not answer a survey."}}}},
         // 8
         {.correct = 3,

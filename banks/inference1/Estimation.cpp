@@ -105,8 +105,8 @@ const QuestionSheet& questions()
               "centered; it depends on the spread of the population and on the sample size."},
              {"No, the spread of a sampling distribution does not depend on where it is",
               "centered; it depends on the spread of the population and on the sample size."},
-             {"Yes, statistics computed from smaller samples vary more from sample to sample:",
-              "the standard deviation of x-bar, for one, is (standard deviation)/sqrt(n)."},
+             {"Yes, statistics from smaller samples vary more: the standard deviation of",
+              "x-bar, for one, is the population standard deviation divided by sqrt(n)."},
              {"No, computing more statistics does not change the spread of any one of them."},
          }}},
 

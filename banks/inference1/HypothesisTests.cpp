@@ -279,9 +279,9 @@ const QuestionSheet& questions()
                      "proof by contradiction."},
          .hints = {Lines{"No, robust estimation is estimation that outliers affect little."},
                    Lines{"No, nonparametric tests assume no particular distribution of the data."},
-                   Lines{"Yes, also called data dredging or p-hacking: among a great many tests some low",
-                         "p values turn up by chance alone.  Use common sense, and test a striking result",
-                         "again on fresh data before believing it."},
+                   Lines{"Yes, in its older, disparaging sense, also called data dredging or p-hacking:",
+                         "among a great many tests some low p values turn up by chance alone.  Use",
+                         "common sense, and test a striking result again on fresh data."},
                    Lines{"No, sample statistics are values computed from one sample."},
                    Lines{"No, that is how one test argues, not the reporting of many tests."}}},
         // 26

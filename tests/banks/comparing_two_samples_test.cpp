@@ -353,6 +353,32 @@ TEST(ComparingTwoSamples, WrongAnswersHintsSayWhatTheirOptionIs)
     EXPECT_EQ(storeThrough(bank, 14).answers[2], "cluster sampling.");
 }
 
+// The spread of a difference of means or proportions is its standard error, never a standard
+// deviation that a student could take for the samples' own.
+TEST(ComparingTwoSamples, TheDifferenceHasAStandardError)
+{
+    testing_support::expectNoTextMatches(
+        bank, {R"(standard deviation of the difference|difference has the standard\s+deviation)"});
+}
+
+// "More data are more persuasive" holds only for a result in the treatment's favour: the
+// stems of questions 17 and 18 say which group did better.
+TEST(ComparingTwoSamples, LargerSamplesPersuadeOfAResultTheStemStates)
+{
+    const struct {
+        Integer number;
+        std::regex direction;
+    } cases[] = {
+        {17, std::regex(R"(toothpaste[^.]*fewer cavities)")},
+        {18, std::regex(R"(lower in the aspirin group|aspirin group[^.]*lower)")},
+    };
+    for (const auto& c : cases) {
+        const auto q = storeThrough(bank, c.number);
+        EXPECT_NE(hintText(c.number, q.correct).find("more data"), std::string::npos);
+        EXPECT_TRUE(std::regex_search(joined(q.lines), c.direction)) << "question " << c.number << ": " << joined(q.lines);
+    }
+}
+
 TEST(ComparingTwoSamples, BoxPlotQuestionsStoreTheirCharts)
 {
     const struct {
