@@ -197,16 +197,58 @@ double QtGraphics::StringWidth(const std::string& text)
 
 void QtGraphics::DrawLine(Integer x1, Integer y1, Integer x2, Integer y2)
 {
-    painter_.drawLine(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2), static_cast<int>(y2));
+    if (x1 == x2 || y1 == y2)
+        fillDeviceLine(x1, y1, x2, y2);
+    else
+        painter_.drawLine(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2), static_cast<int>(y2));
+}
+
+// A level or upright line covering pixels (x1, y1) to (x2, y2) and as wide as the pen, filled
+// in device pixels: one thickness wherever it falls at a fractional scale, its ends on the
+// device grid, where Qt's rounding of each line alone would make every other line bolder.
+void QtGraphics::fillDeviceLine(Integer x1, Integer y1, Integer x2, Integer y2)
+{
+    const double scale = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
+    const double width = static_cast<double>(std::max<Integer>(penWidth_, 1));
+    const int thickness = std::max(1, static_cast<int>(std::lround(width * scale)));
+    const QTransform toDevice = painter_.deviceTransform();
+    const auto device = [&](double x, double y) { return toDevice.map(QPointF(x, y)); };
+    // Where Qt's own square-capped pen would put it: centred on the pixel for an odd width, on
+    // its corner for an even one, and reaching half the width beyond either end.
+    const double centre = static_cast<int>(width) % 2 == 1 ? 0.5 : 0.0;
+    const double half = width / 2;
+    QRect area;
+    if (y1 == y2) {
+        const double y = static_cast<double>(y1) + centre;
+        const QPointF from = device(static_cast<double>(std::min(x1, x2)) + centre - half, y);
+        const QPointF to = device(static_cast<double>(std::max(x1, x2)) + centre + half, y);
+        const int top = static_cast<int>(std::lround(from.y() - thickness / 2.0));
+        const int left = static_cast<int>(std::lround(from.x()));
+        area = QRect(left, top, std::max(1, static_cast<int>(std::lround(to.x())) - left), thickness);
+    } else {
+        const double x = static_cast<double>(x1) + centre;
+        const QPointF from = device(x, static_cast<double>(std::min(y1, y2)) + centre - half);
+        const QPointF to = device(x, static_cast<double>(std::max(y1, y2)) + centre + half);
+        const int left = static_cast<int>(std::lround(from.x() - thickness / 2.0));
+        const int top = static_cast<int>(std::lround(from.y()));
+        area = QRect(left, top, thickness, std::max(1, static_cast<int>(std::lround(to.y())) - top));
+    }
+    painter_.save();
+    painter_.setWorldTransform(toDevice.inverted() * painter_.worldTransform());
+    painter_.fillRect(area, qColor(color_));
+    painter_.restore();
 }
 
 void QtGraphics::DrawRect(Integer x, Integer y, Integer width, Integer height)
 {
     if (width <= 0 || height <= 0)
         return;
-    // Qt's outline covers width + 1 pixels; the frame stays inside width x height.
-    painter_.drawRect(static_cast<int>(x), static_cast<int>(y), static_cast<int>(width - 1),
-                      static_cast<int>(height - 1));
+    // The frame stays inside width x height, its four sides lines as DrawLine draws them.
+    const Integer right = x + width - 1, bottom = y + height - 1;
+    fillDeviceLine(x, y, right, y);
+    fillDeviceLine(x, bottom, right, bottom);
+    fillDeviceLine(x, y, x, bottom);
+    fillDeviceLine(right, y, right, bottom);
 }
 
 void QtGraphics::FillOval(Integer x, Integer y, Integer width, Integer height)

@@ -64,6 +64,7 @@ public:
 
 private:
     void applyPen();
+    void fillDeviceLine(Integer x1, Integer y1, Integer x2, Integer y2);
     void applyFont();
 
     QPainter& painter_;

@@ -7,7 +7,9 @@
 
 #include <QPainter>
 
+#include <cmath>
 #include <functional>
+#include <vector>
 #include <string>
 
 using framework::qt::QtGraphics;
@@ -159,6 +161,62 @@ TEST_F(AliasedShapes, ChartShapesCoverExactlyTheirPixels)
     for (const auto& c : cases) {
         const std::string drawn = picture(c.color, c.draw);
         EXPECT_TRUE(matches(c.expected, drawn)) << c.what << ", expected\n" << c.expected << "drawn\n" << drawn;
+    }
+}
+
+// At the fractional scales of laptops' displays (QT_SCALE_FACTOR=1.25, QT_FONT_DPI=144 giving
+// 1.5) and the whole ones, every line of a histogram is as thick as every other, in device
+// pixels: its bars' tops and sides, and the axis ticks.
+TEST_F(AliasedShapes, EveryLineOfAChartHasOneThicknessAtEveryScale)
+{
+    for (const double scale : {1.0, 1.25, 1.5, 2.0}) {
+        SCOPED_TRACE(testing::Message() << "scale " << scale);
+        const int width = 200, height = 120;
+        QImage image(static_cast<int>(width * scale), static_cast<int>(height * scale), QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::white);
+        constexpr int bars = 8, barWidth = 20, base = 100;
+        {
+            QPainter painter(&image);
+            QtGraphics g(painter);
+            g.ForeColor({0, 0, 0});
+            for (int i = 0; i < bars; ++i) {
+                const int top = 20 + 7 * i;
+                g.DrawRect(10 + barWidth * i, top, barWidth + 1, base - top + 1);
+                g.DrawLine(10 + barWidth * i, base + 1, 10 + barWidth * i, base + 4); // a tick
+            }
+        }
+        const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+        // The run of dark pixels from the first one met going down (or right) from a start.
+        const auto runDown = [&](int x, int y) {
+            while (y < image.height() && !dark(x, y))
+                ++y;
+            int run = 0;
+            for (; y < image.height() && dark(x, y); ++y)
+                ++run;
+            return run;
+        };
+        const auto runRight = [&](int x, int y) {
+            while (x < image.width() && !dark(x, y))
+                ++x;
+            int run = 0;
+            for (; x < image.width() && dark(x, y); ++x)
+                ++run;
+            return run;
+        };
+        std::vector<int> tops, sides, ticks;
+        for (int i = 0; i < bars; ++i) {
+            const double middle = 10 + barWidth * i + barWidth / 2.0;
+            tops.push_back(runDown(static_cast<int>(middle * scale), 0));
+            sides.push_back(runRight(static_cast<int>((10 + barWidth * i - 3) * scale), static_cast<int>(90 * scale)));
+            ticks.push_back(runRight(static_cast<int>((10 + barWidth * i - 3) * scale), static_cast<int>(103 * scale)));
+        }
+        const int thickness = tops.front();
+        EXPECT_GE(thickness, 1);
+        EXPECT_LE(thickness, static_cast<int>(std::ceil(scale)));
+        EXPECT_EQ(tops, std::vector<int>(bars, thickness)) << "the bars' tops";
+        EXPECT_EQ(sides, std::vector<int>(bars, thickness)) << "the bars' left sides";
+        EXPECT_EQ(ticks, std::vector<int>(bars, thickness)) << "the ticks";
     }
 }
 
