@@ -17,10 +17,15 @@ fail() {
     failures=$((failures + 1))
 }
 
-if ! "$cmake" --install "$build" --config "$config" --prefix "$prefix" >"$work/log" 2>&1; then
+# Installed as the README says, stripped: the program without its debug information.
+if ! "$cmake" --install "$build" --config "$config" --prefix "$prefix" --strip >"$work/log" 2>&1; then
     cat "$work/log"
     fail "cmake --install"
     exit 1
+fi
+
+if command -v readelf >/dev/null && readelf -S "$prefix/bin/merrowby" 2>/dev/null | grep -q '\.debug_info'; then
+    fail "the installed program keeps its debug information"
 fi
 
 desktop="$prefix/share/applications/$id.desktop"
