@@ -152,15 +152,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv)
     if (argc > 0 && argv[0] && argv[0][0])
         programCommand = argv[0];
     qtMessageHandler = qInstallMessageHandler(onStartupMessage);
-    // GTK, which the desktop's platform theme loads, would put an empty application of its
-    // own beside the program's on the accessibility bus: a screen reader would list two
-    // Merrowbys. Its bridge stays off while Qt starts; a browser started later has it again.
-    const bool bridgeOffByCaller = qEnvironmentVariableIsSet("NO_AT_BRIDGE");
-    if (!bridgeOffByCaller)
-        qputenv("NO_AT_BRIDGE", "1");
     auto application = std::make_unique<QApplication>(argc, argv);
-    if (!bridgeOffByCaller)
-        qunsetenv("NO_AT_BRIDGE");
     if (const auto* x11 = application->nativeInterface<QNativeInterface::QX11Application>())
         xcbConnection = x11->connection();
     qInstallMessageHandler(onRunMessage);

@@ -2,11 +2,8 @@
 # A screen reader's side of the accessibility bus, as the display test needs it: listens to
 # every object and window event, and keeps reading the tree of every application (names,
 # roles, states, positions), as a screen reader does while the user works. Ends on SIGTERM.
-# With --count, prints instead how many applications on the bus are named Merrowby, once the
-# window has appeared, and ends.
 import signal
 import sys
-import time
 
 import pyatspi
 from gi.repository import GLib
@@ -47,19 +44,6 @@ def heard(event):
     except Exception:
         pass
 
-
-if sys.argv[1:] == ["--count"]:
-    # GTK's application, where there is one, registers while Qt starts, before Qt's bridge
-    # does: once the program's is there, both are.
-    for _ in range(500):
-        desktop = pyatspi.Registry.getDesktop(0)
-        names = [(app.name or "") if app is not None else "" for app in desktop]
-        count = sum("merrowby" in name.lower() for name in names)
-        if count:
-            break
-        time.sleep(0.02)
-    print(count, " ".join(names), flush=True)
-    sys.exit(0)
 
 pyatspi.Registry.registerEventListener(heard, "object", "window", "focus")
 GLib.timeout_add(20, walk)

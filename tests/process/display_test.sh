@@ -103,22 +103,6 @@ if start_with_window "a screen smaller than the window"; then
 fi
 stop_xvfb
 
-# Under the GTK theme with a screen reader: GTK, loaded with the theme, would expose an empty
-# application of its own beside the program; the reader lists one Merrowby.
-start_desktop 1024x768
-if start_with_window "the GTK theme with a screen reader" XDG_CURRENT_DESKTOP=GNOME QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1; then
-    listed=$("$(dirname "$0")/accessibility_reader.py" --count 2>/dev/null)
-    if [ "${listed%% *}" = 1 ]; then
-        echo "ok   under the GTK theme a screen reader finds one Merrowby"
-    else
-        fail "under the GTK theme a screen reader does not find one Merrowby but: ${listed:-nothing}"
-    fi
-    kill -TERM "$pid"
-    finish "SIGTERM under the GTK theme with a screen reader" "$pid" 0
-fi
-stop_xvfb
-[ -n "$desktop_wm" ] && { kill "$desktop_wm" 2>/dev/null; wait "$desktop_wm" 2>/dev/null; desktop_wm=""; }
-
 # The display lost under the running program: its X server ends, or a force-quit (xkill)
 # closes the connection of the window's client; under the GTK theme, on a desktop with a window
 # manager, GTK's own connection may notice the loss first; with the accessibility bridge on and
