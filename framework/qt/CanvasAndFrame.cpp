@@ -126,16 +126,15 @@ void Canvas::applyPagePalette()
             palette = QPalette(QColor(239, 239, 239));
     }
     palette.setColor(QPalette::Window, page_);
-    applyingPalette_ = true;
-    setPalette(palette);
-    applyingPalette_ = false;
+    setPalette(palette); // which comes back here once, and then changes nothing
 }
 
 void Canvas::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    // A new desktop palette reaches the content area as a change of its own palette.
-    if (event->type() == QEvent::PaletteChange && !applyingPalette_)
+    // A new desktop palette reaches the content area as a change of its own palette; Qt
+    // sends none for a palette set unchanged.
+    if (event->type() == QEvent::PaletteChange)
         applyPagePalette();
 }
 

@@ -62,7 +62,6 @@ private:
     std::map<const RectControl*, QAbstractButton*> buttons_;
     std::map<const QAbstractButton*, Integer> tabIndexes_;
     QColor page_{Qt::white};
-    bool applyingPalette_ = false;
 };
 
 // The top-level Qt window around the content area and the menu bar. A close by the user

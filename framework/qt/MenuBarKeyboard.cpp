@@ -17,6 +17,9 @@ constexpr const char* HelperName = "menuBarKeyboard";
 // open: the keyboard's selection would show nothing.
 class HighlightKeyboardTitle : public QProxyStyle {
 public:
+    // Over the application's own style (QProxyStyle's default is the style factory's).
+    HighlightKeyboardTitle() : QProxyStyle(QApplication::style()->name()) {}
+
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {

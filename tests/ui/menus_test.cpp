@@ -6,10 +6,13 @@
 #include "framework/Exceptions.h"
 #include "framework/FileType.h"
 #include "framework/Menu.h"
+#include "framework/qt/MenuBarKeyboard.h"
 #include "framework/qt/QtPlatform.h"
 #include "quiz/Module1.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QProxyStyle>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -246,3 +249,17 @@ TEST_F(Menus, TheDeclaredFileTypeIsText)
 }
 
 } // namespace
+
+// The menu bar draws in the application's style, whichever the user chose (-style, a
+// desktop's setting), not the default one.
+TEST_F(Menus, TheMenuBarDrawsInTheApplicationsStyle)
+{
+    for (const char* name : {"Windows", "Fusion"}) {
+        QApplication::setStyle(name);
+        QMenuBar bar;
+        framework::qt::keepMenuBarKeyboardVisible(bar);
+        const auto* proxy = qobject_cast<const QProxyStyle*>(bar.style());
+        ASSERT_NE(proxy, nullptr) << name;
+        EXPECT_EQ(proxy->baseStyle()->name().toLower().toStdString(), QApplication::style()->name().toLower().toStdString()) << name;
+    }
+}
