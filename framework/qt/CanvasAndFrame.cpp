@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QStyle>
 
 #include <algorithm>
@@ -305,6 +306,19 @@ void Frame::changeEvent(QEvent* event)
             message->activateWindow();
             return;
         }
+}
+
+// A window of fixed size resized by another X client, where the window manager lets that
+// through whatever the size hints say (fluxbox does), takes its own size back.
+void Frame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    const QSize fixed = minimumSize();
+    if (fixed == maximumSize() && !fixed.isEmpty() && event->size() != fixed)
+        QMetaObject::invokeMethod(this, [this] {
+            if (minimumSize() == maximumSize() && size() != minimumSize())
+                resize(minimumSize());
+        }, Qt::QueuedConnection);
 }
 
 void Frame::keyPressEvent(QKeyEvent* event)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under two window managers, on a desktop of two monitors: from the moment
 # its window is shown it stands in the middle of the main monitor, where its first paint puts
-# it, and never anywhere else.
+# it, and never anywhere else; resized by another X client (fluxbox lets one do it, whatever
+# the window's size hints say), it takes its own size back.
 set -u
 program="$1"
 tool="$2"
@@ -33,6 +34,27 @@ while read -r manager; do
         fail "$name: the window stands at $at, not in the middle of the main monitor ($middle)"
     else
         echo "ok   $name: the window stands in the middle from the moment it is shown"
+    fi
+    if [ -s "$work/placements" ]; then
+        window=$("$tool" find "$pid")
+        size=$("$tool" size "$window")
+        "$tool" resize "$window" 400 600
+        # Where the window manager lets the resize through, the window has that size for a
+        # moment, then its own again; where it refuses, the window never changes (openbox),
+        # and the wait ends after 5 s.
+        at=""
+        resized=""
+        for _ in $(seq 1 50); do
+            at=$("$tool" size "$window")
+            [ "$at" = "400 600" ] && resized=yes
+            [ -n "$resized" ] && [ "$at" = "$size" ] && break
+            sleep 0.1
+        done
+        if [ "$at" = "$size" ]; then
+            echo "ok   $name: resized to 400 x 600 by another client, the window takes its $size back"
+        else
+            fail "$name: resized to 400 x 600 by another client, the window stays at $at, not $size"
+        fi
     fi
     kill -TERM "$pid"
     finish "$name: SIGTERM" "$pid" 0

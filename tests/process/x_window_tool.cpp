@@ -276,6 +276,8 @@ int main(int argc, char** argv)
         std::printf("%d %d\n", x, y);
     } else if (command == "move" && argc == 5) {
         XMoveWindow(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
+    } else if (command == "resize" && argc == 5) {
+        XResizeWindow(display, id, static_cast<unsigned>(std::atoi(argv[3])), static_cast<unsigned>(std::atoi(argv[4])));
     } else if (command == "key") {
         XSetInputFocus(display, id, RevertToParent, CurrentTime);
         XSync(display, False);
