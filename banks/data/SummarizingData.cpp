@@ -45,7 +45,7 @@ const QuestionSheet& questions()
          .hints = {Lines{"No, if all the sample values are 1 billion, the standard deviation is zero!"},
                    Lines{"No, if all the sample values are 0.000001, the standard deviation is zero!"},
                    Lines{"Yes, the standard deviation is the square root of the variance, which is",
-                         "roughly the average squared deviation from the sample mean.  If the",
+                         "the average squared deviation of the values from the sample mean.  If the",
                          "sample values vary greatly, there will be a large variance and a large",
                          "standard deviation."},
                    Lines{"No, a sample with a large standard deviation need not be biased; for",

@@ -110,7 +110,7 @@ TEST(ExplainingData, StoresQuestionThreeWordForWord)
                      {"No, this would mean that it always occurs!"},
                      {"Yes, for example, a fairly flipped coin with a 0.5 probability of heads",
                       "will land heads close to half the time in the long run."},
-                     {"No, nP is the expected NUMBER of successes in n trials, not a fraction."},
+                     {"No, nP refers to the NUMBER of successes, not the fraction."},
                      {"No, this doesn't make sense."}}});
 }
 
