@@ -9,6 +9,9 @@
 #include "quiz/Module1.h"
 #include "ui/mainWindow.h"
 
+#include <set>
+#include <string>
+
 namespace ui {
 
 using namespace Module1;
@@ -227,10 +230,14 @@ framework::ContentPiece describeChart()
         name = "Histogram";
         words = axisWords("Horizontal", gXAxisLabel, gMinPlotX, gMaxPlotX, gMajorXMarks, gXDecimals) +
                 axisWords("Vertical", gYAxisLabel, gMinPlotY, gMaxPlotY, gMajorYMarks, gYDecimals) + "Bars:";
+        const char* separator = " ";
         for (Integer m = gFirstObs; m < gLastObs; ++m)
-            if (inRange(m))
-                words += " from " + spoken(gXToGraph(m)) + " to " + spoken(gXToGraph(m + 1)) + ", height " +
-                         spoken(gYToGraph(m)) + ";";
+            if (inRange(m)) {
+                words += separator + ("from " + spoken(gXToGraph(m))) + " to " + spoken(gXToGraph(m + 1)) +
+                         ", height " + spoken(gYToGraph(m));
+                separator = "; ";
+            }
+        words += ".";
     } else if (kind == ChartBoxPlot) {
         name = gNumBoxes == 1 ? "Box plot" : "Box plot of " + framework::Str(gNumBoxes) + " boxes";
         words = axisWords("Horizontal", gXAxisLabel, gMinPlotX, gMaxPlotX, gMajorXMarks, gXDecimals);
@@ -245,9 +252,13 @@ framework::ContentPiece describeChart()
         name = "Scatter diagram";
         words = axisWords("Horizontal", gXAxisLabel, gMinPlotX, gMaxPlotX, gMajorXMarks, gXDecimals) +
                 axisWords("Vertical", gYAxisLabel, gMinPlotY, gMaxPlotY, gMajorYMarks, gYDecimals) + "Points:";
-        for (Integer m = gFirstObs; m <= gLastObs; ++m)
-            if (inRange(m))
-                words += " (" + spoken(gXToGraph(m)) + ", " + spoken(gYToGraph(m)) + ")";
+        // A point given twice is one dot in the picture, and said once.
+        std::set<std::string> said;
+        for (Integer m = gFirstObs; m <= gLastObs; ++m) {
+            const std::string point = "(" + spoken(gXToGraph(m)) + ", " + spoken(gYToGraph(m)) + ")";
+            if (inRange(m) && said.insert(point).second)
+                words += " " + point;
+        }
     }
     const Plot p = Plot::fromState();
     return {.kind = framework::ContentPiece::Kind::Chart,

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <functional>
 
@@ -295,6 +296,36 @@ TEST_F(Accessibility, ChartsAreDescribedInWords)
             pattern += "\\b" + QRegularExpression::escape(value) + "\\b.*";
         EXPECT_TRUE(said.contains(QRegularExpression(pattern)))
             << "values " << values.join(", ").toStdString() << " not in order in: " << said.toStdString();
+    }
+}
+
+// What a screen reader says of a chart reads as sentences, and says each thing once: no
+// dangling separator after a histogram's last bar, no point of a scatter diagram twice where
+// the picture shows one dot.
+TEST_F(Accessibility, EveryChartIsSaidOnceAndCleanly)
+{
+    for (Integer type : {1, 10}) {
+        const Category& category = categoryNumbered(type);
+        for (Integer q = 1; q <= 30; ++q) {
+            gWhichQ = q;
+            gGraph = 0;
+            category.bank();
+            if (gGraph != 1)
+                continue;
+            SCOPED_TRACE("category " + std::to_string(type) + ", question " + std::to_string(q));
+            AppTest::SetUp();
+            showQuestion(category, q);
+            QString said;
+            for (const Node& node : contentNodes())
+                if (node.role == QAccessible::Chart)
+                    said = node.description.trimmed();
+            ASSERT_FALSE(said.isEmpty());
+            EXPECT_FALSE(said.endsWith(';') || said.endsWith(':')) << said.toStdString();
+            QStringList points;
+            for (const QRegularExpressionMatch& point : QRegularExpression("\\([^()]*\\)").globalMatch(said))
+                points << point.captured();
+            EXPECT_EQ(points.size(), QSet<QString>(points.begin(), points.end()).size()) << said.toStdString();
+        }
     }
 }
 
