@@ -10,6 +10,8 @@
 #include "ui/mainWindow.h"
 
 #include <array>
+#include <regex>
+#include <string>
 #include <vector>
 
 namespace ui {
@@ -211,6 +213,14 @@ std::string joined(const std::vector<std::string>& lines, const char* between = 
     return text;
 }
 
+// "1.1*10^-15" as a screen reader should say it: "1.1 times 10 to the power -15"; read
+// character by character, the written form means nothing to a listener.
+std::string spokenPowers(const std::string& text)
+{
+    static const std::regex power(R"(([0-9.]+)\*10\^(-?[0-9]+))");
+    return std::regex_replace(text, power, "$1 times 10 to the power $2");
+}
+
 // Lines of a text of that size with their baselines from first to last, across the window.
 framework::ContentPiece textPiece(std::string text, Integer firstBaseline, Integer lastBaseline, Integer size)
 {
@@ -254,9 +264,10 @@ void mainWindowClass::describeScreen()
             pieces.push_back(textPiece(joined(lines), layout::hintBaseline(gNumLinesQ, 1),
                                        layout::hintBaseline(gNumLinesQ, gNumLinesH(gHintAnswer)), 12));
         }
-        // The answers are drawn beside their radio buttons, which carry them as names.
+        // The answers are drawn beside their radio buttons, which carry them as names, in
+        // words a screen reader says as numbers.
         for (Integer i = 0; i <= 4; ++i)
-            answerButton(i).setAccessibleName(joined({gMsgA(i + 1)}));
+            answerButton(i).setAccessibleName(spokenPowers(joined({gMsgA(i + 1)})));
     } else {
         pieces.push_back(textPiece("About Merrowby", layout::AboutNameBaseline, layout::AboutNameBaseline, 36));
         pieces.push_back(textPiece(joined({std::string("Version ") + version::Number + ", " + version::Date,

@@ -174,6 +174,36 @@ TEST_F(Accessibility, TheAnswersAreRadioButtonsNamedWithTheirTexts)
     EXPECT_TRUE(window().OkayButton().Enabled());
 }
 
+// An answer written as a power of ten is named in words a screen reader says as a number,
+// not character by character: "1.1*10^-15" is "1.1 times 10 to the power -15".
+TEST_F(Accessibility, PowersOfTenAreNamedInWords)
+{
+    const Category& category = categoryNumbered(9);
+    int powers = 0;
+    for (Integer q = 1; q <= 30; ++q) {
+        AppTest::SetUp();
+        showQuestion(category, q);
+        std::vector<Node> radios;
+        for (const Node& node : contentNodes())
+            if (node.role == QAccessible::RadioButton)
+                radios.push_back(node);
+        ASSERT_EQ(radios.size(), 5u);
+        for (Integer i = 0; i < 5; ++i) {
+            const QString written = qs(gMsgA(i + 1));
+            const QString& name = radios[static_cast<std::size_t>(i)].name;
+            const QRegularExpressionMatch power = QRegularExpression("^([0-9.]+)\\*10\\^(-?[0-9]+)$").match(written);
+            if (power.hasMatch()) {
+                ++powers;
+                EXPECT_EQ(name.toStdString(),
+                          (power.captured(1) + " times 10 to the power " + power.captured(2)).toStdString());
+            } else {
+                EXPECT_EQ(name.toStdString(), written.toStdString());
+            }
+        }
+    }
+    EXPECT_GT(powers, 0) << "no answer of the category is a power of ten";
+}
+
 TEST_F(Accessibility, EveryScreenIsTextOfTheWindow)
 {
     std::string hintLine;
