@@ -269,7 +269,7 @@ void mainWindowClass::describeScreen()
         for (Integer i = 0; i <= 4; ++i)
             answerButton(i).setAccessibleName(spokenPowers(joined({gMsgA(i + 1)})));
     } else {
-        pieces.push_back(textPiece("About Merrowby", layout::AboutNameBaseline, layout::AboutNameBaseline, 36));
+        pieces.push_back(textPiece("Merrowby", layout::AboutNameBaseline, layout::AboutNameBaseline, 36));
         pieces.push_back(textPiece(joined({std::string("Version ") + version::Number + ", " + version::Date,
                                            "The most recent version can be downloaded from"},
                                           ". "),

@@ -204,6 +204,23 @@ TEST_F(Accessibility, PowersOfTenAreNamedInWords)
     EXPECT_GT(powers, 0) << "no answer of the category is a power of ten";
 }
 
+// The first thing read of the intro and of the About page is the title they paint, in its
+// words: "Merrowby" on both.
+TEST_F(Accessibility, TheTitleReadIsThePaintedTitle)
+{
+    for (const char* item : {"", "AboutMerrowby"}) {
+        SCOPED_TRACE(*item ? item : "intro");
+        AppTest::SetUp();
+        if (*item)
+            choose(item);
+        std::vector<Node> texts = contentNodes();
+        std::erase_if(texts, [](const Node& node) { return node.role != QAccessible::StaticText; });
+        ASSERT_FALSE(texts.empty());
+        const Node& first = texts.front();
+        EXPECT_EQ(spaced(first.text.isEmpty() ? first.name : first.text).toStdString(), "Merrowby");
+    }
+}
+
 TEST_F(Accessibility, EveryScreenIsTextOfTheWindow)
 {
     std::string hintLine;
