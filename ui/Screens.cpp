@@ -253,7 +253,7 @@ void mainWindowClass::describeScreen()
             std::vector<std::string> lines;
             for (Integer i = 1; i <= gNumLinesQ; ++i)
                 lines.push_back(gMsgQ(i));
-            pieces.push_back(textPiece(joined(lines), layout::questionBaseline(1), layout::questionBaseline(1), 12));
+            pieces.push_back(textPiece(joined(lines), layout::questionBaseline(1), layout::questionBaseline(gNumLinesQ), 12));
         }
         if (gGraph == 1)
             pieces.push_back(describeChart());

@@ -6,6 +6,7 @@
 
 #include "banks/Banks.h"
 #include "framework/qt/QtPlatform.h"
+#include "quiz/Layout.h"
 #include "quiz/Module1.h"
 #include "quiz/QuestionBank.h"
 #include "ui/AboutPage.h"
@@ -30,6 +31,7 @@ struct Node {
     QString description;
     QString text; // through the text interface, where there is one
     bool invisible;
+    QRect rect; // on the screen
 };
 
 QString spaced(QString text)
@@ -40,7 +42,7 @@ QString spaced(QString text)
 Node nodeOf(QAccessibleInterface* iface)
 {
     Node node{iface->role(), spaced(iface->text(QAccessible::Name)), spaced(iface->text(QAccessible::Description)),
-              QString(), iface->state().invisible != 0};
+              QString(), iface->state().invisible != 0, iface->rect()};
     if (QAccessibleTextInterface* text = iface->textInterface())
         node.text = spaced(text->text(0, text->characterCount()));
     return node;
@@ -219,6 +221,40 @@ TEST_F(Accessibility, TheTitleReadIsThePaintedTitle)
         const Node& first = texts.front();
         EXPECT_EQ(spaced(first.text.isEmpty() ? first.name : first.text).toStdString(), "Merrowby");
     }
+}
+
+// A question of several lines is one text that covers all of them where they are painted,
+// so that a screen reader's review, or a magnifier following it, finds every line.
+TEST_F(Accessibility, AQuestionCoversEveryLineItPaints)
+{
+    const Category& category = categoryNumbered(3);
+    int longQuestions = 0;
+    for (Integer q = 1; q <= 30; ++q) {
+        AppTest::SetUp();
+        showQuestion(category, q);
+        if (gNumLinesQ < 2)
+            continue;
+        ++longQuestions;
+        SCOPED_TRACE("question " + std::to_string(q));
+        std::vector<std::string> lines;
+        for (Integer i = 1; i <= gNumLinesQ; ++i)
+            lines.push_back(gMsgQ(i));
+        QString question;
+        for (const std::string& line : lines)
+            question += qs(line) + " ";
+        const QRect area = content()->rect();
+        bool found = false;
+        for (const Node& node : contentNodes()) {
+            if (node.role != QAccessible::StaticText || (node.text.isEmpty() ? node.name : node.text) != spaced(question))
+                continue;
+            found = true;
+            const QRect at = node.rect.translated(-area.topLeft());
+            EXPECT_LE(at.top(), layout::questionBaseline(1) - 9) << "the first line's top lies outside";
+            EXPECT_GE(at.bottom(), layout::questionBaseline(gNumLinesQ)) << "the last line lies outside";
+        }
+        EXPECT_TRUE(found) << "no text of the question " << question.toStdString();
+    }
+    EXPECT_GT(longQuestions, 0);
 }
 
 TEST_F(Accessibility, EveryScreenIsTextOfTheWindow)
