@@ -102,6 +102,10 @@ void Canvas::sync(RectControl& control)
         focusCheckedRadioButton();
     button->setEnabled(control.Enabled());
     button->setVisible(control.Visible());
+    // A hidden button must not keep the keyboard: it would take Space as its own press, unseen.
+    // The content area takes the keys then, as the window's.
+    if (!control.Visible() && button == QApplication::focusWidget())
+        setFocus(Qt::OtherFocusReason);
     button->setAccessibleName(QString::fromStdString(control.AccessibleName()));
     if (const auto* push = dynamic_cast<const PushButton*>(&control))
         button->setText(QString::fromStdString(push->Caption()));

@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <set>
+#include <string>
 
 using namespace Module1;
 using testing_support::AppTest;
@@ -153,15 +154,33 @@ TEST_F(Keyboard, TabStopsOnlyAtTheButtonsOnScreenAndKeysStillReachTheWindow)
         EXPECT_EQ(visited, onScreen) << "Tab passed a button by";
     }
 
-    // The About page hides the focused button; any key, Tab too, leaves it.
-    for (const int code : {Qt::Key_X, Qt::Key_Tab}) {
-        choose("StatisticalDataDisplayingData");
-        answerOnScreen(0)->setFocus(Qt::TabFocusReason);
-        choose("AboutMerrowby");
-        ASSERT_EQ(gWindow, ScreenAboutFromQuiz);
-        key(code);
-        EXPECT_EQ(gWindow, ScreenQuiz) << "key " << code;
-    }
+    // The About page hides the focused button, an answer or "Pass"; any key, Tab and Space
+    // too, leaves it: no hidden button keeps the keyboard and takes the key as its press.
+    const std::pair<const char*, std::function<QWidget*()>> focused[] = {
+        {"an answer", [] { return answerOnScreen(0); }},
+        {"Pass",
+         [] {
+             for (QPushButton* button : frame()->findChildren<QPushButton*>())
+                 if (button->text() == "Pass")
+                     return static_cast<QWidget*>(button);
+             return static_cast<QWidget*>(nullptr);
+         }},
+    };
+    for (const auto& [which, button] : focused)
+        for (const int code : {Qt::Key_X, Qt::Key_Tab, Qt::Key_Space}) {
+            SCOPED_TRACE(std::string("the keyboard on ") + which + ", key " + std::to_string(code));
+            choose("StatisticalDataDisplayingData");
+            const Integer question = gWhichQ;
+            ASSERT_NE(button(), nullptr);
+            button()->setFocus(Qt::TabFocusReason);
+            choose("AboutMerrowby");
+            ASSERT_EQ(gWindow, ScreenAboutFromQuiz);
+            key(code);
+            EXPECT_EQ(gWindow, ScreenQuiz);
+            EXPECT_EQ(gWhichQ, question) << "the key passed the question";
+            QWidget* focus = QApplication::focusWidget();
+            EXPECT_TRUE(!focus || focus->isVisible()) << "a hidden control has the keyboard";
+        }
 }
 
 
