@@ -90,6 +90,22 @@ wait_for_position() {  # window x y
     echo "$at"
 }
 
+# Starts watching the places the X server moves the window to, until it stands at x y (at
+# most 10 s); moves_seen then prints them, a line a move.
+watch_moves() {  # window x y
+    "$tool" moves "$1" "$2" "$3" >"$work/moves" &
+    moves_watcher=$!
+    for _ in $(seq 1 100); do
+        grep -q '^watching$' "$work/moves" && break
+        sleep 0.05
+    done
+}
+
+moves_seen() {
+    wait "$moves_watcher"
+    grep -v '^watching$' "$work/moves"
+}
+
 # Waits at most 10 s for a shown menu of the program other than the one given; prints
 # "ID x y width height".
 wait_for_menu() {  # the menu shown before, or ""

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The real program and its X display: without one it says so and exits with code 1; on a
 # virtual X display (Xvfb) the window carries the program's icon, a window moved by another
-# client comes back to the middle at the next paint, a screen smaller than the window keeps
-# its top left corner on the screen, and a window destroyed from outside ends the program as
-# a close does. A display that goes away under it, or a force-quit that closes its
+# client comes back to the middle at the next paint in one move, a screen smaller than the
+# window keeps its top left corner on the screen, and a window destroyed from outside ends the
+# program as a close does. A display that goes away under it, or a force-quit that closes its
 # connection, ends it with exit code 1 and a line that says so, also under the GTK theme.
 set -u
 program="$1"
@@ -66,12 +66,16 @@ if start_with_window "a screen larger than the window"; then
     [ "$at" = "$middle" ] || fail "the first paint left the window at $at, not in the middle ($middle)"
     "$tool" move "$window" 10 20
     wait_for_position "$window" 10 20 >/dev/null
+    watch_moves "$window" $middle
     "$tool" key "$window"  # a key repaints the window
+    moves=$(moves_seen)
     at=$(wait_for_position "$window" $middle)
-    if [ "$at" = "$middle" ]; then
-        echo "ok   a window moved by the user is back in the middle after a paint"
-    else
+    if [ "$at" != "$middle" ]; then
         fail "moved to 10 20, the window stays at $at after a paint, not in the middle ($middle)"
+    elif [ "$moves" != "$middle" ]; then
+        fail "moved to 10 20, the window went back to the middle in more than one move: $(echo "$moves" | paste -sd, -)"
+    else
+        echo "ok   a window moved by the user is back in the middle after a paint, in one move"
     fi
 
     # The icon's images, and two pixels of the largest: the blue frame of the program's

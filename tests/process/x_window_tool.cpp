@@ -17,6 +17,9 @@
 //   x_window_tool placements PID MS  waits for the process's window to be shown, then prints where it stands
 //                                 from that moment on, a line at each change over MS milliseconds:
 //                                 "x y frame-x frame-y" (the frame: what the window manager put around it)
+//   x_window_tool moves ID X Y    prints "watching", then each place the window is moved to, as the X server
+//                                 moves it or the frame the window manager put around it, a line "x y" at
+//                                 each, until it stands at X Y (at most 10 s)
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -175,7 +178,9 @@ void listWindows(Display* display, long pid, bool popups)
 
 // The window's top left corner on the screen, and that of the frame the window manager put
 // around it (the window itself without one).
-std::string placementOf(Display* display, Window window)
+// The frame the window manager put around the window, the window itself without one; 0 once
+// the window is gone.
+Window frameOf(Display* display, Window window)
 {
     const Window rootWindow = DefaultRootWindow(display);
     Window frame = window;
@@ -185,13 +190,20 @@ std::string placementOf(Display* display, Window window)
         Window* children = nullptr;
         unsigned int count = 0;
         if (!XQueryTree(display, frame, &root, &parent, &children, &count))
-            return "";
+            return 0;
         if (children)
             XFree(children);
         if (parent == rootWindow || parent == 0)
-            break;
+            return frame;
         frame = parent;
     }
+}
+
+std::string placementOf(Display* display, Window window)
+{
+    const Window frame = frameOf(display, window);
+    if (!frame)
+        return "";
     int x = 0;
     int y = 0;
     int frameX = 0;
@@ -231,6 +243,48 @@ int printPlacements(Display* display, long pid, int milliseconds)
     return 0;
 }
 
+// Each move the X server makes of the window, or of the frame around it, is one ConfigureNotify
+// event of that window: a line a move, however fast the moves follow each other.
+int printMoves(Display* display, Window window, int x, int y)
+{
+    using Clock = std::chrono::steady_clock;
+    const Window frame = frameOf(display, window);
+    XWindowAttributes attributes{};
+    if (!frame || !XGetWindowAttributes(display, frame, &attributes))
+        return 1;
+    XSelectInput(display, frame, StructureNotifyMask);
+    XSync(display, False);
+    int atX = 0;
+    int atY = 0;
+    onScreen(display, window, 0, 0, atX, atY);
+    // Where the window stands in its frame (in its border, without one).
+    const int offsetX = atX - attributes.x;
+    const int offsetY = atY - attributes.y;
+    std::printf("watching\n");
+    std::fflush(stdout);
+    for (const auto giveUp = Clock::now() + std::chrono::seconds(10); Clock::now() < giveUp;) {
+        if (!XPending(display)) {
+            pause(1);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != ConfigureNotify || event.xconfigure.window != frame)
+            continue;
+        const int nowX = event.xconfigure.x + offsetX;
+        const int nowY = event.xconfigure.y + offsetY;
+        if (nowX == atX && nowY == atY)
+            continue;
+        atX = nowX;
+        atY = nowY;
+        std::printf("%d %d\n", atX, atY);
+        std::fflush(stdout);
+        if (atX == x && atY == y)
+            return 0;
+    }
+    return 1;
+}
+
 int ignoreErrors(Display*, XErrorEvent*)
 {
     return 0;
@@ -244,7 +298,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr,
                      "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID | size ID |"
                      " pointer ID X Y | click ID X Y | keys KEY... | icon ID X Y | kill ID | windows PID | popups PID |"
-                     " placements PID MS\n",
+                     " placements PID MS | moves ID X Y\n",
                      argv[0]);
         return 2;
     }
@@ -337,6 +391,8 @@ int main(int argc, char** argv)
         listWindows(display, std::strtol(argv[2], nullptr, 10), command == "popups");
     } else if (command == "placements" && argc == 4) {
         result = printPlacements(display, std::strtol(argv[2], nullptr, 10), std::atoi(argv[3]));
+    } else if (command == "moves" && argc == 5) {
+        result = printMoves(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
     } else {
         std::fprintf(stderr, "unknown command %s\n", command.c_str());
         result = 2;

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QtTest/QTest>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <string>
@@ -55,6 +57,24 @@ protected:
         return bar()->grab(bar()->actionGeometry(bar()->actions().at(menu))).toImage();
     }
 
+    // Whether two images of a title agree: no pixel differs by more than a shade.
+    static bool alike(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size())
+            return false;
+        const QImage x = a.convertToFormat(QImage::Format_RGB32);
+        const QImage y = b.convertToFormat(QImage::Format_RGB32);
+        for (int row = 0; row < x.height(); ++row)
+            for (int col = 0; col < x.width(); ++col) {
+                const QRgb p = x.pixel(col, row);
+                const QRgb q = y.pixel(col, row);
+                if (std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))}) > 16)
+                    return false;
+            }
+        return true;
+    }
+
     static QRadioButton* answerOnScreen(Integer index)
     {
         for (QRadioButton* radio : frame()->findChildren<QRadioButton*>("answerButton"))
@@ -80,6 +100,31 @@ TEST_F(Keyboard, TheMenuBarShowsTheTitleThatHasTheKeyboard)
     EXPECT_FALSE(bar()->hasFocus());
     EXPECT_EQ(title(0), first);
     EXPECT_EQ(QApplication::focusWidget(), answerOnScreen(gCorrAnswer - 1));
+}
+
+// The pointer resting on a title, the keyboard untouched: the title looks as it did without
+// the pointer, as the menu bar highlights only the title that has the keyboard.
+TEST_F(Keyboard, APointerOverATitleLeavesItUnhighlighted)
+{
+    choose("StatisticalDataDisplayingData");
+    QTest::mouseClick(answerOnScreen(gCorrAnswer - 1), Qt::LeftButton);
+    const auto pointerAt = [](QPoint at) {
+        QTest::mouseMove(frame()->windowHandle(), at);
+        QApplication::processEvents();
+    };
+    pointerAt(frame()->centralWidget()->geometry().center());
+    const QImage unhovered = title(0);
+
+    pointerAt(bar()->mapTo(frame(), bar()->actionGeometry(bar()->actions().at(0)).center()));
+    ASSERT_EQ(bar()->activeAction(), bar()->actions().at(0)) << "the pointer is not over the title";
+    ASSERT_FALSE(bar()->hasFocus());
+    EXPECT_TRUE(alike(title(0), unhovered)) << "the title under the pointer is highlighted";
+
+    // The title with the keyboard is highlighted, under the pointer too.
+    altAlone();
+    ASSERT_TRUE(bar()->hasFocus());
+    EXPECT_FALSE(alike(title(0), unhovered)) << "the title with the keyboard is not highlighted";
+    key(Qt::Key_Escape);
 }
 
 TEST_F(Keyboard, EscapeFromAMenuGivesTheKeyboardBackSoThatReturnPressesOkay)
