@@ -1,5 +1,6 @@
-// The controls on the window's near-white page under a dark desktop palette: drawn as on a
-// light window, so that an unchecked answer never looks checked.
+// The controls on the window's near-white page under a dark desktop palette: read off their
+// pixels, an unchecked answer is a light disc on the page and a checked one has a dark dot,
+// and the buttons are light with dark labels, as on a light window.
 
 #include "support/AppHarness.h"
 
@@ -11,15 +12,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
-#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
 
 using namespace Module1;
 using testing_support::AppTest;
 
 namespace {
 
+// A dark desktop palette: light text on dark grey.
 QPalette darkPalette()
 {
     QPalette dark(QColor(53, 53, 53), QColor(45, 45, 45));
@@ -31,32 +36,63 @@ QPalette darkPalette()
     return dark;
 }
 
-bool isDark(const QPalette& palette)
+int lightnessAt(const QImage& image, int x, int y)
 {
-    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+    return QColor(image.pixel(x, y)).lightness();
 }
 
-// Whether two images of one size agree within a small tolerance: a few pixels may differ
-// by antialiasing, none by much.
-bool alike(const QImage& a, const QImage& b)
+// The colour most of the image has: the page of the content area.
+int commonLightness(const QImage& image)
 {
-    if (a.size() != b.size())
-        return false;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    int differing = 0;
-    for (int row = 0; row < x.height(); ++row)
-        for (int col = 0; col < x.width(); ++col) {
-            const QRgb p = x.pixel(col, row);
-            const QRgb q = y.pixel(col, row);
-            const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                    std::abs(qBlue(p) - qBlue(q))});
-            if (d > 48)
-                return false;
-            if (d > 8)
-                ++differing;
-        }
-    return differing <= x.width() * x.height() / 20;
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return QColor(most->first).lightness();
+}
+
+// Half the pixels are lighter: on a button, its face, which may be shaded.
+int medianLightness(const QImage& image)
+{
+    std::vector<int> values;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            values.push_back(lightnessAt(image, x, y));
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+int darkestLightness(const QImage& image)
+{
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, lightnessAt(image, x, y));
+    return darkest;
+}
+
+// The mean lightness of the middle of a radio button's disc, as painted: a square a fifth
+// of the disc wide at the centre of the place the style gives the disc.
+int discMiddleLightness(QRadioButton* radio)
+{
+    const QImage image = radio->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    const QRect disc = radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio);
+    const double scale = image.devicePixelRatio();
+    const QPointF centre = QRectF(disc).center() * scale;
+    const int half = std::max(1, static_cast<int>(disc.width() * scale / 10));
+    int sum = 0;
+    int count = 0;
+    for (int y = static_cast<int>(centre.y()) - half; y <= static_cast<int>(centre.y()) + half; ++y)
+        for (int x = static_cast<int>(centre.x()) - half; x <= static_cast<int>(centre.x()) + half; ++x)
+            if (image.rect().contains(x, y)) {
+                sum += lightnessAt(image, x, y);
+                ++count;
+            }
+    return count ? sum / count : -1;
 }
 
 class DarkDesktop : public AppTest {
@@ -67,25 +103,13 @@ protected:
         AppTest::TearDown();
     }
 
-    static QWidget* qtControl(const char* name, int index = -1)
+    template <class Button>
+    static Button* qtControl(const char* name, int index = -1)
     {
-        for (auto* button : framework::qt::nativeWindow(window())->findChildren<QAbstractButton*>(name))
+        for (auto* button : framework::qt::nativeWindow(window())->findChildren<Button*>(name))
             if (index < 0 || button->property("index").toInt() == index)
                 return button;
         return nullptr;
-    }
-
-    // Unchecked answer 1, checked answer 2, disabled "Okay" and enabled "Pass".
-    static std::vector<QImage> grabControls()
-    {
-        QCoreApplication::processEvents();
-        std::vector<QImage> images;
-        for (QWidget* control : {qtControl("answerButton", 0), qtControl("answerButton", 1),
-                                 qtControl("OkayButton"), qtControl("PassButton")}) {
-            EXPECT_NE(control, nullptr);
-            images.push_back(control ? control->grab().toImage() : QImage());
-        }
-        return images;
     }
 
     const QPalette desktop_ = QApplication::palette();
@@ -98,22 +122,42 @@ TEST_F(DarkDesktop, TheControlsLookAsOnALightWindow)
     ASSERT_TRUE(window().answerButton(1).Value());
     window().OkayButton().setEnabled(false);
 
-    // The desktop's palette where it is dark (under a dark GTK theme), else a dark one.
-    const QPalette dark = isDark(desktop_) ? desktop_ : darkPalette();
-    QApplication::setPalette(dark);
-    const auto onDark = grabControls();
-    // A light window's: the style's own where it is light, else one derived from a light grey.
-    const QPalette standard = QApplication::style()->standardPalette();
-    QApplication::setPalette(isDark(standard) ? QPalette(QColor(239, 239, 239)) : standard);
-    ASSERT_FALSE(isDark(QApplication::palette()));
-    const auto onLight = grabControls();
+    // The desktop's own palette (dark under a dark GTK theme), and a dark one.
+    const struct {
+        const char* name;
+        QPalette palette;
+    } desktops[] = {{"the desktop's palette", desktop_}, {"a dark palette", darkPalette()}};
+    for (const auto& desktop : desktops) {
+        SCOPED_TRACE(desktop.name);
+        QApplication::setPalette(desktop.palette);
+        QCoreApplication::processEvents();
 
-    const char* names[] = {"unchecked answer", "checked answer", "disabled Okay", "Pass"};
-    for (std::size_t i = 0; i < onLight.size(); ++i)
-        EXPECT_TRUE(alike(onDark[i], onLight[i])) << names[i] << " differs from a light window's";
-    // The tolerance still tells a checked answer from an unchecked one.
-    EXPECT_FALSE(alike(onLight[0], onLight[1]));
-    EXPECT_FALSE(alike(onDark[0], onDark[1]));
+        auto* unchecked = qtControl<QRadioButton>("answerButton", 0);
+        auto* checked = qtControl<QRadioButton>("answerButton", 1);
+        auto* okay = qtControl<QPushButton>("OkayButton");
+        auto* pass = qtControl<QPushButton>("PassButton");
+        ASSERT_TRUE(unchecked && checked && okay && pass);
+        ASSERT_FALSE(unchecked->isChecked());
+        ASSERT_TRUE(checked->isChecked());
+
+        const int page = commonLightness(render().convertToFormat(QImage::Format_RGB32));
+        ASSERT_GE(page, 200) << "the page is near-white";
+
+        // An unchecked disc is filled like the page; a checked one has a dot much darker.
+        const int empty = discMiddleLightness(unchecked);
+        const int dotted = discMiddleLightness(checked);
+        EXPECT_GE(empty, page - 40) << "an unchecked answer's disc is dark on the page";
+        EXPECT_LE(dotted, empty - 100) << "a checked answer's dot does not stand out from an unchecked disc";
+
+        // The buttons' faces are light, and the enabled one's label dark on it.
+        for (QPushButton* button : {okay, pass}) {
+            SCOPED_TRACE(button->text().toStdString());
+            const QImage image = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            EXPECT_GE(medianLightness(image), page - 40) << "the button's face is dark";
+        }
+        const QImage passImage = pass->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_LE(darkestLightness(passImage), medianLightness(passImage) - 120) << "Pass is no dark label on its face";
+    }
 }
 
 } // namespace
