@@ -127,19 +127,6 @@ protected:
         ASSERT_EQ(gWhichQ, number);
     }
 
-    // The first question of the category whose chart is of that kind.
-    static Integer firstChartQuestion(const Category& category, Integer kind, Integer boxes = 0)
-    {
-        for (Integer q = 1; q <= 30; ++q) {
-            gWhichQ = q;
-            gGraph = 0;
-            category.bank();
-            if (gGraph == 1 && gChartType(2) == kind && (boxes == 0 || gNumBoxes == boxes))
-                return q;
-        }
-        return 0;
-    }
-
     QAccessible::UpdateHandler previousHandler_ = nullptr;
 };
 
@@ -319,66 +306,54 @@ TEST_F(Accessibility, EveryScreenIsTextOfTheWindow)
     EXPECT_FALSE(contentText().contains(qs(ui::intro::Lines[3])));
 }
 
+// What a listener hears of a chart: its kind, then each axis with its range and tick
+// labels, then the bars, boxes or points with their values, written out here from the
+// bank's data (a histogram's heights are its counts over total times width, four decimals
+// at most; boxes from the top down; a point given twice said once).
 TEST_F(Accessibility, ChartsAreDescribedInWords)
 {
     const struct {
         Integer type;
-        Integer kind;
-        Integer boxes;
-        const char* word; // of the kind, as said
+        Integer number;
+        const char* name;
+        const char* description;
     } cases[] = {
-        {1, ChartHistogram, 0, "histogram"},
-        {2, ChartBoxPlot, 1, "box plot"},
-        {7, ChartBoxPlot, 2, "box plot"},
-        {8, ChartBoxPlot, 3, "box plot"},
-        {10, ChartScatter, 0, "scatter"},
-    };
-    auto number = [](double v) {
-        QString text = QString::number(v, 'f', 4);
-        if (text.contains('.'))
-            text.remove(QRegularExpression("\\.?0+$"));
-        return text == "-0" ? QString("0") : text;
+        // Counts 3, 9, 12, 7 and 5 of 36 in bars 5 wide.
+        {1, 21, "Histogram",
+         "Horizontal axis from 0 to 25, marked 0, 5, 10, 15, 20, 25. "
+         "Vertical axis from 0 to 0.1, marked 0.00, 0.05, 0.10. "
+         "Bars: from 0 to 5, height 0.0167; from 5 to 10, height 0.05; from 10 to 15, height 0.0667; "
+         "from 15 to 20, height 0.0389; from 20 to 25, height 0.0278."},
+        {2, 26, "Box plot",
+         "Horizontal axis from 0 to 25, marked 0, 5, 10, 15, 20, 25. "
+         "Box: minimum 5, first quartile 8, median 10, third quartile 14, maximum 20."},
+        {7, 28, "Box plot of 2 boxes",
+         "Horizontal axis from 0 to 25, marked 0, 5, 10, 15, 20, 25. "
+         "Box n = 15: minimum 3.4, first quartile 10.2, median 14.6, third quartile 16.2, maximum 21.6. "
+         "Box n = 10: minimum 3.4, first quartile 8.8, median 16.1, third quartile 20.2, maximum 22.8."},
+        {8, 23, "Box plot of 3 boxes",
+         "Horizontal axis from 0 to 30, marked 0, 10, 20, 30. "
+         "Box n = 25: minimum 22, first quartile 23, median 25, third quartile 27, maximum 29. "
+         "Box n = 20: minimum 12, first quartile 13.5, median 14.5, third quartile 18, maximum 19. "
+         "Box n = 15: minimum 1, first quartile 3, median 5, third quartile 6, maximum 8."},
+        // (12, 8.4) is given twice.
+        {10, 3, "Scatter diagram",
+         "Horizontal axis from 0 to 30, marked 0, 10, 20, 30. "
+         "Vertical axis from 0 to 20, marked 0, 5, 10, 15, 20. "
+         "Points: (5, 3.5) (7, 4.9) (10, 7) (12, 8.4) (15, 10.5) (19, 13.3) (21, 14.7) (24, 16.8) (27, 18.9)"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.word) + " of category " + std::to_string(c.type));
+        SCOPED_TRACE("category " + std::to_string(c.type) + ", question " + std::to_string(c.number));
         AppTest::SetUp();
-        const Category& category = categoryNumbered(c.type);
-        const Integer q = firstChartQuestion(category, c.kind, c.boxes);
-        ASSERT_GT(q, 0);
-        showQuestion(category, q);
+        showQuestion(categoryNumbered(c.type), c.number);
 
         std::vector<Node> charts;
         for (const Node& node : contentNodes())
             if (node.role == QAccessible::Chart)
                 charts.push_back(node);
         ASSERT_EQ(charts.size(), 1u);
-        const QString said = charts[0].name + " " + charts[0].description;
-        EXPECT_TRUE(said.contains(c.word, Qt::CaseInsensitive)) << said.toStdString();
-
-        // The values in the order a sighted user reads them off the chart.
-        QStringList values;
-        if (c.kind == ChartBoxPlot) {
-            for (Integer b = gNumBoxes; b >= 1; --b)
-                for (Integer k : {1, 3, 4, 5, 2})
-                    values << number(gBoxplot(b, k));
-        } else {
-            for (Integer m = gFirstObs; m <= gLastObs; ++m) {
-                const bool shown = gMinPlotX <= gXToGraph(m) && gXToGraph(m) <= gMaxPlotX &&
-                                   gMinPlotY <= gYToGraph(m) && gYToGraph(m) <= gMaxPlotY;
-                if (!shown || (c.kind == ChartHistogram && m == gLastObs))
-                    continue;
-                values << number(gXToGraph(m));
-                if (c.kind == ChartHistogram)
-                    values << number(gXToGraph(m + 1));
-                values << number(gYToGraph(m));
-            }
-        }
-        ASSERT_FALSE(values.isEmpty());
-        QString pattern;
-        for (const QString& value : values)
-            pattern += "\\b" + QRegularExpression::escape(value) + "\\b.*";
-        EXPECT_TRUE(said.contains(QRegularExpression(pattern)))
-            << "values " << values.join(", ").toStdString() << " not in order in: " << said.toStdString();
+        EXPECT_EQ(charts[0].name.toStdString(), c.name);
+        EXPECT_EQ(charts[0].description.toStdString(), c.description);
     }
 }
 
