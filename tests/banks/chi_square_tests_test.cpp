@@ -185,6 +185,7 @@ TEST(ChiSquareTests, StockHintsStandWhereTheyBelong)
 struct Computed {
     double chiSquare;
     int degrees;
+    std::vector<double> expected; // the count expected in each cell
 };
 
 // Equally likely categories.
@@ -197,7 +198,7 @@ Computed goodnessOfFit(const std::vector<double>& observed)
     double chiSquare = 0.0;
     for (const double o : observed)
         chiSquare += (o - expected) * (o - expected) / expected;
-    return {chiSquare, static_cast<int>(observed.size()) - 1};
+    return {chiSquare, static_cast<int>(observed.size()) - 1, std::vector<double>(observed.size(), expected)};
 }
 
 double expectedCount(const std::vector<std::vector<double>>& table, std::size_t i, std::size_t j)
@@ -218,13 +219,15 @@ double expectedCount(const std::vector<std::vector<double>>& table, std::size_t 
 Computed independence(const std::vector<std::vector<double>>& table)
 {
     double chiSquare = 0.0;
+    std::vector<double> expected;
     for (std::size_t i = 0; i < table.size(); ++i) {
         for (std::size_t j = 0; j < table[i].size(); ++j) {
             const double e = expectedCount(table, i, j);
+            expected.push_back(e);
             chiSquare += (table[i][j] - e) * (table[i][j] - e) / e;
         }
     }
-    return {chiSquare, static_cast<int>((table.size() - 1) * (table[0].size() - 1))};
+    return {chiSquare, static_cast<int>((table.size() - 1) * (table[0].size() - 1)), expected};
 }
 
 struct NumericCase {
@@ -323,13 +326,28 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
     }
 }
 
-// With an expected count below 5 in a 2 x 2 table, the chi-square p value is only approximate.
+// Where an expected count of its table is below 5, a chi-square p value is only approximate:
+// the right hint of each numeric question says so exactly where its own table has such
+// counts, with how many there are and the smallest, as computed here from the data.
 TEST(ChiSquareTests, SmallExpectedCountsMakeThePValueApproximate)
 {
-    for (const Integer n : {20}) {
-        const StoredQuestion q = storeThrough(ch10Questions, n);
-        const std::string hint = joined(rightHint(q));
-        EXPECT_NE(hint.find("approximate"), std::string::npos) << "question " << n << ": " << hint;
+    const char* const countWords[] = {"no", "one", "two", "three", "four"};
+    for (const NumericCase& c : numericCases) {
+        SCOPED_TRACE("question " + std::to_string(c.number));
+        const std::string hint = joined(rightHint(storeThrough(ch10Questions, c.number)));
+        const std::vector<double>& expected = c.computed.expected;
+        ASSERT_FALSE(expected.empty());
+        const auto small = std::count_if(expected.begin(), expected.end(), [](double e) { return e < 5.0; });
+        if (small == 0) {
+            EXPECT_EQ(hint.find("approximate"), std::string::npos) << hint;
+            continue;
+        }
+        ASSERT_LT(small, 5);
+        const double smallest = *std::min_element(expected.begin(), expected.end());
+        const std::string said = std::string("approximate: ") + countWords[small] +
+                                 (small == 1 ? " expected count is only " : " expected counts are only ") +
+                                 fixed(smallest, smallest == std::round(smallest) ? 0 : 1);
+        EXPECT_NE(hint.find(said), std::string::npos) << "\"" << said << "\" in: " << hint;
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <map>
+#include <regex>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -286,12 +287,35 @@ TEST(HypothesisTests, CallsTheTestStatisticASampleStatistic)
     EXPECT_NE(joined(q.lines).find("sample statistic"), std::string::npos) << joined(q.lines);
 }
 
+// A test and its interval agree: with the null value and the z value the stem gives, a 95%
+// interval excludes the null value where the 2-sided p value is below 0.05, and lies on the
+// side z points to.  Read off the options, the key is the one interval that does, no other
+// excludes the null value, and the key's hint puts it on that side.
 TEST(HypothesisTests, IntervalBelowTheNullValueComesWithANegativeZ)
 {
     const auto q = storeThrough(ch7Questions, 27);
-    EXPECT_NE(joined(q.lines).find("z = -4.74."), std::string::npos);
-    EXPECT_EQ(q.answers[3], "0.29 to 0.41");
-    EXPECT_NE(joined(q.hints[3]).find("below 0.5"), std::string::npos);
+    const std::string stem = joined(q.lines);
+    std::smatch found;
+    ASSERT_TRUE(std::regex_search(stem, found, std::regex(R"(probability = ([0-9.]*[0-9]) gave z = (-?[0-9.]*[0-9]))")))
+        << stem;
+    const std::string null = found[1].str();
+    const double nullValue = std::stod(null);
+    const double z = std::stod(found[2].str());
+    ASSERT_LT(testing_support::twoSidedNormal(z), 0.05) << "z = " << z;
+
+    const std::regex interval(R"(([0-9.]+) to ([0-9.]+))");
+    for (Integer a = 1; a <= 5; ++a) {
+        const std::string& option = q.answers[static_cast<std::size_t>(a - 1)];
+        ASSERT_TRUE(std::regex_match(option, found, interval)) << option;
+        const double low = std::stod(found[1].str());
+        const double high = std::stod(found[2].str());
+        const bool excludes = high < nullValue || low > nullValue;
+        const bool onTheSideOfZ = z < 0 ? high < nullValue : low > nullValue;
+        EXPECT_EQ(excludes, a == q.correct) << "answer " << a << ": " << option;
+        EXPECT_EQ(onTheSideOfZ, a == q.correct) << "answer " << a << ": " << option;
+    }
+    const std::string right = joined(testing_support::rightHint(q));
+    EXPECT_NE(right.find(std::string("lies ") + (z < 0 ? "below " : "above ") + null), std::string::npos) << right;
 }
 
 TEST(HypothesisTests, WrongNullHypothesesOfTheCourseQuestionPointToItsPurpose)
