@@ -1,9 +1,12 @@
 // Renders the program's icon, data/merrowby.svg, into the images the window carries
 // (data/icons/merrowby-SIZE.png), with Qt's SVG icon engine: scripts/render-icons.sh.
-// The program itself then loads plain images and needs no SVG engine to start.
+// A size whose own picture lies in the folder (merrowby-SIZE.svg, drawn for its pixel grid)
+// is rendered from that one. The program itself then loads plain images and needs no SVG
+// engine to start.
 //
 // merrowby_render_icons SVG FOLDER
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -22,9 +25,11 @@ int main(int argc, char** argv)
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication application(argc, argv);
-    const QIcon picture(QString::fromLocal8Bit(argv[1]));
+    const QString folder = QString::fromLocal8Bit(argv[2]);
     for (const int size : framework::qt::IconSizes) {
-        const QString path = QString("%1/merrowby-%2.png").arg(QString::fromLocal8Bit(argv[2])).arg(size);
+        const QString own = QString("%1/merrowby-%2.svg").arg(folder).arg(size);
+        const QIcon picture(QFileInfo::exists(own) ? own : QString::fromLocal8Bit(argv[1]));
+        const QString path = QString("%1/merrowby-%2.png").arg(folder).arg(size);
         const QImage image = picture.pixmap(QSize(size, size), 1.0).toImage();
         if (image.size() != QSize(size, size) || !image.save(path)) {
             std::fprintf(stderr, "could not render %s (is Qt's SVG icon engine, libqt6svg6, installed?)\n",
