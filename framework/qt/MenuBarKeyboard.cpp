@@ -35,26 +35,23 @@ public:
     }
 };
 
-// Qt leaves the menu bar the keyboard after Escape from a menu, where the next Return would
-// open the menu again; Escape to the menu bar then gives it back to where it was before.
+// Qt leaves the menu bar the keyboard after Escape from one of its menus, where the next Return
+// would open the menu again. Once the menu has taken the Escape and closed, the menu bar still
+// holding the keyboard takes an Escape too, which gives the keyboard back to where it was.
 class EscapeLeavesTheMenuBar : public QObject {
 public:
     explicit EscapeLeavesTheMenuBar(QMenuBar& bar) : QObject(&bar), bar_(bar) { setObjectName(HelperName); }
 
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject* menu, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            auto* menu = static_cast<QMenu*>(watched);
-            menu->removeEventFilter(this);
-            QApplication::sendEvent(menu, event);
-            menu->installEventFilter(this);
-            if (bar_.hasFocus() && !QApplication::activePopupWidget()) {
-                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QApplication::sendEvent(&bar_, &escape);
-            }
-            return true;
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        menu->event(event);
+        if (bar_.hasFocus() && !QApplication::activePopupWidget()) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(&bar_, &escape);
         }
-        return false;
+        return true;
     }
 
 private:
