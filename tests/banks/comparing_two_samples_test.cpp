@@ -328,11 +328,15 @@ TEST(ComparingTwoSamples, HintFiguresFollowFromTheData)
                                       "standard error of the difference, " + fixed(standardError, 1)})
         EXPECT_NE(hint29.find(figure), std::string::npos) << "question 29 lacks \"" << figure << "\": " << hint29;
 
-    // Each question of a pair with the same data states the other's right answer.
-    EXPECT_NE(hintText(24, 1).find("6.94"), std::string::npos);
-    EXPECT_NE(hintText(22, 5).find(storeThrough(bank, 24).answers[0]), std::string::npos);
-    EXPECT_NE(hintText(25, 4).find("0.90"), std::string::npos);
-    EXPECT_NE(hintText(23, 3).find("0.38"), std::string::npos);
+    // Each question of a pair with the same data states the other's right answer, the figure
+    // that the keyed figures above compute.
+    for (const auto& [one, other] : {std::pair{22, 24}, {24, 22}, {23, 25}, {25, 23}}) {
+        const auto q = storeThrough(bank, one);
+        const auto p = storeThrough(bank, other);
+        const std::string& key = p.answers[static_cast<std::size_t>(p.correct - 1)];
+        EXPECT_NE(hintText(one, q.correct).find(key), std::string::npos)
+            << "question " << one << " lacks " << key << " of question " << other << ": " << hintText(one, q.correct);
+    }
 
     // The pooled variance weights each sample by its degrees of freedom.
     EXPECT_NE(hintText(10, 1).find("degrees of freedom, n - 1"), std::string::npos);
