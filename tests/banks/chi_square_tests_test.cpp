@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numeric>
 #include <regex>
 #include <set>
 #include <string>
@@ -311,11 +312,35 @@ TEST(ChiSquareTests, NumericHintsFollowFromTheirData)
     EXPECT_NE(joined(storeThrough(ch10Questions, 9).lines).find("the deviations O - E, neither squared nor divided,"),
               std::string::npos);
 
-    // Expected count of female A grades: (20*12)/30.
+    // The expected count of female A grades, from the table the question states: the right
+    // hint works it, and each wrong option's hint says which half it is.
     const StoredQuestion q30 = storeThrough(ch10Questions, 30);
-    const double femaleA = expectedCount({{8, 8, 4}, {4, 2, 4}}, 0, 0);
+    expectLinesState(q30, {"the 20 females get 8 A, 8 B and 4 other grades", "the 10 males get 4 A, 2 B and 4 other"});
+    const std::vector<std::vector<double>> grades = {{8, 8, 4}, {4, 2, 4}};
+    const double females = grades[0][0] + grades[0][1] + grades[0][2];
+    const double students = females + grades[1][0] + grades[1][1] + grades[1][2];
+    const double gradesA = grades[0][0] + grades[1][0];
+    const double femaleA = expectedCount(grades, 0, 0);
+    EXPECT_EQ(femaleA, females * gradesA / students);
     EXPECT_EQ(shownValue(q30.answers[static_cast<std::size_t>(q30.correct - 1)]), femaleA);
-    EXPECT_NE(joined(rightHint(q30)).find("(20*12)/30 = 8"), std::string::npos);
+    const auto whole = [](double value) { return fixed(value, 0); };
+    const double common = std::gcd(static_cast<int>(females), static_cast<int>(students));
+    const std::vector<std::pair<Integer, std::string>> worked = {
+        {3, whole(females) + "/" + whole(students) + " = " + whole(females / common) + "/" + whole(students / common)},
+        {3, "(" + whole(females) + "*" + whole(gradesA) + ")/" + whole(students) + " = " + whole(femaleA)},
+        {2, whole(gradesA / 2) + " is half of the " + whole(gradesA) + " A grades"},
+        {4, whole(females / 2) + " is half of the " + whole(females) + " females"},
+        {4, whole(gradesA) + " of the " + whole(students) + " students, " + whole(100 * gradesA / students) + "%"},
+        {5, whole(students / 2) + " is half of the " + whole(students) + " students"},
+    };
+    for (const auto& [answer, figure] : worked) {
+        const std::string hint = joined(q30.hints[static_cast<std::size_t>(answer - 1)]);
+        EXPECT_NE(hint.find(figure), std::string::npos)
+            << "answer " << answer << " lacks \"" << figure << "\": " << hint;
+        if (answer != q30.correct) {
+            EXPECT_EQ(hint.rfind("No, " + q30.answers[static_cast<std::size_t>(answer - 1)] + " is", 0), 0u) << hint;
+        }
+    }
 
     // Degrees of freedom of the tables: (rows - 1)(columns - 1).
     const std::vector<std::pair<Integer, std::string>> tables = {{12, "(3 - 1)(4 - 1) = 6"},
