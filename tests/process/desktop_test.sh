@@ -17,17 +17,10 @@ pass_y=283
 
 moved="100 120"
 
-# Where the window stands once the window manager has framed it: the middle of the screen, as
-# the window manager's frame offsets it (at most 5 s).
+# Where the window stands once the window manager has framed it and the program has painted
+# it: the middle of the screen, as the window manager's frame offsets it.
 settled_position() {  # window
-    local at="" before=""
-    for _ in $(seq 1 50); do
-        at=$("$tool" position "$1")
-        [ "$at" = "$before" ] && break
-        before="$at"
-        sleep 0.1
-    done
-    echo "$at"
+    "$tool" handled "$1" && "$tool" position "$1"
 }
 
 # Opens the first menu, "Statistical Data", by a click on its title in the menu bar, and waits
@@ -52,19 +45,18 @@ pass_top=$((height - content_height + pass_y))
 
 choose_first_category "$window"
 wait_for_no_menu
-# The user drags the window away; again, should the category's paint come after the drag and
-# put it back in the middle.
-for _ in 1 2 3; do
-    "$tool" move "$window" $moved
-    at=$(wait_for_position "$window" $moved)
-    sleep 0.3
-    [ "$at" = "$moved" ] && [ "$("$tool" position "$window")" = "$moved" ] && break
-done
+# The user drags the window away once the program has painted the category's question (the
+# tool's keys return once the program has taken them, and painted what they brought).
+"$tool" move "$window" $moved
+wait_for_position "$window" $moved >/dev/null
+"$tool" handled "$window"  # the program has taken the move
+at=$("$tool" position "$window")
 if [ "$at" != "$moved" ]; then
-    fail "the window did not move to $moved: it stands at $at"
+    fail "the window did not stay at $moved, where the user moved it: it stands at $at"
 else
+    # The pointer returns once the program has taken its arrival, painted the hover, and the
+    # window manager has done what the paint asked.
     "$tool" pointer "$window" "$pass_x" "$pass_top"
-    sleep 1  # a hover repaints at once; nothing to wait for but time, as nothing may happen
     at=$("$tool" position "$window")
     if [ "$at" = "$moved" ]; then
         echo "ok   the pointer resting on Pass leaves the window where the user put it"
@@ -74,6 +66,7 @@ else
 
     "$tool" pointer "$window" 250 "$((height / 2))"
     open_menu "$window"
+    "$tool" handled "$window"
     at=$("$tool" position "$window")
     if [ "$at" = "$moved" ]; then
         echo "ok   an open menu leaves the window where the user put it"

@@ -23,7 +23,9 @@ while read -r manager; do
     name="${manager%% *}"
     "$program" 2>"$work/log" &
     pid=$!
-    "$tool" placements "$pid" 1500 >"$work/placements"
+    # Watched until the program has painted the window, and the window manager has done what
+    # the paint asked of it.
+    "$tool" placements "$pid" >"$work/placements"
     read -r x y _ < <(tail -n 1 "$work/placements")
     at="$x $y"
     if [ ! -s "$work/placements" ]; then
@@ -38,18 +40,11 @@ while read -r manager; do
     if [ -s "$work/placements" ]; then
         window=$("$tool" find "$pid")
         size=$("$tool" size "$window")
-        "$tool" resize "$window" 400 600
         # Where the window manager lets the resize through, the window has that size for a
-        # moment, then its own again; where it refuses, the window never changes (openbox),
-        # and the wait ends after 5 s.
-        at=""
-        resized=""
-        for _ in $(seq 1 50); do
-            at=$("$tool" size "$window")
-            [ "$at" = "400 600" ] && resized=yes
-            [ -n "$resized" ] && [ "$at" = "$size" ] && break
-            sleep 0.1
-        done
+        # moment, then its own again; where it refuses, the window never changes (openbox).
+        "$tool" resize "$window" 400 600
+        "$tool" handled "$window"
+        at=$("$tool" size "$window")
         if [ "$at" = "$size" ]; then
             echo "ok   $name: resized to 400 x 600 by another client, the window takes its $size back"
         else

@@ -13,23 +13,33 @@ executable=$(readlink -f "$program")
 . "$(dirname "$0")/common.sh"
 export QT_QPA_PLATFORM=offscreen
 
-catches() {  # pid signal, e.g. TERM
-    local mask
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null)
-    [ -n "$mask" ] && (( (0x$mask >> ($(kill -l "$2") - 1)) & 1 ))
+# Whether the process has a handler of the signal (SigCgt in its status), read by the shell
+# itself: a check forks nothing, so that on a busy machine it comes round again soon.
+catches() {  # pid signal-number, e.g. 15
+    local key value mask=""
+    while read -r key value; do
+        [ "$key" = SigCgt: ] && { mask=$value; break; }
+    done 2>/dev/null <"/proc/$1/status"
+    [ -n "$mask" ] && (( (0x$mask >> ($2 - 1)) & 1 ))
 }
 
 # Waits until the process runs the program, not the shell forked to start it (which catches
 # signals of its own), and has its handler of the signal (at most 20 s), looking every 5 ms:
-# the cases "0 s after" send the signal at most that long after the handler is in place.
+# the cases "0 s after" send the signal at most that long after the handler is in place. The
+# kernel tells no one of a new handler, and a tracer (strace) would keep the leak check from
+# running: the wait looks, pausing in the shell itself (read's time-out on a pipe no one
+# writes to), opened after the program has started, so that it inherits none of it.
 wait_until_catching() {  # pid signal
-    local deadline=$((SECONDS + 20))
+    local deadline=$((SECONDS + 20)) number pause found=1
+    number=$(kill -l "$2")
+    exec {pause}<> <(:)
     while [ $SECONDS -lt $deadline ]; do
-        [ "$(readlink "/proc/$1/exe" 2>/dev/null)" = "$executable" ] && catches "$1" "$2" && return 0
-        kill -0 "$1" 2>/dev/null || return 1
-        sleep 0.005
+        [ "/proc/$1/exe" -ef "$executable" ] && catches "$1" "$number" && { found=0; break; }
+        kill -0 "$1" 2>/dev/null || break
+        read -r -t 0.005 -u "$pause"
     done
-    return 1
+    exec {pause}<&-
+    return $found
 }
 
 # The sockets that a program the process starts (the browser) would inherit.

@@ -14,27 +14,44 @@
 //   x_window_tool kill ID         closes the connection of the window's client, as xkill does
 //   x_window_tool windows PID     prints the process's shown top-level windows, one a line: "ID title"
 //   x_window_tool popups PID      prints its shown menus and other pop-ups, one a line: "ID x y width height"
-//   x_window_tool placements PID MS  waits for the process's window to be shown, then prints where it stands
-//                                 from that moment on, a line at each change over MS milliseconds:
+//   x_window_tool placements PID  waits for the process's window to be shown, then prints where it stands
+//                                 from that moment on, a line at each change, until the program has painted
+//                                 it and the window manager has done what that paint asked of it:
 //                                 "x y frame-x frame-y" (the frame: what the window manager put around it)
 //   x_window_tool moves ID X Y    prints "watching", then each place the window is moved to, as the X server
 //                                 moves it or the frame the window manager put around it, a line "x y" at
 //                                 each, until it stands at X Y (at most 10 s)
+//   x_window_tool handled ID      waits until the program of window ID has handled everything sent to it
+//                                 before, and the window manager what the program asked of it meanwhile
+// Pointer, click, key and keys return once the program has handled them (as handled waits);
+// a program that does not answer within 10 s makes them fail with a message on stderr.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <poll.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long the program and the window manager may take to answer, on a busy machine too.
+constexpr auto AnswerTime = std::chrono::seconds(10);
+
+// How long a key stays down: as briefly as a quick typist's tap.
+constexpr int KeyHold = 50;
 
 long processOf(Display* display, Window window)
 {
@@ -84,6 +101,128 @@ Window findWindow(Display* display, Window parentWindow, long pid, int depth)
 Window findWindow(Display* display, long pid)
 {
     return findWindow(display, DefaultRootWindow(display), pid, 2);
+}
+
+// Waits for an event that match accepts, until giveUp; whileWaiting runs between looks (when
+// given; else the wait sleeps until the server sends something).
+bool awaitEvent(Display* display, const std::function<bool(const XEvent&)>& match, Clock::time_point giveUp,
+                const std::function<void()>& whileWaiting)
+{
+    while (Clock::now() < giveUp) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (match(event))
+                return true;
+        }
+        if (whileWaiting) {
+            whileWaiting();
+            continue;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(giveUp - Clock::now()).count();
+        pollfd server{ConnectionNumber(display), POLLIN, 0};
+        poll(&server, 1, static_cast<int>(std::clamp<long long>(left, 1, 1000)));
+    }
+    return false;
+}
+
+// One round trip through the event loop of the window's client: a _NET_WM_PING, which the
+// client answers on the root window once it gets to it (Qt does so for every window of its
+// own, shown or not).
+bool pings(Display* display, Window window, Clock::time_point giveUp, const std::function<void()>& whileWaiting)
+{
+    static long tag = 0;
+    const Window root = DefaultRootWindow(display);
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
+    XSelectInput(display, root, StructureNotifyMask); // where Qt sends the answer
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = protocols;
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(ping);
+    event.xclient.data.l[1] = CurrentTime; // no window manager's ping shares it
+    event.xclient.data.l[2] = static_cast<long>(window);
+    event.xclient.data.l[3] = static_cast<long>(getpid());
+    event.xclient.data.l[4] = ++tag;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+    return awaitEvent(
+        display,
+        [&](const XEvent& e) {
+            return e.type == ClientMessage && e.xclient.window == root && e.xclient.message_type == protocols &&
+                   e.xclient.data.l[0] == static_cast<long>(ping) && e.xclient.data.l[3] == getpid() &&
+                   e.xclient.data.l[4] == tag;
+        },
+        giveUp, whileWaiting);
+}
+
+// One round trip through the window manager (where there is one): a move of a window of our
+// own that it does not manage, which it passes on once it has handled what came before.
+bool windowManagerAnswers(Display* display, Clock::time_point giveUp, const std::function<void()>& whileWaiting)
+{
+    static int step = 0;
+    const Window probe = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+    XSelectInput(display, probe, StructureNotifyMask);
+    const int x = 1 + (++step % 100);
+    XMoveWindow(display, probe, x, 0);
+    XFlush(display);
+    const bool answered = awaitEvent(
+        display,
+        [&](const XEvent& e) {
+            return e.type == ConfigureNotify && e.xconfigure.window == probe && e.xconfigure.x == x;
+        },
+        giveUp, whileWaiting);
+    XDestroyWindow(display, probe);
+    return answered;
+}
+
+// A shown window of the client that window belongs to, which lives as long as the client does:
+// a menu may close and a message go while they are asked.
+Window programWindow(Display* display, Window window)
+{
+    const long pid = processOf(display, window);
+    const Window shown = pid > 0 ? findWindow(display, pid) : 0;
+    return shown ? shown : window;
+}
+
+// Waits until the client of the window has handled every event it was sent before, and the
+// window manager what came to it meanwhile: first the window manager, which may hold a click
+// (to focus the window) or a move before the client gets it; then two round trips through
+// the client, as events that Qt takes from the connection are delivered, and what it posts
+// or asks of the X server on them (a paint, a keyboard focus, which comes back to it as an
+// event) is done, by the time it gets to the second; then the window manager again, for what
+// the client asked of it.
+bool handled(Display* display, Window window, const std::function<void()>& whileWaiting = {})
+{
+    const auto giveUp = Clock::now() + AnswerTime;
+    if (!windowManagerAnswers(display, giveUp, whileWaiting)) {
+        std::fprintf(stderr, "x_window_tool: the window manager did not answer within %lld s\n",
+                     static_cast<long long>(AnswerTime.count()));
+        return false;
+    }
+    const Window program = programWindow(display, window);
+    if (!pings(display, program, giveUp, whileWaiting) || !pings(display, program, giveUp, whileWaiting)) {
+        std::fprintf(stderr, "x_window_tool: the program of window 0x%lx did not answer within %lld s\n", window,
+                     static_cast<long long>(AnswerTime.count()));
+        return false;
+    }
+    if (!windowManagerAnswers(display, giveUp, whileWaiting)) {
+        std::fprintf(stderr, "x_window_tool: the window manager did not answer within %lld s\n",
+                     static_cast<long long>(AnswerTime.count()));
+        return false;
+    }
+    return true;
+}
+
+// The client window that has the keyboard focus, or 0 where none has.
+Window focusWindow(Display* display)
+{
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    return focus == PointerRoot ? 0 : focus;
 }
 
 // The screen position of a point of the window.
@@ -219,10 +358,9 @@ std::string placementOf(Display* display, Window window)
 }
 
 // Polls as fast as the server answers: a window that jumps soon after it is shown must be
-// seen where it stood first.
-int printPlacements(Display* display, long pid, int milliseconds)
+// seen where it stood first. Its first paint follows the exposure that showing it brings.
+int printPlacements(Display* display, long pid)
 {
-    using Clock = std::chrono::steady_clock;
     Window window = 0;
     for (const auto giveUp = Clock::now() + std::chrono::seconds(20); !window && Clock::now() < giveUp;) {
         window = findWindow(display, pid);
@@ -232,22 +370,24 @@ int printPlacements(Display* display, long pid, int milliseconds)
     if (!window)
         return 1;
     std::string before;
-    for (const auto end = Clock::now() + std::chrono::milliseconds(milliseconds); Clock::now() < end;) {
+    const auto print = [&] {
         const std::string now = placementOf(display, window);
         if (!now.empty() && now != before) {
             std::printf("%s\n", now.c_str());
             std::fflush(stdout);
             before = now;
         }
-    }
-    return 0;
+    };
+    print();
+    const bool answered = handled(display, window, print);
+    print();
+    return answered ? 0 : 1;
 }
 
 // Each move the X server makes of the window, or of the frame around it, is one ConfigureNotify
 // event of that window: a line a move, however fast the moves follow each other.
 int printMoves(Display* display, Window window, int x, int y)
 {
-    using Clock = std::chrono::steady_clock;
     const Window frame = frameOf(display, window);
     XWindowAttributes attributes{};
     if (!frame || !XGetWindowAttributes(display, frame, &attributes))
@@ -298,7 +438,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr,
                      "usage: %s find PID | position ID | move ID X Y | key ID | destroy ID | size ID |"
                      " pointer ID X Y | click ID X Y | keys KEY... | icon ID X Y | kill ID | windows PID | popups PID |"
-                     " placements PID MS | moves ID X Y\n",
+                     " placements PID | moves ID X Y | handled ID\n",
                      argv[0]);
         return 2;
     }
@@ -334,21 +474,24 @@ int main(int argc, char** argv)
         XResizeWindow(display, id, static_cast<unsigned>(std::atoi(argv[3])), static_cast<unsigned>(std::atoi(argv[4])));
     } else if (command == "key") {
         XSetInputFocus(display, id, RevertToParent, CurrentTime);
-        XSync(display, False);
-        pause(200);
-        XKeyEvent key = {};
-        key.type = KeyPress;
-        key.display = display;
-        key.window = id;
-        key.root = DefaultRootWindow(display);
-        key.subwindow = None;
-        key.time = CurrentTime;
-        key.x = key.y = 100;
-        key.same_screen = True;
-        key.keycode = XKeysymToKeycode(display, XStringToKeysym("space"));
-        XSendEvent(display, id, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
-        key.type = KeyRelease;
-        XSendEvent(display, id, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
+        // Qt sends a key to the window it has been told has the focus.
+        result = handled(display, id) ? 0 : 1;
+        if (result == 0) {
+            XKeyEvent key = {};
+            key.type = KeyPress;
+            key.display = display;
+            key.window = id;
+            key.root = DefaultRootWindow(display);
+            key.subwindow = None;
+            key.time = CurrentTime;
+            key.x = key.y = 100;
+            key.same_screen = True;
+            key.keycode = XKeysymToKeycode(display, XStringToKeysym("space"));
+            XSendEvent(display, id, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
+            key.type = KeyRelease;
+            XSendEvent(display, id, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
+            result = handled(display, id) ? 0 : 1;
+        }
     } else if (command == "destroy") {
         XDestroyWindow(display, id);
     } else if (command == "size") {
@@ -359,14 +502,16 @@ int main(int argc, char** argv)
         int x = 0;
         int y = 0;
         onScreen(display, id, std::atoi(argv[3]), std::atoi(argv[4]), x, y);
+        // The pointer comes to the place before the press, and the finger lifts once the
+        // program has taken the press (a menu it opens is up), as a user's do.
         XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
-        XSync(display, False);
-        if (command == "click") {
-            pause(100);
+        result = handled(display, id) ? 0 : 1;
+        if (command == "click" && result == 0) {
             XTestFakeButtonEvent(display, 1, True, CurrentTime);
-            XSync(display, False);
-            pause(50);
+            result = handled(display, id) ? 0 : 1;
             XTestFakeButtonEvent(display, 1, False, CurrentTime);
+            if (result == 0)
+                result = handled(display, id) ? 0 : 1;
         }
     } else if (command == "keys") {
         for (int i = 2; i < argc && result == 0; ++i) {
@@ -376,12 +521,18 @@ int main(int argc, char** argv)
                 result = 2;
                 break;
             }
+            const Window focus = focusWindow(display);
+            if (!focus) {
+                std::fprintf(stderr, "x_window_tool: no window has the keyboard focus for %s\n", argv[i]);
+                result = 1;
+                break;
+            }
             XTestFakeKeyEvent(display, code, True, CurrentTime);
             XSync(display, False);
-            pause(50);
+            pause(KeyHold);
             XTestFakeKeyEvent(display, code, False, CurrentTime);
-            XSync(display, False);
-            pause(150);
+            // The next key comes once the program has taken this one, as a user's next does.
+            result = handled(display, focus) ? 0 : 1;
         }
     } else if (command == "icon" && argc == 5) {
         result = printIcon(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
@@ -389,10 +540,12 @@ int main(int argc, char** argv)
         XKillClient(display, id);
     } else if (command == "windows" || command == "popups") {
         listWindows(display, std::strtol(argv[2], nullptr, 10), command == "popups");
-    } else if (command == "placements" && argc == 4) {
-        result = printPlacements(display, std::strtol(argv[2], nullptr, 10), std::atoi(argv[3]));
+    } else if (command == "placements") {
+        result = printPlacements(display, std::strtol(argv[2], nullptr, 10));
     } else if (command == "moves" && argc == 5) {
         result = printMoves(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
+    } else if (command == "handled") {
+        result = handled(display, id) ? 0 : 1;
     } else {
         std::fprintf(stderr, "unknown command %s\n", command.c_str());
         result = 2;
