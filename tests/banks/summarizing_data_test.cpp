@@ -382,6 +382,17 @@ TEST(SummarizingData, SingleValueAnswersAreReadFromTheBox)
             if (k < 5 && k != asked) {
                 EXPECT_NE(q.hints[a][0].find(statisticNames[k]), std::string::npos) << q.hints[a][0];
             }
+            // One that is none of them is halfway between the two its hint names.
+            if (k == 5) {
+                std::smatch halfway;
+                const std::regex pair{"halfway between the (quartiles|minimum and the maximum)"};
+                if (!std::regex_search(q.hints[a][0], halfway, pair)) {
+                    ADD_FAILURE() << q.answers[a] << " is none of the box's values: " << q.hints[a][0];
+                    continue;
+                }
+                const double middle = halfway[1] == "quartiles" ? (b.box[2] + b.box[4]) / 2 : (b.box[0] + b.box[1]) / 2;
+                EXPECT_EQ(value, middle) << q.hints[a][0];
+            }
         }
         if (n != 26) {
             std::array<double, 5> answers{};
