@@ -217,7 +217,6 @@ TEST(DisplayingData, HistogramRightAnswerIsTheMeanOfTheDrawnDataAtItsPrecision)
     const Lines axis = {"No, you are looking at the wrong axis."};
     const Lines balance = {"Yes, the mean is the balance point for the data."};
     const Lines remember = {"No, remember that the mean is the balance point for the data."};
-    const Lines width = {"No, 2 is the width of each interval, not the mean of the data."};
     for (const auto& c : histogramCases()) {
         SCOPED_TRACE("question " + std::to_string(c.number));
         const auto q = storeThrough(ch2Questions, c.number);
@@ -240,6 +239,7 @@ TEST(DisplayingData, HistogramRightAnswerIsTheMeanOfTheDrawnDataAtItsPrecision)
 
         for (std::size_t a = 0; a < 5; ++a) {
             const Hint kind = c.hints[a];
+            const Lines width = {"No, " + q.answers[a] + " is the width of each interval, not the mean of the data."};
             const Lines& expected = kind == Axis       ? axis
                                     : kind == Balance  ? balance
                                     : kind == Remember ? remember
@@ -248,6 +248,12 @@ TEST(DisplayingData, HistogramRightAnswerIsTheMeanOfTheDrawnDataAtItsPrecision)
             // Answers read off the vertical axis are densities within its range.
             if (kind == Axis) {
                 EXPECT_LE(std::stod(q.answers[a]), c.maxY) << "answer " << a + 1;
+            }
+            // The one its hint calls the width of each interval is the width of every bar drawn.
+            if (kind == Width) {
+                for (Integer i = 1; i < gLastObs; ++i)
+                    EXPECT_EQ(std::stod(q.answers[a]), gXToGraph(i + 1) - gXToGraph(i))
+                        << q.answers[a] << ", bar " << i;
             }
         }
     }
