@@ -276,12 +276,56 @@ TEST(DisplayingData, NamesWhatTheBarsShowAndTheGraphsAsTheBankDoes)
     }
 }
 
-// What the hints teach of a graph's distortions: counts as heights need equal widths.
-TEST(DisplayingData, HintsSayWhatTheGraphsChange)
+// Counts as heights need equal widths, and densities work for any: worked on question 21's
+// counts (3, 9, 12, 7 and 5 of 36, in bars 5 wide), then with its last two bars merged into
+// one 10 wide.  A bar's area is its share of the data only where that holds, and the hint of
+// "Frequency" as the label of any histogram says so.
+TEST(DisplayingData, CountsAsHeightsNeedEqualWidths)
 {
-    testing_support::expectHintsSay(ch2Questions, {
-        {25, 2, "width", "areas, not"},
-    });
+    const double total = 36;
+    // The share of the data that each bar's area shows, with counts and with densities as heights.
+    const auto areaShares = [total](const std::vector<double>& counts, const std::vector<double>& widths,
+                                    bool densities) {
+        std::vector<double> areas;
+        double sum = 0.0;
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            areas.push_back((densities ? counts[i] / (total * widths[i]) : counts[i]) * widths[i]);
+            sum += areas.back();
+        }
+        for (double& area : areas)
+            area /= sum;
+        return areas;
+    };
+    const auto sharesOf = [total](const std::vector<double>& counts) {
+        std::vector<double> shares;
+        for (const double c : counts)
+            shares.push_back(c / total);
+        return shares;
+    };
+    const auto near = [](const std::vector<double>& a, const std::vector<double>& b) {
+        for (std::size_t i = 0; i < a.size(); ++i)
+            if (std::abs(a[i] - b[i]) > 1e-12)
+                return false;
+        return true;
+    };
+
+    const std::vector<double> equalCounts = {3, 9, 12, 7, 5};
+    const std::vector<double> equalWidths = {5, 5, 5, 5, 5};
+    EXPECT_TRUE(near(areaShares(equalCounts, equalWidths, false), sharesOf(equalCounts)));
+    EXPECT_TRUE(near(areaShares(equalCounts, equalWidths, true), sharesOf(equalCounts)));
+
+    const std::vector<double> mergedCounts = {3, 9, 12, 12};
+    const std::vector<double> mergedWidths = {5, 5, 5, 10};
+    EXPECT_FALSE(near(areaShares(mergedCounts, mergedWidths, false), sharesOf(mergedCounts)))
+        << "counts as heights give the wide bar " << areaShares(mergedCounts, mergedWidths, false)[3]
+        << " of the area for " << sharesOf(mergedCounts)[3] << " of the data";
+    EXPECT_TRUE(near(areaShares(mergedCounts, mergedWidths, true), sharesOf(mergedCounts)));
+
+    const StoredQuestion q = storeThrough(ch2Questions, 25);
+    ASSERT_EQ(q.answers[1], "Frequency");
+    const std::string hint = testing_support::joined(q.hints[1]);
+    EXPECT_NE(hint.find("only for equal widths"), std::string::npos) << hint;
+    EXPECT_NE(hint.find("a density works for any"), std::string::npos) << hint;
 }
 
 // A bar chart whose vertical axis starts above 0 and is stretched over the same height, as
