@@ -50,8 +50,10 @@ using Clock = std::chrono::steady_clock;
 // How long the program and the window manager may take to answer, on a busy machine too.
 constexpr auto AnswerTime = std::chrono::seconds(10);
 
-// How long a key stays down: as briefly as a quick typist's tap.
-constexpr int KeyHold = 50;
+// How long a key stays down, as a quick typist holds it: a much shorter tap of Alt, its
+// release on the heels of its press, can leave Qt's menu bar without the keyboard while a
+// screen reader listens to the keys.
+constexpr int KeyHold = 90;
 
 long processOf(Display* display, Window window)
 {
@@ -126,36 +128,44 @@ bool awaitEvent(Display* display, const std::function<bool(const XEvent&)>& matc
     return false;
 }
 
-// One round trip through the event loop of the window's client: a _NET_WM_PING, which the
-// client answers on the root window once it gets to it (Qt does so for every window of its
-// own, shown or not).
-bool pings(Display* display, Window window, Clock::time_point giveUp, const std::function<void()>& whileWaiting)
+// One round trip through the event loop of the process: a _NET_WM_PING to a shown window of
+// its, which it answers on the root window once it gets to it (Qt does so for every window of
+// its own). A window may close while it is asked (a message that the last key closed): asked
+// again, through a window shown then, each second; any answer tells that the process got to
+// a question asked after what came before.
+bool pings(Display* display, long pid, Window window, Clock::time_point giveUp,
+           const std::function<void()>& whileWaiting)
 {
     static long tag = 0;
+    const long first = tag + 1;
     const Window root = DefaultRootWindow(display);
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
     XSelectInput(display, root, StructureNotifyMask); // where Qt sends the answer
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = protocols;
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(ping);
-    event.xclient.data.l[1] = CurrentTime; // no window manager's ping shares it
-    event.xclient.data.l[2] = static_cast<long>(window);
-    event.xclient.data.l[3] = static_cast<long>(getpid());
-    event.xclient.data.l[4] = ++tag;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
-    return awaitEvent(
-        display,
-        [&](const XEvent& e) {
-            return e.type == ClientMessage && e.xclient.window == root && e.xclient.message_type == protocols &&
-                   e.xclient.data.l[0] == static_cast<long>(ping) && e.xclient.data.l[3] == getpid() &&
-                   e.xclient.data.l[4] == tag;
-        },
-        giveUp, whileWaiting);
+    const auto answer = [&](const XEvent& e) {
+        return e.type == ClientMessage && e.xclient.window == root && e.xclient.message_type == protocols &&
+               e.xclient.data.l[0] == static_cast<long>(ping) && e.xclient.data.l[3] == getpid() &&
+               e.xclient.data.l[4] >= first && e.xclient.data.l[4] <= tag;
+    };
+    while (Clock::now() < giveUp) {
+        const Window shown = pid > 0 ? findWindow(display, pid) : 0;
+        const Window asked = shown ? shown : window;
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = asked;
+        event.xclient.message_type = protocols;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(ping);
+        event.xclient.data.l[1] = CurrentTime; // no window manager's ping shares it
+        event.xclient.data.l[2] = static_cast<long>(asked);
+        event.xclient.data.l[3] = static_cast<long>(getpid());
+        event.xclient.data.l[4] = ++tag;
+        XSendEvent(display, asked, False, NoEventMask, &event);
+        XFlush(display);
+        if (awaitEvent(display, answer, std::min(giveUp, Clock::now() + std::chrono::seconds(1)), whileWaiting))
+            return true;
+    }
+    return false;
 }
 
 // One round trip through the window manager (where there is one): a move of a window of our
@@ -178,15 +188,6 @@ bool windowManagerAnswers(Display* display, Clock::time_point giveUp, const std:
     return answered;
 }
 
-// A shown window of the client that window belongs to, which lives as long as the client does:
-// a menu may close and a message go while they are asked.
-Window programWindow(Display* display, Window window)
-{
-    const long pid = processOf(display, window);
-    const Window shown = pid > 0 ? findWindow(display, pid) : 0;
-    return shown ? shown : window;
-}
-
 // Waits until the client of the window has handled every event it was sent before, and the
 // window manager what came to it meanwhile: first the window manager, which may hold a click
 // (to focus the window) or a move before the client gets it; then two round trips through
@@ -194,7 +195,7 @@ Window programWindow(Display* display, Window window)
 // or asks of the X server on them (a paint, a keyboard focus, which comes back to it as an
 // event) is done, by the time it gets to the second; then the window manager again, for what
 // the client asked of it.
-bool handled(Display* display, Window window, const std::function<void()>& whileWaiting = {})
+bool handled(Display* display, long pid, Window window, const std::function<void()>& whileWaiting = {})
 {
     const auto giveUp = Clock::now() + AnswerTime;
     if (!windowManagerAnswers(display, giveUp, whileWaiting)) {
@@ -202,8 +203,7 @@ bool handled(Display* display, Window window, const std::function<void()>& while
                      static_cast<long long>(AnswerTime.count()));
         return false;
     }
-    const Window program = programWindow(display, window);
-    if (!pings(display, program, giveUp, whileWaiting) || !pings(display, program, giveUp, whileWaiting)) {
+    if (!pings(display, pid, window, giveUp, whileWaiting) || !pings(display, pid, window, giveUp, whileWaiting)) {
         std::fprintf(stderr, "x_window_tool: the program of window 0x%lx did not answer within %lld s\n", window,
                      static_cast<long long>(AnswerTime.count()));
         return false;
@@ -215,6 +215,7 @@ bool handled(Display* display, Window window, const std::function<void()>& while
     }
     return true;
 }
+
 
 // The client window that has the keyboard focus, or 0 where none has.
 Window focusWindow(Display* display)
@@ -379,7 +380,7 @@ int printPlacements(Display* display, long pid)
         }
     };
     print();
-    const bool answered = handled(display, window, print);
+    const bool answered = handled(display, pid, window, print);
     print();
     return answered ? 0 : 1;
 }
@@ -450,6 +451,8 @@ int main(int argc, char** argv)
     XSetErrorHandler(ignoreErrors); // the window may go away between two requests
     const std::string command = argv[1];
     const auto id = static_cast<Window>(std::strtoul(argv[2], nullptr, 0));
+    // The process of the window, asked before a click or key may close the window.
+    const long owner = command == "find" || command == "keys" ? 0 : processOf(display, id);
     int result = 0;
     if (command == "find") {
         const long pid = std::strtol(argv[2], nullptr, 10);
@@ -475,7 +478,7 @@ int main(int argc, char** argv)
     } else if (command == "key") {
         XSetInputFocus(display, id, RevertToParent, CurrentTime);
         // Qt sends a key to the window it has been told has the focus.
-        result = handled(display, id) ? 0 : 1;
+        result = handled(display, owner, id) ? 0 : 1;
         if (result == 0) {
             XKeyEvent key = {};
             key.type = KeyPress;
@@ -490,7 +493,7 @@ int main(int argc, char** argv)
             XSendEvent(display, id, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
             key.type = KeyRelease;
             XSendEvent(display, id, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
-            result = handled(display, id) ? 0 : 1;
+            result = handled(display, owner, id) ? 0 : 1;
         }
     } else if (command == "destroy") {
         XDestroyWindow(display, id);
@@ -505,13 +508,13 @@ int main(int argc, char** argv)
         // The pointer comes to the place before the press, and the finger lifts once the
         // program has taken the press (a menu it opens is up), as a user's do.
         XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
-        result = handled(display, id) ? 0 : 1;
+        result = handled(display, owner, id) ? 0 : 1;
         if (command == "click" && result == 0) {
             XTestFakeButtonEvent(display, 1, True, CurrentTime);
-            result = handled(display, id) ? 0 : 1;
+            result = handled(display, owner, id) ? 0 : 1;
             XTestFakeButtonEvent(display, 1, False, CurrentTime);
             if (result == 0)
-                result = handled(display, id) ? 0 : 1;
+                result = handled(display, owner, id) ? 0 : 1;
         }
     } else if (command == "keys") {
         for (int i = 2; i < argc && result == 0; ++i) {
@@ -527,12 +530,13 @@ int main(int argc, char** argv)
                 result = 1;
                 break;
             }
+            const long pid = processOf(display, focus); // the key may close the window
             XTestFakeKeyEvent(display, code, True, CurrentTime);
             XSync(display, False);
             pause(KeyHold);
             XTestFakeKeyEvent(display, code, False, CurrentTime);
             // The next key comes once the program has taken this one, as a user's next does.
-            result = handled(display, focus) ? 0 : 1;
+            result = handled(display, pid, focus) ? 0 : 1;
         }
     } else if (command == "icon" && argc == 5) {
         result = printIcon(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
@@ -545,7 +549,7 @@ int main(int argc, char** argv)
     } else if (command == "moves" && argc == 5) {
         result = printMoves(display, id, std::atoi(argv[3]), std::atoi(argv[4]));
     } else if (command == "handled") {
-        result = handled(display, id) ? 0 : 1;
+        result = handled(display, owner, id) ? 0 : 1;
     } else {
         std::fprintf(stderr, "unknown command %s\n", command.c_str());
         result = 2;
