@@ -23,6 +23,18 @@
 
 using testing_support::AppTest;
 
+// The compiled-in images taken away and given back; Qt's resource functions are declared
+// outside any namespace.
+static void takeAwayTheIconsImages()
+{
+    Q_CLEANUP_RESOURCE(merrowby_icon);
+}
+
+static void giveBackTheIconsImages()
+{
+    Q_INIT_RESOURCE(merrowby_icon);
+}
+
 namespace {
 
 class ProgramIcon : public AppTest {};
@@ -65,6 +77,27 @@ TEST_F(ProgramIcon, TheWindowShowsTheProgramsPicture)
     EXPECT_EQ(image.pixelColor(3, 64).name().toStdString(), "#1521cc");
     EXPECT_EQ(image.pixelColor(64, 64).name().toStdString(), "#fefeff");
     EXPECT_EQ(image.pixelColor(64, 104).name().toStdString(), "#000000");
+}
+
+// Start-up reads none of the icon's images: each is read when a window system first asks for
+// it, as an X window manager's client does when the window is mapped, and none where nobody
+// shows the icon (the offscreen platform, a Wayland compositor without window icons). The
+// sizes are known before. Images taken away before anything asks are missed.
+TEST_F(ProgramIcon, AnImageIsReadWhenAWindowSystemFirstAsksForIt)
+{
+    const QIcon icon = framework::qt::programIcon();
+    takeAwayTheIconsImages();
+    QList<QSize> sizes;
+    for (const int side : framework::qt::IconSizes)
+        sizes.append(QSize(side, side));
+    EXPECT_EQ(icon.availableSizes(), sizes);
+    const bool shownWithoutItsImages = !icon.pixmap(QSize(16, 16), 1.0).isNull();
+    giveBackTheIconsImages();
+    EXPECT_FALSE(shownWithoutItsImages) << "the images were read before a window system asked for one";
+
+    const QImage image = framework::qt::programIcon().pixmap(QSize(16, 16), 1.0).toImage();
+    ASSERT_EQ(image.size(), QSize(16, 16));
+    EXPECT_EQ(largestDifference(image, QImage(QStringLiteral(":/merrowby/icons/merrowby-16.png"))), 0);
 }
 
 // The compiled-in images are the picture (data/merrowby.svg, or the one drawn for the size's
