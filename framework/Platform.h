@@ -25,8 +25,9 @@ public:
     virtual void positionChanged() = 0;
     virtual void controlChanged(RectControl& control) = 0; // its caption, state or geometry
     virtual void menuBarChanged() = 0;
-    // The window's content pieces changed from these.
-    virtual void contentChanged(const std::vector<ContentPiece>& before) = 0;
+    // The window's content pieces changed from these; a new screen takes the keyboard to
+    // its first control.
+    virtual void contentChanged(const std::vector<ContentPiece>& before, bool newScreen) = 0;
     virtual void refresh() = 0; // schedule a paint of the whole content area
     virtual void close() = 0;
 };

@@ -86,13 +86,13 @@ void Window::Refresh()
         peer_->refresh();
 }
 
-void Window::setContentPieces(std::vector<ContentPiece> pieces)
+void Window::setContentPieces(std::vector<ContentPiece> pieces, bool newScreen)
 {
-    if (pieces == contentPieces_)
+    if (pieces == contentPieces_ && !newScreen)
         return;
     std::vector<ContentPiece> before = std::exchange(contentPieces_, std::move(pieces));
     if (peer_)
-        peer_->contentChanged(before);
+        peer_->contentChanged(before, newScreen);
 }
 
 void Window::Close()

@@ -44,6 +44,13 @@ struct ContentPiece {
     Integer top = 0;
     Integer width = 0;
     Integer height = 0;
+    // The control set (by name) that this piece asks about, as a question its answers: a
+    // screen reader reads the set as a group titled with its pieces.
+    std::string group;
+    // Above 0: said as soon as it appears, wherever the keyboard is, as the reply to what the
+    // user did; said again when the number changes, though the text stays (another answer
+    // with the same hint).
+    Integer spoken = 0;
     bool operator==(const ContentPiece&) const = default;
 };
 
@@ -86,7 +93,9 @@ public:
     long refreshRequests() const { return refreshRequests_; }
 
     // What the content area shows, for assistive technology; set as the program paints it.
-    void setContentPieces(std::vector<ContentPiece> pieces);
+    // On a new screen (another question, another page) the keyboard goes to its first
+    // control, where a screen reader starts reading.
+    void setContentPieces(std::vector<ContentPiece> pieces, bool newScreen = false);
     const std::vector<ContentPiece>& contentPieces() const { return contentPieces_; }
 
     // Closes the window; the framework then holds no instance of its class.

@@ -16,17 +16,18 @@ set -euo pipefail
 # fluxbox: a second window manager, under which a test checks where the window first stands;
 # libqt6svg6: Qt's SVG icon engine, which draws the icon's images from its picture
 # (scripts/render-icons.sh) and checks them (a test);
-# at-spi2-core and dbus-daemon: the accessibility bus and a session bus of its own, on which a
+# at-spi2-core, dbus-daemon and dbus-bin: the accessibility bus and a session bus of its own
+# (dbus-send starts the first as a desktop session does), on which a
 # test hears what a screen reader hears; python3-pyatspi: a screen reader's client of that bus,
 # which reads the window's tree while a test takes the display away; dbus-x11: dbus-launch, as
 # desktop systems have it, with which D-Bus starts a session bus of its own where none is given
-# (the tests give one, or none);
+# (the tests give one, or none); orca: the screen reader whose speech a test listens to;
 # desktop-file-utils, appstream and groff-base: the install test validates the desktop entry and
 # the metainfo and formats the man page.
 packages=(cmake make g++ qt6-base-dev libxcb1-dev pkg-config qt6-wayland
           libgtest-dev libgmock-dev libboost-dev fonts-liberation2 fonts-dejavu-core
           xvfb xauth libx11-dev strace locales openbox x11-utils libxtst-dev qt6-gtk-platformtheme
-          x11-xserver-utils fluxbox libqt6svg6 at-spi2-core dbus-daemon python3-pyatspi dbus-x11
+          x11-xserver-utils fluxbox libqt6svg6 at-spi2-core dbus-daemon dbus-bin python3-pyatspi dbus-x11 orca
           desktop-file-utils appstream groff-base)
 # --with-bench: what `make bench` needs; --with-clang: the second compiler (`make test-clang`, CI).
 for option in "$@"; do

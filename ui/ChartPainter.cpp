@@ -267,7 +267,9 @@ framework::ContentPiece describeChart()
             .left = p.XL - YTitleLeft,
             .top = p.YT - TickLength,
             .width = p.XR - p.XL + 2 * YTitleLeft,
-            .height = p.YB - p.YT + XLabelDrop + TickLength};
+            .height = p.YB - p.YT + XLabelDrop + TickLength,
+            .group = {},
+            .spoken = 0};
 }
 
 void drawChart(framework::Graphics& g)

@@ -230,8 +230,13 @@ framework::ContentPiece textPiece(std::string text, Integer firstBaseline, Integ
             .left = layout::TextLeft,
             .top = firstBaseline - size,
             .width = layout::ContentWidth - 2 * layout::TextLeft,
-            .height = lastBaseline - firstBaseline + size + size / 3};
+            .height = lastBaseline - firstBaseline + size + size / 3,
+            .group = {},
+            .spoken = 0};
 }
+
+// The answers' control set: the question and its chart ask about it.
+constexpr const char* AnswerSet = "answerButton";
 
 } // namespace
 
@@ -248,21 +253,27 @@ void mainWindowClass::describeScreen()
         const Congratulations c = congratulationText();
         const std::vector<std::string> lines(c.lines.begin(), c.lines.end());
         pieces.push_back(textPiece(joined(lines), layout::questionBaseline(1), layout::questionBaseline(4), 12));
+        pieces.back().spoken = 1;
     } else if (gWindow == ScreenQuiz) {
         if (gWhichQ > 0) {
             std::vector<std::string> lines;
             for (Integer i = 1; i <= gNumLinesQ; ++i)
                 lines.push_back(gMsgQ(i));
             pieces.push_back(textPiece(joined(lines), layout::questionBaseline(1), layout::questionBaseline(gNumLinesQ), 12));
+            pieces.back().group = AnswerSet;
         }
-        if (gGraph == 1)
+        if (gGraph == 1) {
             pieces.push_back(describeChart());
+            pieces.back().group = AnswerSet;
+        }
         if (gPaintHint == 1) {
             std::vector<std::string> lines;
             for (Integer j = 1; j <= gNumLinesH(gHintAnswer); ++j)
                 lines.push_back(gMsgH(j, gHintAnswer));
             pieces.push_back(textPiece(joined(lines), layout::hintBaseline(gNumLinesQ, 1),
                                        layout::hintBaseline(gNumLinesQ, gNumLinesH(gHintAnswer)), 12));
+            // Said again for another answer, which may share the hint's words.
+            pieces.back().spoken = gHintAnswer;
         }
         // The answers are drawn beside their radio buttons, which carry them as names, in
         // words a screen reader says as numbers.
@@ -280,7 +291,9 @@ void mainWindowClass::describeScreen()
                           .left = gURLleft,
                           .top = layout::LinkBaseline - 12,
                           .width = gURLright - gURLleft,
-                          .height = layout::LinkUnderline - layout::LinkBaseline + 12});
+                          .height = layout::LinkUnderline - layout::LinkBaseline + 12,
+                          .group = {},
+                          .spoken = 0});
         std::vector<std::string> contact{"Please send suggestions and questions to"};
         contact.insert(contact.end(), about::Contact.begin(), about::Contact.end());
         const Integer lastContact = layout::ContactFirstBaseline + LinePitch * static_cast<Integer>(about::Contact.size() - 1);
@@ -289,7 +302,12 @@ void mainWindowClass::describeScreen()
         pieces.push_back(textPiece(joined(terms), lastContact + LinePitch,
                                    lastContact + LinePitch * static_cast<Integer>(terms.size()), 12));
     }
-    setContentPieces(std::move(pieces));
+    // Another question, the end of the questions or another page is a new screen; the hint
+    // is news on the same one.
+    const std::array<Integer, 3> screen{gWindow, gType, gWhichQ};
+    const bool newScreen = screen != describedScreen_;
+    describedScreen_ = screen;
+    setContentPieces(std::move(pieces), newScreen);
 }
 
 Integer truncatedWidth(Graphics& g, const std::string& text)

@@ -5,6 +5,7 @@
 #include "framework/Window.h"
 #include "quiz/QuizWindow.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,8 @@ private:
     void leaveAboutPage();
 
     std::vector<framework::RectControl*> hiddenForAbout_;
+    // The screen last described: gWindow, gType and gWhichQ.
+    std::array<Integer, 3> describedScreen_{-1, -1, -1};
 };
 
 // The window that the framework holds, or a new one when it holds none.

@@ -6,6 +6,7 @@
 #include "framework/qt/ContentAccessibility.h"
 #include "framework/qt/QtGraphics.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -56,6 +57,34 @@ bool isDefaultButtonKey(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Whether the user's last press was a key's rather than a mouse button's: a screen that a key
+// brought shows where the keyboard is, as Tab shows it.
+class LastPress : public QObject {
+public:
+    static bool wasKey()
+    {
+        static LastPress* watcher = [] {
+            auto* created = new LastPress;
+            created->setParent(qApp);
+            qApp->installEventFilter(created);
+            return created;
+        }();
+        return watcher->key_;
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            key_ = true;
+        else if (event->type() == QEvent::MouseButtonPress)
+            key_ = false;
+        return false;
+    }
+
+private:
+    bool key_ = false;
+};
+
 } // namespace
 
 Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(&window)
@@ -66,6 +95,7 @@ Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(&wind
     setFocusPolicy(Qt::ClickFocus);
     setAutoFillBackground(true);
     installContentAccessibility();
+    LastPress::wasKey();
 }
 
 void Canvas::detach()
@@ -106,7 +136,9 @@ void Canvas::sync(RectControl& control)
     // The content area takes the keys then, as the window's.
     if (!control.Visible() && button == QApplication::focusWidget())
         setFocus(Qt::OtherFocusReason);
-    button->setAccessibleName(QString::fromStdString(control.AccessibleName()));
+    // Qt tells assistive technology of every name it is given, changed or not.
+    if (const QString name = QString::fromStdString(control.AccessibleName()); button->accessibleName() != name)
+        button->setAccessibleName(name);
     if (const auto* push = dynamic_cast<const PushButton*>(&control))
         button->setText(QString::fromStdString(push->Caption()));
     if (const auto* radio = dynamic_cast<const RadioButton*>(&control))
@@ -131,7 +163,60 @@ void Canvas::applyPagePalette()
             palette = QPalette(QColor(239, 239, 239));
     }
     palette.setColor(QPalette::Window, page_);
-    setPalette(palette); // which comes back here once, and then changes nothing
+    setPalette(palette);
+}
+
+void Canvas::contentChanged(const std::vector<ContentPiece>& before, bool newScreen)
+{
+    // Set while the window paints: what it sets off (events, the keyboard's move) waits for
+    // the paint to end.
+    if (!announcing_) {
+        announcing_ = true;
+        announcedFrom_ = before;
+        QMetaObject::invokeMethod(
+            this, [this] { announceContent(); }, Qt::QueuedConnection);
+    }
+    newScreen_ = newScreen_ || newScreen;
+}
+
+void Canvas::announceContent()
+{
+    announcing_ = false;
+    const bool newScreen = std::exchange(newScreen_, false);
+    const std::vector<ContentPiece> before = std::exchange(announcedFrom_, {});
+    if (!window_)
+        return;
+    if (newScreen) {
+        QWidget* first = firstControl();
+        if (LastPress::wasKey())
+            window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        if (!first->hasFocus()) {
+            first->setFocus(Qt::OtherFocusReason);
+        } else if (QAccessible::isActive()) {
+            // The keyboard is there already: a screen reader that was reading the menu hears
+            // where it came back to.
+            QAccessibleEvent focused(first, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focused);
+        }
+        startNewScreen();
+    }
+    // After the keyboard's move, so that a screen reader says last what appeared to be said.
+    announceContentChange(*this, before);
+}
+
+QWidget* Canvas::firstControl() const
+{
+    QWidget* first = nullptr;
+    std::pair<Integer, Integer> firstPlace;
+    for (const auto& control : window_->controls()) {
+        const auto found = buttons_.find(control.get());
+        const std::pair place{control->Top(), control->Left()};
+        if (found != buttons_.end() && control->Visible() && control->Enabled() && (!first || place < firstPlace)) {
+            first = found->second;
+            firstPlace = place;
+        }
+    }
+    return first ? first : const_cast<Canvas*>(this);
 }
 
 void Canvas::changeEvent(QEvent* event)

@@ -6,12 +6,14 @@
 #include <QWidget>
 
 #include <map>
+#include <vector>
 
 class QAbstractButton;
 
 namespace framework {
 class RectControl;
 class Window;
+struct ContentPiece;
 } // namespace framework
 
 namespace framework::qt {
@@ -40,6 +42,11 @@ public:
     // A key for the window: the default button's, or the window's KeyDown.
     void keyPress(QKeyEvent* event);
 
+    // The window's content pieces changed from these: assistive technology hears of it once
+    // the paint that set them is over, and on a new screen the keyboard goes to its first
+    // control.
+    void contentChanged(const std::vector<ContentPiece>& before, bool newScreen);
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -57,11 +64,18 @@ private:
     void focusCheckedRadioButton();
     void applyTabOrder();
     void applyPagePalette();
+    void announceContent();
+    // The first enabled, visible control as the screen is read, from the top, or the content
+    // area where there is none.
+    QWidget* firstControl() const;
 
     Window* window_;
     std::map<const RectControl*, QAbstractButton*> buttons_;
     std::map<const QAbstractButton*, Integer> tabIndexes_;
     QColor page_{Qt::white};
+    bool announcing_ = false;
+    bool newScreen_ = false;
+    std::vector<ContentPiece> announcedFrom_;
 };
 
 // The top-level Qt window around the content area and the menu bar. A close by the user

@@ -4,11 +4,14 @@
 #include "framework/qt/CanvasAndFrame.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QPointer>
 #include <QRadioButton>
 #include <QWindow>
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace framework::qt {
 
@@ -16,62 +19,134 @@ namespace {
 
 using Kind = ContentPiece::Kind;
 
-const std::vector<ContentPiece>& piecesOf(const Canvas& canvas)
+const std::vector<ContentPiece>& piecesOf(const Canvas* canvas)
 {
     static const std::vector<ContentPiece> none;
-    const Window* window = canvas.frameworkWindow();
+    const Window* window = canvas ? canvas->frameworkWindow() : nullptr;
     return window ? window->contentPieces() : none;
 }
 
-QString qs(const std::string& text)
+QString toQString(const std::string& text)
 {
     return QString::fromStdString(text);
 }
 
-// One piece of the content area. It reads the piece from the window each time, so that it
-// stays right as the screen changes; past the pieces there are it is no longer valid.
-class PieceAccessible : public QAccessibleInterface,
-                        public QAccessibleActionInterface,
-                        public QAccessibleTextInterface {
-public:
-    PieceAccessible(Canvas& canvas, std::size_t index) : canvas_(&canvas), index_(index) {}
+// Texts read one after the other, each a sentence of its own.
+void appendSentence(QString& all, const QString& sentence)
+{
+    if (sentence.isEmpty())
+        return;
+    if (!all.isEmpty()) {
+        if (!all.back().isPunct())
+            all += '.';
+        all += ' ';
+    }
+    all += sentence;
+}
 
-    bool isValid() const override { return canvas_ && index_ < piecesOf(*canvas_).size(); }
+// What a piece says: its text, and for a chart its values after its kind.
+QString wordsOf(const ContentPiece& piece)
+{
+    QString words = toQString(piece.text);
+    if (piece.kind == Kind::Chart)
+        appendSentence(words, toQString(piece.description));
+    return words;
+}
+
+// The title of a group: the words of its pieces, in order.
+QString groupTitle(const std::vector<ContentPiece>& pieces, const std::string& group)
+{
+    QString title;
+    for (const ContentPiece& piece : pieces)
+        if (piece.group == group)
+            appendSentence(title, wordsOf(piece));
+    return title;
+}
+
+bool isGroup(const std::vector<ContentPiece>& pieces, const std::string& name)
+{
+    return !name.empty() &&
+           std::any_of(pieces.begin(), pieces.end(), [&name](const ContentPiece& p) { return p.group == name; });
+}
+
+QRect onScreen(const Canvas& canvas, const ContentPiece& p)
+{
+    return {canvas.mapToGlobal(QPoint(static_cast<int>(p.left), static_cast<int>(p.top))),
+            QSize(static_cast<int>(p.width), static_cast<int>(p.height))};
+}
+
+// Interfaces in the order they stand on the content area, from top to bottom.
+using Placed = std::vector<std::pair<int, QAccessibleInterface*>>;
+
+std::vector<QAccessibleInterface*> topToBottom(Placed placed)
+{
+    std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<QAccessibleInterface*> all;
+    for (const auto& [top, iface] : placed)
+        all.push_back(iface);
+    return all;
+}
+
+class CanvasAccessible;
+CanvasAccessible* contentOf(Canvas* canvas);
+
+// An interface that a window's content area owns, not a widget: a piece or a group.
+class ContentChild : public QAccessibleInterface {
+public:
+    explicit ContentChild(Canvas& canvas) : canvas_(&canvas) {}
+
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return canvas_ ? canvas_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(canvas_); }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    QPointer<Canvas> canvas_;
+};
+
+// One piece of the content area, by its place among the pieces. It reads the piece from the
+// window each time, so that it stays right as the text changes; once another kind of piece
+// stands at its place, or none, it is no longer valid, and a new interface stands for it.
+class PieceAccessible : public ContentChild, public QAccessibleActionInterface, public QAccessibleTextInterface {
+public:
+    PieceAccessible(Canvas& canvas, std::size_t index, const ContentPiece& piece)
+        : ContentChild(canvas), index_(index), kind_(piece.kind), group_(piece.group), spoken_(piece.spoken),
+          spokenText_(piece.spoken != 0 ? piece.text : std::string())
+    {
+    }
+
+    // A text to be said is a notification, which a screen reader says as it appears: another
+    // such text is another notification.
+    bool isValid() const override
+    {
+        const auto& pieces = piecesOf(canvas_);
+        if (index_ >= pieces.size())
+            return false;
+        const ContentPiece& p = pieces[index_];
+        return p.kind == kind_ && p.group == group_ && p.spoken == spoken_ && (spoken_ == 0 || p.text == spokenText_);
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override
     {
         if (!isValid())
             return {};
         if (t == QAccessible::Name)
-            return qs(piece().text);
+            return toQString(piece().text);
         if (t == QAccessible::Description)
-            return qs(piece().description);
+            return toQString(piece().description);
         return {};
     }
 
-    QRect rect() const override
-    {
-        if (!isValid())
-            return {};
-        const ContentPiece& p = piece();
-        return {canvas_->mapToGlobal(QPoint(static_cast<int>(p.left), static_cast<int>(p.top))),
-                QSize(static_cast<int>(p.width), static_cast<int>(p.height))};
-    }
+    QRect rect() const override { return isValid() ? onScreen(*canvas_, piece()) : QRect(); }
 
     QAccessible::Role role() const override
     {
-        if (!isValid())
-            return QAccessible::StaticText;
-        switch (piece().kind) {
+        switch (kind_) {
         case Kind::Chart:
             return QAccessible::Chart;
         case Kind::Link:
@@ -79,7 +154,7 @@ public:
         case Kind::Text:
             break;
         }
-        return QAccessible::StaticText;
+        return spoken_ != 0 ? QAccessible::Notification : QAccessible::StaticText;
     }
 
     QAccessible::State state() const override
@@ -87,18 +162,15 @@ public:
         QAccessible::State s;
         s.readOnly = true;
         s.invisible = !isValid() || !canvas_->isVisible();
-        if (isValid() && piece().kind == Kind::Link)
-            s.linked = true;
+        s.linked = kind_ == Kind::Link;
         return s;
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        if (!isValid())
-            return nullptr;
-        if (type == QAccessible::ActionInterface && piece().kind == Kind::Link)
+        if (type == QAccessible::ActionInterface && kind_ == Kind::Link)
             return static_cast<QAccessibleActionInterface*>(this);
-        if (type == QAccessible::TextInterface && piece().kind == Kind::Text)
+        if (type == QAccessible::TextInterface && kind_ == Kind::Text)
             return static_cast<QAccessibleTextInterface*>(this);
         return nullptr;
     }
@@ -136,10 +208,44 @@ public:
     }
 
 private:
-    const ContentPiece& piece() const { return piecesOf(*canvas_)[index_]; }
+    const ContentPiece& piece() const { return piecesOf(canvas_)[index_]; }
 
-    QPointer<Canvas> canvas_;
     std::size_t index_;
+    Kind kind_;
+    std::string group_;
+    Integer spoken_;
+    std::string spokenText_;
+};
+
+// The caption of a control set: the words of the pieces that ask about it, which a screen
+// reader says as the title of the set's radio buttons. It stands in no place of its own: the
+// pieces are read where they stand.
+class CaptionAccessible : public ContentChild {
+public:
+    CaptionAccessible(Canvas& canvas, std::string set) : ContentChild(canvas), set_(std::move(set)) {}
+
+    bool isValid() const override { return canvas_ && isGroup(piecesOf(canvas_), set_); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(canvas_); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QString text(QAccessible::Text t) const override
+    {
+        return isValid() && t == QAccessible::Name ? groupTitle(piecesOf(canvas_), set_) : QString();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.readOnly = true;
+        s.invisible = !isValid() || !canvas_->isVisible();
+        return s;
+    }
+    QRect rect() const override { return {}; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+private:
+    std::string set_;
 };
 
 // The content area: the painted pieces and the controls, in the order they stand from top
@@ -150,7 +256,9 @@ public:
 
     ~CanvasAccessible() override
     {
-        for (QAccessible::Id id : pieceIds_)
+        for (const auto& [index, id] : pieceIds_)
+            QAccessible::deleteAccessibleInterface(id);
+        for (const auto& [name, id] : captionIds_)
             QAccessible::deleteAccessibleInterface(id);
     }
 
@@ -171,40 +279,120 @@ public:
         return found == all.end() ? -1 : static_cast<int>(found - all.begin());
     }
 
+    // The interface of the piece at that place, made anew when another kind of piece has
+    // taken the place.
     QAccessibleInterface* piece(std::size_t index) const
     {
-        while (pieceIds_.size() <= index)
-            pieceIds_.push_back(QAccessible::registerAccessibleInterface(
-                new PieceAccessible(*static_cast<Canvas*>(widget()), pieceIds_.size())));
-        return QAccessible::accessibleInterface(pieceIds_[index]);
+        const auto& pieces = piecesOf(canvas());
+        auto found = pieceIds_.find(index);
+        if (found != pieceIds_.end() && !QAccessible::accessibleInterface(found->second)->isValid()) {
+            QAccessible::deleteAccessibleInterface(found->second);
+            pieceIds_.erase(found);
+            found = pieceIds_.end();
+        }
+        if (found == pieceIds_.end()) {
+            if (index >= pieces.size())
+                return nullptr;
+            found = pieceIds_
+                        .emplace(index, QAccessible::registerAccessibleInterface(
+                                            new PieceAccessible(*canvas(), index, pieces[index])))
+                        .first;
+        }
+        return QAccessible::accessibleInterface(found->second);
+    }
+
+    QAccessibleInterface* caption(const std::string& set) const
+    {
+        if (!isGroup(piecesOf(canvas()), set))
+            return nullptr;
+        auto found = captionIds_.find(set);
+        if (found == captionIds_.end())
+            found = captionIds_
+                        .emplace(set, QAccessible::registerAccessibleInterface(new CaptionAccessible(*canvas(), set)))
+                        .first;
+        return QAccessible::accessibleInterface(found->second);
+    }
+
+    // Lets the interfaces of pieces and captions that have gone go, before anything asks for
+    // them.
+    void forgetGone() const
+    {
+        const std::size_t count = piecesOf(canvas()).size();
+        for (std::size_t index = 0; index < count; ++index)
+            piece(index);
+        std::erase_if(pieceIds_, [count](const auto& entry) {
+            if (entry.first < count)
+                return false;
+            QAccessible::deleteAccessibleInterface(entry.second);
+            return true;
+        });
+        std::erase_if(captionIds_, [this](const auto& entry) {
+            if (isGroup(piecesOf(canvas()), entry.first))
+                return false;
+            QAccessible::deleteAccessibleInterface(entry.second);
+            return true;
+        });
     }
 
 private:
+    Canvas* canvas() const { return static_cast<Canvas*>(widget()); }
     std::vector<QAccessibleInterface*> children() const
     {
-        std::vector<std::pair<int, QAccessibleInterface*>> placed;
-        const auto& pieces = piecesOf(*static_cast<Canvas*>(widget()));
+        Placed placed;
+        const auto& pieces = piecesOf(canvas());
         for (std::size_t i = 0; i < pieces.size(); ++i)
             placed.emplace_back(static_cast<int>(pieces[i].top), piece(i));
         for (QWidget* control : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control))
                 placed.emplace_back(control->y(), iface);
-        std::stable_sort(placed.begin(), placed.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        std::vector<QAccessibleInterface*> all;
-        for (const auto& [top, iface] : placed)
-            all.push_back(iface);
-        return all;
+        return topToBottom(std::move(placed));
     }
 
-    mutable std::vector<QAccessible::Id> pieceIds_;
+    mutable std::map<std::size_t, QAccessible::Id> pieceIds_;
+    mutable std::map<std::string, QAccessible::Id> captionIds_;
 };
 
+CanvasAccessible* contentOf(Canvas* canvas)
+{
+    return canvas ? dynamic_cast<CanvasAccessible*>(QAccessible::queryAccessibleInterface(canvas)) : nullptr;
+}
+
+QAccessibleInterface* PieceAccessible::parent() const
+{
+    return contentOf(canvas_);
+}
+
+// Where the keyboard came from to each control, the last time it came.
+std::map<const QWidget*, QPointer<QWidget>>& keyboardCameFrom()
+{
+    static std::map<const QWidget*, QPointer<QWidget>> from;
+    return from;
+}
+
 // An answer radio button. The framework keeps the answers' group exclusive itself, so Qt's
-// own interface takes them for check boxes.
+// own interface would take them for check boxes.
 class AnswerAccessible : public QAccessibleWidget {
 public:
     explicit AnswerAccessible(QRadioButton* button) : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+    // Labelled by the question, as radio buttons by the title of their group box: a screen
+    // reader says it as the keyboard comes to the answers, but not again as it moves among
+    // them (Qt has no relation that would tell it they are one group).
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+        if (!(match & QAccessible::Label))
+            return relations;
+        const auto from = keyboardCameFrom().find(button());
+        if (from != keyboardCameFrom().end() && from->second &&
+            from->second->parentWidget() == button()->parentWidget() &&
+            from->second->objectName() == button()->objectName())
+            return relations;
+        if (CanvasAccessible* content = contentOf(static_cast<Canvas*>(button()->parentWidget())))
+            if (QAccessibleInterface* caption = content->caption(button()->objectName().toStdString()))
+                relations.append({caption, QAccessible::Label});
+        return relations;
+    }
 
     QAccessible::State state() const override
     {
@@ -238,44 +426,65 @@ QAccessibleInterface* contentFactory(const QString&, QObject* object)
     return nullptr;
 }
 
+void raise(QAccessibleInterface* iface, QAccessible::Event type)
+{
+    if (!iface)
+        return;
+    QAccessibleEvent event(iface, type);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 void installContentAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(contentFactory);
+        QObject::connect(qApp, &QApplication::focusChanged, [](QWidget* old, QWidget* now) {
+            if (now)
+                keyboardCameFrom()[now] = old;
+        });
         return true;
     }();
     (void)installed;
 }
 
+void startNewScreen()
+{
+    keyboardCameFrom().clear();
+}
+
 void announceContentChange(Canvas& canvas, const std::vector<ContentPiece>& before)
 {
-    if (!QAccessible::isActive())
-        return;
-    auto* content = dynamic_cast<CanvasAccessible*>(QAccessible::queryAccessibleInterface(&canvas));
+    CanvasAccessible* content = contentOf(&canvas);
     if (!content)
         return;
-    const auto& now = piecesOf(canvas);
-    for (std::size_t i = 0; i < std::max(now.size(), before.size()); ++i) {
+    content->forgetGone();
+    if (!QAccessible::isActive())
+        return;
+    const auto& now = piecesOf(&canvas);
+    bool reordered = now.size() != before.size();
+    for (std::size_t i = 0; i < now.size(); ++i) {
         QAccessibleInterface* piece = content->piece(i);
-        if (i >= now.size()) {
-            QAccessibleEvent hidden(piece, QAccessible::ObjectHide);
-            QAccessible::updateAccessibility(&hidden);
-        } else if (i >= before.size()) {
-            QAccessibleEvent shown(piece, QAccessible::ObjectShow);
-            QAccessible::updateAccessibility(&shown);
-        } else if (!(now[i] == before[i])) {
-            QAccessibleEvent renamed(piece, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&renamed);
-            if (now[i].kind == Kind::Text) {
-                QAccessibleTextUpdateEvent updated(piece, 0, qs(before[i].text), qs(now[i].text));
+        if (i >= before.size() || now[i].kind != before[i].kind || now[i].group != before[i].group ||
+            now[i].spoken != before[i].spoken || (now[i].spoken != 0 && now[i].text != before[i].text)) {
+            raise(piece, QAccessible::ObjectShow);
+            reordered = true;
+            continue;
+        }
+        if (now[i].text != before[i].text) {
+            raise(piece, QAccessible::NameChanged);
+            if (now[i].kind == ContentPiece::Kind::Text) {
+                QAccessibleTextUpdateEvent updated(piece, 0, toQString(before[i].text), toQString(now[i].text));
                 QAccessible::updateAccessibility(&updated);
             }
         }
+        if (now[i].description != before[i].description)
+            raise(piece, QAccessible::DescriptionChanged);
+        reordered = reordered || now[i].top != before[i].top;
     }
-    QAccessibleEvent reordered(content, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&reordered);
+    if (reordered)
+        raise(content, QAccessible::ObjectReorder);
 }
 
 } // namespace framework::qt

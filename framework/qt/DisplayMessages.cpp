@@ -152,7 +152,17 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv)
     if (argc > 0 && argv[0] && argv[0][0])
         programCommand = argv[0];
     qtMessageHandler = qInstallMessageHandler(onStartupMessage);
+    // The GTK theme starts GTK, whose own accessibility bridge would show a second, empty
+    // Merrowby to a screen reader beside Qt's; the variable keeps GTK's away, and only while
+    // GTK starts, so that programs started from this one keep theirs.
+    const bool bridgeVariableSet = qEnvironmentVariableIsSet("NO_AT_BRIDGE");
+    const QByteArray bridgeVariable = qgetenv("NO_AT_BRIDGE");
+    qputenv("NO_AT_BRIDGE", "1");
     auto application = std::make_unique<QApplication>(argc, argv);
+    if (bridgeVariableSet)
+        qputenv("NO_AT_BRIDGE", bridgeVariable);
+    else
+        qunsetenv("NO_AT_BRIDGE");
     if (const auto* x11 = application->nativeInterface<QNativeInterface::QX11Application>())
         xcbConnection = x11->connection();
     qInstallMessageHandler(onRunMessage);

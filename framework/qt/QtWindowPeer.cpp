@@ -149,10 +149,10 @@ void QtWindowPeer::menuBarChanged()
     keepMenuBarKeyboardVisible(*bar);
 }
 
-void QtWindowPeer::contentChanged(const std::vector<ContentPiece>& before)
+void QtWindowPeer::contentChanged(const std::vector<ContentPiece>& before, bool newScreen)
 {
     if (frame_)
-        announceContentChange(*canvas_, before);
+        canvas_->contentChanged(before, newScreen);
 }
 
 void QtWindowPeer::refresh()

@@ -37,7 +37,7 @@ public:
     void positionChanged() override;
     void controlChanged(RectControl& control) override;
     void menuBarChanged() override;
-    void contentChanged(const std::vector<ContentPiece>& before) override;
+    void contentChanged(const std::vector<ContentPiece>& before, bool newScreen) override;
     void refresh() override;
     void close() override;
 

@@ -8,4 +8,10 @@ set -u
 . "$(dirname "$0")/desktop.sh"
 start_desktop 1280x1024
 export XDG_CURRENT_DESKTOP=GNOME MERROWBY_TEST_QT_PLATFORM=xcb
+# On a session bus of the test's own (dbus-run-session), the accessibility bus is started as a
+# desktop session starts it, before any program.
+if [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && [[ "$DBUS_SESSION_BUS_ADDRESS" != *no-session-bus ]]; then
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
+        { echo "the accessibility bus did not start"; exit 1; }
+fi
 env "$@"

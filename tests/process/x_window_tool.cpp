@@ -42,6 +42,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -517,13 +518,27 @@ int main(int argc, char** argv)
                 result = handled(display, owner, id) ? 0 : 1;
         }
     } else if (command == "keys") {
+        // Each key pressed and released; "shift+Tab" holds the keys together.
         for (int i = 2; i < argc && result == 0; ++i) {
-            const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(argv[i]));
-            if (!code) {
-                std::fprintf(stderr, "no key %s\n", argv[i]);
-                result = 2;
-                break;
+            std::vector<KeyCode> chord;
+            const std::string names = argv[i];
+            for (std::size_t start = 0; start < names.size();) {
+                std::size_t plus = names.find('+', start + 1);
+                if (plus == std::string::npos)
+                    plus = names.size();
+                const std::string name = names.substr(start, plus - start);
+                start = plus + 1;
+                const std::string keysym = name == "shift" ? "Shift_L" : name == "ctrl" ? "Control_L" : name;
+                const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym.c_str()));
+                if (!code) {
+                    std::fprintf(stderr, "no key %s\n", keysym.c_str());
+                    result = 2;
+                    break;
+                }
+                chord.push_back(code);
             }
+            if (result != 0)
+                break;
             const Window focus = focusWindow(display);
             if (!focus) {
                 std::fprintf(stderr, "x_window_tool: no window has the keyboard focus for %s\n", argv[i]);
@@ -531,10 +546,12 @@ int main(int argc, char** argv)
                 break;
             }
             const long pid = processOf(display, focus); // the key may close the window
-            XTestFakeKeyEvent(display, code, True, CurrentTime);
+            for (const KeyCode code : chord)
+                XTestFakeKeyEvent(display, code, True, CurrentTime);
             XSync(display, False);
             pause(KeyHold);
-            XTestFakeKeyEvent(display, code, False, CurrentTime);
+            for (auto code = chord.rbegin(); code != chord.rend(); ++code)
+                XTestFakeKeyEvent(display, *code, False, CurrentTime);
             // The next key comes once the program has taken this one, as a user's next does.
             result = handled(display, pid, focus) ? 0 : 1;
         }

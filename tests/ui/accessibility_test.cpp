@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTest>
 
 #include <functional>
 
@@ -56,27 +57,29 @@ void collect(QAccessibleInterface* iface, std::vector<Node>& nodes)
             collect(child, nodes);
 }
 
-// What the accessibility events named, read while each event was raised.
-std::vector<Node>* recordedEvents = nullptr;
+// An accessibility event as a screen reader gets it: its kind, the object it names, read
+// while the event was raised, and the title that object is labelled with.
+struct Event {
+    QAccessible::Event type;
+    QAccessibleInterface* object;
+    Node node;
+    QString label;
+};
+
+std::vector<Event>* recordedEvents = nullptr;
 
 void recordEvent(QAccessibleEvent* event)
 {
     if (!recordedEvents)
         return;
-    switch (event->type()) {
-    case QAccessible::NameChanged:
-    case QAccessible::DescriptionChanged:
-    case QAccessible::TextInserted:
-    case QAccessible::TextUpdated:
-    case QAccessible::ObjectShow:
-    case QAccessible::ObjectCreated:
-    case QAccessible::Alert:
-        if (QAccessibleInterface* iface = event->accessibleInterface())
-            recordedEvents->push_back(nodeOf(iface));
-        break;
-    default:
-        break;
-    }
+    QAccessibleInterface* iface = event->accessibleInterface();
+    if (!iface)
+        return;
+    QString label;
+    const auto labels = iface->relations(QAccessible::Label);
+    if (!labels.isEmpty() && labels.first().first)
+        label = spaced(labels.first().first->text(QAccessible::Name));
+    recordedEvents->push_back({event->type(), iface, nodeOf(iface), label});
 }
 
 class Accessibility : public AppTest {
@@ -91,6 +94,19 @@ protected:
         recordedEvents = nullptr;
         QAccessible::installUpdateHandler(previousHandler_);
         AppTest::TearDown();
+    }
+
+    // The Qt button of a control by its name, and of answer i (from 0).
+    static QWidget* buttonWidget(const char* name)
+    {
+        return framework::qt::nativeWindow(window())->findChild<QWidget*>(name);
+    }
+    static QWidget* answerWidget(Integer index)
+    {
+        for (QWidget* w : framework::qt::nativeWindow(window())->findChildren<QWidget*>("answerButton"))
+            if (w->property("index").toLongLong() == index)
+                return w;
+        return nullptr;
     }
 
     static QAccessibleInterface* content()
@@ -125,6 +141,32 @@ protected:
         scriptRnd({static_cast<double>(number) / 30});
         choose(category.item);
         ASSERT_EQ(gWhichQ, number);
+    }
+
+    // The screen as the user meets it after an action: painted, then told to assistive
+    // technology, which the paint sets off.
+    static void settle()
+    {
+        // On a desktop the window manager activates a new window in its own time; the keyboard
+        // is the window's only once it has.
+        QMainWindow* frame = framework::qt::nativeWindow(window());
+        if (!frame->isActiveWindow())
+            (void)QTest::qWaitForWindowActive(frame);
+        AppTest::render();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    // The events raised by an action, once its screen has settled.
+    static std::vector<Event> eventsOf(const std::function<void()>& act)
+    {
+        settle();
+        std::vector<Event> events;
+        recordedEvents = &events;
+        act();
+        settle();
+        recordedEvents = nullptr;
+        return events;
     }
 
     QAccessible::UpdateHandler previousHandler_ = nullptr;
@@ -403,44 +445,154 @@ TEST_F(Accessibility, TheLinkIsALinkThatOpensThePage)
     EXPECT_EQ(gWindow, ScreenAboutFromIntro) << "the About page stays";
 }
 
+std::string describe(const std::vector<Event>& events)
+{
+    std::string all;
+    for (const Event& e : events)
+        all += "\n  event " + std::to_string(e.type) + " role " + std::to_string(e.node.role) + " \"" +
+               e.node.name.toStdString() + "\" labelled \"" + e.label.toStdString() + "\"";
+    return all;
+}
+
+// A question with two wrong answers that share one hint's words: its number, and the two.
+struct SharedHint {
+    Integer question = 0;
+    Integer first = 0;
+    Integer second = 0;
+};
+
+SharedHint sharedHintIn(const Category& category)
+{
+    for (Integer q = 1; q <= 30; ++q) {
+        gWhichQ = q;
+        gGraph = 0;
+        category.bank();
+        for (Integer a = 1; a <= 5; ++a)
+            for (Integer b = a + 1; b <= 5; ++b)
+                if (a != gCorrAnswer && b != gCorrAnswer && gMsgH(1, a) == gMsgH(1, b))
+                    return {q, a, b};
+    }
+    return {};
+}
+
 // Qt raises accessibility events only while assistive technology listens: on a desktop
 // with the accessibility bus, not on the offscreen platform: CTest runs it there alone.
-TEST_F(Accessibility, DISABLED_AChangeOfTheScreenOrTheHintIsAnnounced)
+// What a screen reader says comes from these events: the keyboard's arrival at a control
+// (with the title the control is labelled with) and a notification shown.
+TEST_F(Accessibility, DISABLED_EachScreenAndEachHintReachesTheScreenReaderOnce)
 {
     ASSERT_TRUE(QAccessible::isActive()) << "no assistive technology listens here";
+    using Want = std::function<std::string()>;
+    const Want nothing = [] { return std::string(); };
+    const Want theQuestion = [] {
+        std::string all;
+        for (Integer i = 1; i <= gNumLinesQ; ++i)
+            all += gMsgQ(i) + " ";
+        return all;
+    };
+    const auto firstAnswer = [] { return QAccessible::queryAccessibleInterface(answerWidget(0)); };
+    const auto okay = [] { return QAccessible::queryAccessibleInterface(buttonWidget("OkayButton")); };
     const struct {
         const char* change;
         std::function<void()> before;
         std::function<void()> act;
-        std::function<std::string()> announced;
+        // Where the keyboard comes to (null: it stays), read with that title; the notification
+        // shown ("" for none).
+        std::function<QAccessibleInterface*()> focus;
+        Want label;
+        Want notification;
     } cases[] = {
-        {"a question", [] {}, [] { choose("StatisticalDataProducingData"); }, [] { return gMsgQ(1); }},
-        {"the hint after Okay", [] { choose("StatisticalDataProducingData"); },
-         [] { answer(gCorrAnswer == 1 ? 2 : 1); }, [] { return gMsgH(1, gUserAnswer); }},
-        {"the next question", [] {
+        {"a question from the menu", [] {}, [] { choose("StatisticalDataProducingData"); }, firstAnswer, theQuestion,
+         nothing},
+        {"a wrong answer's hint", [] { choose("StatisticalDataProducingData"); },
+         [] { answer(gCorrAnswer == 1 ? 2 : 1); }, [] { return nullptr; }, nothing,
+         [] { return gMsgH(1, gUserAnswer); }},
+        // The answers are disabled under the keyboard: it goes to the one way on, "Another".
+        {"a right answer's hint", [] { choose("StatisticalDataProducingData"); }, [] { answerRight(); }, okay, nothing,
+         [] { return gMsgH(1, gCorrAnswer); }},
+        {"the next question after Another",
+         [] {
              choose("StatisticalDataProducingData");
              answerRight();
          },
-         [] { window().OkayButton().click(); }, [] { return gMsgQ(1); }},
-        {"the About page", [] {}, [] { choose("AboutMerrowby"); },
-         [] { return std::string("The most recent version can be downloaded from"); }},
+         [] { window().OkayButton().click(); }, firstAnswer, theQuestion, nothing},
+        {"the next question after Pass", [] { choose("StatisticalDataProducingData"); },
+         [] { window().PassButton().click(); }, firstAnswer, theQuestion, nothing},
+        {"the congratulations",
+         [] {
+             choose("StatisticalDataProducingData");
+             for (Integer k = 1; k < gNumQ(gType); ++k)
+                 window().PassButton().click();
+         },
+         [] { window().PassButton().click(); }, okay, nothing,
+         [] { return std::string("If you want to answer the questions you passed"); }},
+        {"the About page", [] { choose("StatisticalDataProducingData"); }, [] { choose("AboutMerrowby"); },
+         [] { return content(); }, nothing, nothing},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
         AppTest::SetUp();
         c.before();
-        render();
-        std::vector<Node> events;
-        recordedEvents = &events;
-        c.act();
-        render();
-        recordedEvents = nullptr;
-        const QString expected = qs(c.announced());
-        bool found = false;
-        for (const Node& node : events)
-            found = found || (node.name + " " + node.description + " " + node.text).contains(expected);
-        EXPECT_TRUE(found) << "no event names \"" << expected.toStdString() << "\" among " << events.size();
+        const std::vector<Event> events = eventsOf(c.act);
+        QAccessibleInterface* focus = c.focus();
+        const QString notification = qs(c.notification());
+        const Event* lastFocus = nullptr;
+        int notifications = 0;
+        for (const Event& e : events) {
+            if (e.type == QAccessible::Focus)
+                lastFocus = &e;
+            if (e.type == QAccessible::ObjectShow && e.node.role == QAccessible::Notification) {
+                ++notifications;
+                EXPECT_TRUE(e.node.name.contains(notification)) << e.node.name.toStdString();
+            }
+        }
+        if (focus) {
+            ASSERT_NE(lastFocus, nullptr) << "the keyboard did not come to the screen" << describe(events);
+            EXPECT_EQ(lastFocus->object, focus) << "the keyboard went to " << lastFocus->node.name.toStdString();
+            EXPECT_EQ(lastFocus->label.toStdString(), qs(c.label()).toStdString())
+                << "the control is read with another title";
+        } else {
+            EXPECT_EQ(lastFocus, nullptr) << "the keyboard moved on the same screen" << describe(events);
+        }
+        EXPECT_EQ(notifications, notification.isEmpty() ? 0 : 1) << describe(events);
     }
+}
+
+TEST_F(Accessibility, DISABLED_AnotherAnswerWithTheSameHintIsToldItAgain)
+{
+    ASSERT_TRUE(QAccessible::isActive()) << "no assistive technology listens here";
+    const Category& category = categoryNumbered(1);
+    const SharedHint shared = sharedHintIn(category);
+    ASSERT_NE(shared.question, 0) << "no question of the category shares a hint";
+    AppTest::SetUp();
+    showQuestion(category, shared.question);
+    settle();
+    answer(shared.first);
+    const auto events = eventsOf([&] { answer(shared.second); });
+    const auto shown = std::count_if(events.begin(), events.end(), [](const Event& e) {
+        return e.type == QAccessible::ObjectShow && e.node.role == QAccessible::Notification;
+    });
+    EXPECT_EQ(shown, 1) << describe(events);
+}
+
+// A screen that did not change raises nothing; Okay over a right answer renames one control,
+// once: "Okay" becomes "Another".
+TEST_F(Accessibility, DISABLED_OnlyWhatChangedIsTold)
+{
+    ASSERT_TRUE(QAccessible::isActive()) << "no assistive technology listens here";
+    choose("StatisticalDataDisplayingData");
+    settle();
+    const auto unchanged = eventsOf([] { window().Refresh(); });
+    EXPECT_TRUE(unchanged.empty()) << describe(unchanged);
+
+    window().answerButton(gCorrAnswer - 1).click();
+    settle();
+    const auto okay = eventsOf([] { window().OkayButton().click(); });
+    std::vector<QString> renamed;
+    for (const Event& e : okay)
+        if (e.type == QAccessible::NameChanged)
+            renamed.push_back(e.node.name);
+    EXPECT_EQ(renamed, std::vector<QString>{"Another"}) << describe(okay);
 }
 
 } // namespace

@@ -38,6 +38,15 @@ protected:
     static QMainWindow* frame() { return framework::qt::nativeWindow(window()); }
     static QMenuBar* bar() { return frame()->menuBar(); }
 
+    // A category chosen, and its first question on screen as the user meets it: painted, the
+    // keyboard on its first answer.
+    static void openCategory(const char* category)
+    {
+        choose(category);
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
     static void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(frame()->windowHandle(), static_cast<Qt::Key>(code), modifiers);
@@ -86,7 +95,7 @@ protected:
 
 TEST_F(Keyboard, TheMenuBarShowsTheTitleThatHasTheKeyboard)
 {
-    choose("StatisticalDataDisplayingData");
+    openCategory("StatisticalDataDisplayingData");
     QTest::mouseClick(answerOnScreen(gCorrAnswer - 1), Qt::LeftButton);
     const QImage first = title(0);
     const QImage second = title(1);
@@ -140,7 +149,7 @@ TEST_F(Keyboard, EscapeFromAMenuGivesTheKeyboardBackSoThatReturnPressesOkay)
     };
     for (const auto& [how, open] : openings) {
         SCOPED_TRACE(how);
-        choose("StatisticalDataDisplayingData");
+        openCategory("StatisticalDataDisplayingData");
         const Integer question = gWhichQ;
         QRadioButton* chosen = answerOnScreen(gCorrAnswer - 1);
         QTest::mouseClick(chosen, Qt::LeftButton);
@@ -165,14 +174,14 @@ TEST_F(Keyboard, EscapeFromAMenuGivesTheKeyboardBackSoThatReturnPressesOkay)
 }
 
 // Tab stops only where the user sees the focus: at the buttons on screen. Where no button can
-// take it, keys still reach the window.
+// take it, the content area keeps the keys, which still reach the window.
 TEST_F(Keyboard, TabStopsOnlyAtTheButtonsOnScreenAndKeysStillReachTheWindow)
 {
     const std::pair<const char*, std::function<void()>> screens[] = {
         {"intro screen", [] {}},
         {"open question, answer chosen",
          [] {
-             choose("StatisticalDataDisplayingData");
+             openCategory("StatisticalDataDisplayingData");
              QTest::mouseClick(answerOnScreen(gCorrAnswer - 1), Qt::LeftButton);
          }},
         {"after a right answer", [] { key(Qt::Key_Return); }},
@@ -189,7 +198,8 @@ TEST_F(Keyboard, TabStopsOnlyAtTheButtonsOnScreenAndKeysStillReachTheWindow)
             key(Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
             if (onScreen.empty()) {
-                EXPECT_EQ(focus, nullptr) << "Tab " << i << " stopped at " << focus->metaObject()->className();
+                EXPECT_TRUE(focus == nullptr || focus == frame()->centralWidget())
+                    << "Tab " << i << " stopped at " << focus->metaObject()->className();
             } else {
                 EXPECT_TRUE(onScreen.count(focus)) << "Tab " << i << " stopped at "
                                                    << (focus ? focus->metaObject()->className() : "nothing");
@@ -214,7 +224,7 @@ TEST_F(Keyboard, TabStopsOnlyAtTheButtonsOnScreenAndKeysStillReachTheWindow)
     for (const auto& [which, button] : focused)
         for (const int code : {Qt::Key_X, Qt::Key_Tab, Qt::Key_Space}) {
             SCOPED_TRACE(std::string("the keyboard on ") + which + ", key " + std::to_string(code));
-            choose("StatisticalDataDisplayingData");
+            openCategory("StatisticalDataDisplayingData");
             const Integer question = gWhichQ;
             ASSERT_NE(button(), nullptr);
             button()->setFocus(Qt::TabFocusReason);
