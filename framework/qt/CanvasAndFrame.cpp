@@ -61,16 +61,9 @@ bool isDefaultButtonKey(int key)
 // brought shows where the keyboard is, as Tab shows it.
 class LastPress : public QObject {
 public:
-    static bool wasKey()
-    {
-        static LastPress* watcher = [] {
-            auto* created = new LastPress;
-            created->setParent(qApp);
-            qApp->installEventFilter(created);
-            return created;
-        }();
-        return watcher->key_;
-    }
+    static bool wasKey() { return watcher().key_; }
+    // A new window has seen no press yet.
+    static void forget() { watcher().key_ = false; }
 
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -82,6 +75,17 @@ public:
     }
 
 private:
+    static LastPress& watcher()
+    {
+        static LastPress* watcher = [] {
+            auto* created = new LastPress;
+            created->setParent(qApp);
+            qApp->installEventFilter(created);
+            return created;
+        }();
+        return *watcher;
+    }
+
     bool key_ = false;
 };
 
@@ -95,7 +99,7 @@ Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(&wind
     setFocusPolicy(Qt::ClickFocus);
     setAutoFillBackground(true);
     installContentAccessibility();
-    LastPress::wasKey();
+    LastPress::forget();
 }
 
 void Canvas::detach()

@@ -173,6 +173,73 @@ TEST_F(Keyboard, EscapeFromAMenuGivesTheKeyboardBackSoThatReturnPressesOkay)
     }
 }
 
+// A new screen puts the keyboard on its first control, where the student meets it: the
+// first answer, or "Retry" at the end. Brought by a key, it shows there as Tab shows it; a
+// mouse user sees no focus frame, as elsewhere in Qt.
+TEST_F(Keyboard, ANewScreenPutsTheKeyboardOnItsFirstControl)
+{
+    // On a desktop the window manager activates a new window in its own time.
+    const auto settled = [] {
+        if (!frame()->isActiveWindow())
+            (void)QTest::qWaitForWindowActive(frame());
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    };
+    const auto shownFocused = [](QWidget* first, QWidget* other) {
+        return first->grab().toImage() != other->grab().toImage();
+    };
+    const struct {
+        const char* how;
+        std::function<void()> reach;
+        bool byKey;
+    } cases[] = {
+        {"a category chosen with the mouse",
+         [] {
+             // The mouse's last press, on the window as the window system reports it.
+             QTest::mouseClick(frame()->windowHandle(), Qt::LeftButton, {},
+                               frame()->centralWidget()->geometry().center());
+             openCategory("StatisticalDataDisplayingData");
+         },
+         false},
+        {"a category opened with Alt, Down and Return",
+         [] {
+             altAlone();
+             key(Qt::Key_Down);
+             ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; })) << "no menu open";
+             key(Qt::Key_Return);
+         },
+         true},
+        {"Pass pressed with Space",
+         [] {
+             openCategory("StatisticalDataDisplayingData");
+             frame()->findChild<QWidget*>("PassButton")->setFocus(Qt::TabFocusReason);
+             key(Qt::Key_Space);
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        AppTest::SetUp();
+        settled();
+        const Integer before = gWhichQ;
+        c.reach();
+        settled();
+        ASSERT_NE(gWhichQ, before) << "no new question";
+        EXPECT_EQ(QApplication::focusWidget(), answerOnScreen(0));
+        EXPECT_EQ(shownFocused(answerOnScreen(0), answerOnScreen(1)), c.byKey)
+            << (c.byKey ? "the first answer shows no focus" : "a mouse user sees a focus frame");
+    }
+
+    // The end of the questions: the keyboard on "Retry".
+    openCategory("StatisticalDataDisplayingData");
+    for (Integer k = 1; k <= gNumQ(gType); ++k)
+        window().PassButton().click();
+    settled();
+    QWidget* okay = frame()->findChild<QWidget*>("OkayButton");
+    ASSERT_EQ(window().OkayButton().Caption(), "Retry");
+    EXPECT_EQ(QApplication::focusWidget(), okay);
+}
+
 // Tab stops only where the user sees the focus: at the buttons on screen. Where no button can
 // take it, the content area keeps the keys, which still reach the window.
 TEST_F(Keyboard, TabStopsOnlyAtTheButtonsOnScreenAndKeysStillReachTheWindow)
