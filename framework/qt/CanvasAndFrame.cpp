@@ -60,6 +60,8 @@ bool isDefaultButtonKey(int key)
 // Whether the user's last press was a key's rather than a mouse button's: a screen that a key
 // brought shows where the keyboard is, as Tab shows it.
 class LastPress : public QObject {
+    Q_OBJECT
+
 public:
     static bool wasKey() { return watcher().key_; }
     // A new window has seen no press yet.
@@ -416,10 +418,12 @@ void Frame::resizeEvent(QResizeEvent* event)
 
 void Frame::keyPressEvent(QKeyEvent* event)
 {
-    if (auto* canvas = dynamic_cast<Canvas*>(centralWidget()))
+    if (auto* canvas = qobject_cast<Canvas*>(centralWidget()))
         canvas->keyPress(event);
     else
         QMainWindow::keyPressEvent(event);
 }
 
 } // namespace framework::qt
+
+#include "CanvasAndFrame.moc"

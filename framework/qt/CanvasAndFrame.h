@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Types.h"
+#include "framework/Window.h"
 
 #include <QMainWindow>
 #include <QWidget>
@@ -10,18 +11,14 @@
 
 class QAbstractButton;
 
-namespace framework {
-class RectControl;
-class Window;
-struct ContentPiece;
-} // namespace framework
-
 namespace framework::qt {
 
 // The content area of a framework window: paints through the window's Paint event, reports
 // clicks and keys, and holds the controls' Qt buttons. Detached once the window is freed, it
 // outlives it only until Qt deletes it, and passes nothing on.
 class Canvas : public QWidget {
+    Q_OBJECT
+
 public:
     Canvas(Window& window, QWidget* parent);
 
@@ -82,6 +79,8 @@ private:
 // closes the framework window; one the framework asks for does not ask it again, nor one
 // that comes once the window is freed.
 class Frame : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit Frame(Window& window);
 

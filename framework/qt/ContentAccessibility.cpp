@@ -388,7 +388,7 @@ public:
             from->second->parentWidget() == button()->parentWidget() &&
             from->second->objectName() == button()->objectName())
             return relations;
-        if (CanvasAccessible* content = contentOf(static_cast<Canvas*>(button()->parentWidget())))
+        if (CanvasAccessible* content = contentOf(qobject_cast<Canvas*>(button()->parentWidget())))
             if (QAccessibleInterface* caption = content->caption(button()->objectName().toStdString()))
                 relations.append({caption, QAccessible::Label});
         return relations;
@@ -419,9 +419,9 @@ private:
 
 QAccessibleInterface* contentFactory(const QString&, QObject* object)
 {
-    if (auto* canvas = dynamic_cast<Canvas*>(object))
+    if (auto* canvas = qobject_cast<Canvas*>(object))
         return new CanvasAccessible(canvas);
-    if (auto* radio = qobject_cast<QRadioButton*>(object); radio && dynamic_cast<Canvas*>(radio->parent()))
+    if (auto* radio = qobject_cast<QRadioButton*>(object); radio && qobject_cast<Canvas*>(radio->parent()))
         return new AnswerAccessible(radio);
     return nullptr;
 }

@@ -23,7 +23,7 @@ public:
             return false;
         const auto destroyed = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* frame = dynamic_cast<Frame*>(widget))
+            if (auto* frame = qobject_cast<Frame*>(widget))
                 if (frame->isVisible() && frame->internalWinId() == destroyed)
                     QTimer::singleShot(0, frame, [frame] { frame->close(); });
         return false;

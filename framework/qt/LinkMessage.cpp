@@ -20,10 +20,10 @@ constexpr const char* AddressName = "address";
 // The framework window the user is working in: the active one, else the first one shown.
 Frame* programWindow()
 {
-    if (auto* active = dynamic_cast<Frame*>(QApplication::activeWindow()))
+    if (auto* active = qobject_cast<Frame*>(QApplication::activeWindow()))
         return active;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* frame = dynamic_cast<Frame*>(widget); frame && frame->isVisible())
+        if (auto* frame = qobject_cast<Frame*>(widget); frame && frame->isVisible())
             return frame;
     return nullptr;
 }

@@ -16,6 +16,8 @@ constexpr const char* HelperName = "menuBarKeyboard";
 // Some styles (Fusion, which the GTK theme keeps) highlight a title only while its menu is
 // open: the keyboard's selection would show nothing.
 class HighlightKeyboardTitle : public QProxyStyle {
+    Q_OBJECT
+
 public:
     // Over the application's own style (QProxyStyle's default is the style factory's).
     HighlightKeyboardTitle() : QProxyStyle(QApplication::style()->name()) {}
@@ -39,6 +41,8 @@ public:
 // would open the menu again. Once the menu has taken the Escape and closed, the menu bar still
 // holding the keyboard takes an Escape too, which gives the keyboard back to where it was.
 class EscapeLeavesTheMenuBar : public QObject {
+    Q_OBJECT
+
 public:
     explicit EscapeLeavesTheMenuBar(QMenuBar& bar) : QObject(&bar), bar_(bar) { setObjectName(HelperName); }
 
@@ -77,3 +81,5 @@ void keepMenuBarKeyboardVisible(QMenuBar& bar)
 }
 
 } // namespace framework::qt
+
+#include "MenuBarKeyboard.moc"

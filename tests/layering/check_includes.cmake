@@ -49,6 +49,11 @@ foreach(top framework quiz banks ui app)
                 endif()
                 continue()
             endif()
+            # The meta-object code AUTOMOC writes for the file's own QObject classes.
+            get_filename_component(stem "${source}" NAME_WE)
+            if(quote STREQUAL "\"" AND header STREQUAL "${stem}.moc")
+                continue()
+            endif()
             # A quoted name is looked up beside the file first, then from the top.
             set(target "${header}")
             if(quote STREQUAL "\"" AND EXISTS "${SOURCE_DIR}/${dir}/${header}")

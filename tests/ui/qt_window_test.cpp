@@ -21,8 +21,13 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <cxxabi.h>
+
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <string>
+#include <typeinfo>
 
 using namespace Module1;
 using framework::ControlProperties;
@@ -273,6 +278,45 @@ TEST_F(QtWindow, AfterAWrongAnswerTheKeyboardFocusGoesToTheCheckedAnswer)
     EXPECT_EQ(gWhichQ, question);
     EXPECT_EQ(gQuestion(gType, question), StatusOpen);
     EXPECT_EQ(gNumLeft(gType), 30);
+}
+
+// Qt's tools, qobject_cast and findChild know an object by the class its meta-object names:
+// each of the framework's own objects, the window and its content area among them, names its
+// own class there, the one the compiler knows it by, and not a Qt class it derives from.
+TEST_F(QtWindow, TheFrameworksQtObjectsNameTheirOwnClassesToQt)
+{
+    const auto compilersName = [](const QObject* object) {
+        int status = 0;
+        char* demangled = abi::__cxa_demangle(typeid(*object).name(), nullptr, nullptr, &status);
+        std::string name = status == 0 ? demangled : typeid(*object).name();
+        std::free(demangled);
+        // The meta-object leaves out a namespace without a name.
+        for (const std::string anonymous = "(anonymous namespace)::"; name.find(anonymous) != std::string::npos;)
+            name.erase(name.find(anonymous), anonymous.size());
+        return name;
+    };
+    QMainWindow* shown = frame();
+    ASSERT_NE(shown, nullptr);
+    QObjectList objects{qApp};
+    for (QWidget* topLevel : QApplication::topLevelWidgets())
+        objects.append(topLevel);
+    for (qsizetype i = 0; i < objects.size(); ++i)
+        for (QObject* child : objects[i]->children())
+            if (!objects.contains(child))
+                objects.append(child);
+    ASSERT_TRUE(objects.contains(shown->centralWidget()));
+
+    int ours = 0;
+    for (const QObject* object : objects) {
+        const std::string name = compilersName(object);
+        if (!name.starts_with("framework::"))
+            continue;
+        ++ours;
+        EXPECT_EQ(object->metaObject()->className(), name);
+    }
+    EXPECT_GE(ours, 2) << "the window and its content area at least";
+    EXPECT_EQ(shown->metaObject()->className(), compilersName(shown));
+    EXPECT_EQ(shown->centralWidget()->metaObject()->className(), compilersName(shown->centralWidget()));
 }
 
 TEST_F(QtWindow, RebuildingTheMenuBarLeavesNoMenusOfTheOldOne)
