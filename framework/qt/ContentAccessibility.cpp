@@ -1,7 +1,7 @@
 #include "framework/qt/ContentAccessibility.h"
 
 #include "framework/Window.h"
-#include "framework/qt/CanvasAndFrame.h"
+#include "framework/qt/WindowWidgets.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "framework/qt/DestroyedWindowWatcher.h"
 
-#include "framework/qt/CanvasAndFrame.h"
+#include "framework/qt/WindowWidgets.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -23,9 +23,9 @@ public:
             return false;
         const auto destroyed = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* frame = qobject_cast<Frame*>(widget))
-                if (frame->isVisible() && frame->internalWinId() == destroyed)
-                    QTimer::singleShot(0, frame, [frame] { frame->close(); });
+            if (auto* topLevel = qobject_cast<TopLevelWindow*>(widget))
+                if (topLevel->isVisible() && topLevel->internalWinId() == destroyed)
+                    QTimer::singleShot(0, topLevel, [topLevel] { topLevel->close(); });
         return false;
     }
 };

@@ -170,7 +170,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv)
     return application;
 }
 
-void closeDisplay()
+void stopWatchingDisplay()
 {
     xcbConnection = nullptr;
     qInstallMessageHandler(qtMessageHandler);

@@ -13,7 +13,8 @@ namespace framework::qt {
 // stderr, whichever connection notices it first.
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
 
-// Hands Qt's messages back to the handler that was there before, as the application goes.
-void closeDisplay();
+// Stops watching Qt's messages for a lost display, as the application goes: they go back to
+// the handler that was there before, and the connection is forgotten.
+void stopWatchingDisplay();
 
 } // namespace framework::qt

@@ -1,7 +1,7 @@
 #include "framework/qt/LinkMessage.h"
 
-#include "framework/qt/CanvasAndFrame.h"
 #include "framework/qt/QtGraphics.h"
+#include "framework/qt/WindowWidgets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,17 +18,17 @@ constexpr const char* MessageName = "linkMessage";
 constexpr const char* AddressName = "address";
 
 // The framework window the user is working in: the active one, else the first one shown.
-Frame* programWindow()
+TopLevelWindow* programWindow()
 {
-    if (auto* active = qobject_cast<Frame*>(QApplication::activeWindow()))
+    if (auto* active = qobject_cast<TopLevelWindow*>(QApplication::activeWindow()))
         return active;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* frame = qobject_cast<Frame*>(widget); frame && frame->isVisible())
-            return frame;
+        if (auto* topLevel = qobject_cast<TopLevelWindow*>(widget); topLevel && topLevel->isVisible())
+            return topLevel;
     return nullptr;
 }
 
-QDialog* makeMessage(Frame* window)
+QDialog* makeMessage(TopLevelWindow* window)
 {
     auto* message = new QDialog(window);
     message->setObjectName(MessageName);
@@ -62,7 +62,7 @@ QDialog* makeMessage(Frame* window)
 
 void showLinkMessage(const QString& address)
 {
-    Frame* window = programWindow();
+    TopLevelWindow* window = programWindow();
     QDialog* shown = window ? window->findChild<QDialog*>(MessageName, Qt::FindDirectChildrenOnly) : nullptr;
     // One closed a moment ago waits to be freed: a new one takes its place.
     QDialog* message = shown && shown->isVisible() ? shown : makeMessage(window);

@@ -64,15 +64,20 @@ private:
 
 } // namespace
 
-void keepMenuBarKeyboardVisible(QMenuBar& bar)
+void highlightMenuBarKeyboardTitle(QMenuBar& bar)
+{
+    if (qobject_cast<HighlightKeyboardTitle*>(bar.style()))
+        return;
+    auto* style = new HighlightKeyboardTitle;
+    style->setParent(&bar);
+    bar.setStyle(style);
+}
+
+void letEscapeLeaveTheMenuBar(QMenuBar& bar)
 {
     auto* helper = bar.findChild<EscapeLeavesTheMenuBar*>(HelperName, Qt::FindDirectChildrenOnly);
-    if (!helper) {
+    if (!helper)
         helper = new EscapeLeavesTheMenuBar(bar);
-        auto* style = new HighlightKeyboardTitle;
-        style->setParent(&bar);
-        bar.setStyle(style);
-    }
     for (QAction* action : bar.actions())
         if (auto* menu = action->menu<QMenu*>()) {
             menu->removeEventFilter(helper);

@@ -38,7 +38,7 @@ void QtPlatform::shutdown()
     if (destroyedWindowWatcher_ && application_)
         application_->removeNativeEventFilter(destroyedWindowWatcher_.get());
     destroyedWindowWatcher_.reset();
-    closeDisplay();
+    stopWatchingDisplay();
     // The Qt windows of the windows released last wait for the event loop, which has ended.
     if (application_)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -117,7 +117,7 @@ QtPlatform& useQtPlatform()
 QMainWindow* nativeWindow(const Window& window)
 {
     const auto* peer = dynamic_cast<const QtWindowPeer*>(window.peer());
-    return peer ? peer->frame() : nullptr;
+    return peer ? peer->topLevelWindow() : nullptr;
 }
 
 } // namespace framework::qt

@@ -14,7 +14,7 @@ class QSocketNotifier;
 
 namespace framework::qt {
 
-// The Qt platform: a QApplication, a QMainWindow a framework window with the menu bar
+// The Qt platform: a QApplication, a QMainWindow for each framework window with the menu bar
 // inside it, Qt buttons for the controls, QPainter for painting, the font database, the
 // primary screen and the desktop's URL handler. SIGTERM and SIGINT reach the application
 // as the quit Apple event, once installQuitSignals has run.

@@ -5,9 +5,9 @@
 #include "framework/Menu.h"
 #include "framework/Window.h"
 #include "framework/qt/ContentAccessibility.h"
-#include "framework/qt/CanvasAndFrame.h"
 #include "framework/qt/MenuBarKeyboard.h"
 #include "framework/qt/QtGraphics.h"
+#include "framework/qt/WindowWidgets.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -36,7 +36,7 @@ Qt::WindowFlags windowFlagsFor(const WindowProperties& p)
 
 } // namespace
 
-QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect& available, const QMargins& frame)
+QPoint windowCorner(Integer left, Integer top, const QRect& screen, const QRect& available, const QMargins& frame)
 {
     // Left and Top count from the main screen's corner, which need not be the desktop's, and
     // the corner of the frame, where the user grabs the window, never leaves the part of the
@@ -45,10 +45,10 @@ QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect
     return {std::max(asked.x(), available.left() + frame.left()), std::max(asked.y(), available.top() + frame.top())};
 }
 
-QtWindowPeer::QtWindowPeer(Window& window) : window_(window), frame_(new Frame(window))
+QtWindowPeer::QtWindowPeer(Window& window) : window_(window), topLevel_(new TopLevelWindow(window))
 {
-    canvas_ = new Canvas(window, frame_);
-    frame_->setCentralWidget(canvas_);
+    canvas_ = new Canvas(window, topLevel_);
+    topLevel_->setCentralWidget(canvas_);
     menuBarChanged();
     positionChanged(); // before the window is first shown
     propertiesChanged();
@@ -60,81 +60,81 @@ QtWindowPeer::~QtWindowPeer()
     // The release of a closed window may run while one of its Qt window's events is handled,
     // and more may be queued: the Qt window lives on until the event loop deletes it, cut off
     // from the window.
-    if (frame_) {
+    if (topLevel_) {
         canvas_->detach();
-        frame_->detach();
-        frame_->hide();
-        frame_->deleteLater();
+        topLevel_->detach();
+        topLevel_->hide();
+        topLevel_->deleteLater();
     }
 }
 
 void QtWindowPeer::propertiesChanged()
 {
-    if (!frame_)
+    if (!topLevel_)
         return;
     const WindowProperties& p = window_.properties();
     const Qt::WindowFlags flags = windowFlagsFor(p);
     if (flags != appliedFlags_) {
         appliedFlags_ = flags;
-        const bool shown = frame_->isVisible();
-        frame_->setWindowFlags(flags); // which hides a shown window
+        const bool shown = topLevel_->isVisible();
+        topLevel_->setWindowFlags(flags); // which hides a shown window
         if (shown)
-            frame_->show();
+            topLevel_->show();
     }
     titleChanged();
     const QSize size(static_cast<int>(p.Width), static_cast<int>(p.Height));
     if (p.Resizeable) {
         canvas_->setMinimumSize(static_cast<int>(p.MinWidth), static_cast<int>(p.MinHeight));
         canvas_->setMaximumSize(static_cast<int>(p.MaxWidth), static_cast<int>(p.MaxHeight));
-        frame_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        if (frame_->isVisible() && canvas_->size() != size)
-            frame_->resize(frame_->size() + (size - canvas_->size()));
+        topLevel_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        if (topLevel_->isVisible() && canvas_->size() != size)
+            topLevel_->resize(topLevel_->size() + (size - canvas_->size()));
     } else {
         canvas_->setFixedSize(size);
-        frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        topLevel_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
     canvas_->setPageColor(p.HasBackColor ? qColor(p.BackColor) : QColor(Qt::white));
-    frame_->menuBar()->setVisible(p.MenuBarVisible);
-    if (p.Visible && !frame_->isVisible() && !closed_)
-        frame_->show();
+    topLevel_->menuBar()->setVisible(p.MenuBarVisible);
+    if (p.Visible && !topLevel_->isVisible() && !closed_)
+        topLevel_->show();
 }
 
 void QtWindowPeer::titleChanged()
 {
-    if (frame_)
-        frame_->setWindowTitle(QString::fromStdString(window_.Title()));
+    if (topLevel_)
+        topLevel_->setWindowTitle(QString::fromStdString(window_.Title()));
 }
 
 void QtWindowPeer::positionChanged()
 {
-    if (!frame_)
+    if (!topLevel_)
         return;
     // Placed where the window is asked to be, wherever the user has moved it since.
     QPoint position(static_cast<int>(window_.Left()), static_cast<int>(window_.Top()));
     // The window's own corner, not that of the frame the window manager draws around it: a
     // manager may take either for the corner of a window it has yet to show, and the frame's
     // size is known only once it is shown.
-    const QRect inner = frame_->geometry();
-    const QRect outer = frame_->frameGeometry();
+    const QRect inner = topLevel_->geometry();
+    const QRect outer = topLevel_->frameGeometry();
     const QMargins margins(inner.left() - outer.left(), inner.top() - outer.top(), 0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        position = framePosition(window_.Left(), window_.Top(), screen->geometry(), screen->availableGeometry(),
-                                 margins);
-    if (frame_->geometry().topLeft() != position)
-        frame_->setGeometry(QRect(position, frame_->size()));
+        position = windowCorner(window_.Left(), window_.Top(), screen->geometry(), screen->availableGeometry(),
+                                margins);
+    if (topLevel_->geometry().topLeft() != position)
+        topLevel_->setGeometry(QRect(position, topLevel_->size()));
 }
 
 void QtWindowPeer::controlChanged(RectControl& control)
 {
-    if (frame_)
+    if (topLevel_)
         canvas_->sync(control);
 }
 
 void QtWindowPeer::menuBarChanged()
 {
-    if (!frame_)
+    if (!topLevel_)
         return;
-    QMenuBar* bar = frame_->menuBar();
+    QMenuBar* bar = topLevel_->menuBar();
     // clear() removes the menus' actions but leaves the menus themselves to the menu bar.
     std::vector<QMenu*> oldMenus;
     for (QAction* action : bar->actions())
@@ -146,26 +146,27 @@ void QtWindowPeer::menuBarChanged()
     if (MenuBar* model = window_.menuBar())
         for (Integer i = 0; i < model->Count(); ++i)
             addMenu(*bar, model->Item(i));
-    keepMenuBarKeyboardVisible(*bar);
+    highlightMenuBarKeyboardTitle(*bar);
+    letEscapeLeaveTheMenuBar(*bar);
 }
 
 void QtWindowPeer::contentChanged(const std::vector<ContentPiece>& before, bool newScreen)
 {
-    if (frame_)
+    if (topLevel_)
         canvas_->contentChanged(before, newScreen);
 }
 
 void QtWindowPeer::refresh()
 {
-    if (frame_)
+    if (topLevel_)
         canvas_->update();
 }
 
 void QtWindowPeer::close()
 {
     closed_ = true;
-    if (frame_)
-        frame_->closeFromFramework();
+    if (topLevel_)
+        topLevel_->closeFromFramework();
     // The framework frees a closed window once the event that closed it is over: deferred
     // as a deletion is, so that a loop the closing code enters (a message, a menu) leaves it.
     auto* release = new QObject;
@@ -173,9 +174,9 @@ void QtWindowPeer::close()
     release->deleteLater();
 }
 
-QMainWindow* QtWindowPeer::frame() const
+QMainWindow* QtWindowPeer::topLevelWindow() const
 {
-    return frame_;
+    return topLevel_;
 }
 
 void QtWindowPeer::addMenu(QMenuBar& bar, MenuItem& menuModel)

@@ -18,15 +18,14 @@ class MenuItem;
 namespace framework::qt {
 
 class Canvas;
-class Frame;
+class TopLevelWindow;
 
-// Where a window's top left corner stands on the desktop, for its Left and Top, the main
+// Where a window's own top left corner stands on the desktop, for its Left and Top, the main
 // screen's geometry and available area, and the frame the window manager draws around it.
-QPoint framePosition(Integer left, Integer top, const QRect& screen, const QRect& available,
-                     const QMargins& frame = {});
+QPoint windowCorner(Integer left, Integer top, const QRect& screen, const QRect& available, const QMargins& frame = {});
 
-// A framework window on screen: a Frame with the menu bar inside it and the Canvas as its
-// content area.
+// A framework window on screen: a TopLevelWindow with the menu bar inside it and the Canvas as
+// its content area.
 class QtWindowPeer : public WindowPeer {
 public:
     explicit QtWindowPeer(Window& window);
@@ -41,13 +40,13 @@ public:
     void refresh() override;
     void close() override;
 
-    QMainWindow* frame() const;
+    QMainWindow* topLevelWindow() const;
 
 private:
     void addMenu(QMenuBar& bar, MenuItem& menuModel);
 
     Window& window_;
-    QPointer<Frame> frame_;
+    QPointer<TopLevelWindow> topLevel_;
     Canvas* canvas_ = nullptr;
     Qt::WindowFlags appliedFlags_;
     bool closed_ = false;

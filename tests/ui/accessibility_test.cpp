@@ -133,7 +133,7 @@ protected:
         return spaced(all);
     }
 
-    static QString qs(const std::string& text) { return spaced(QString::fromStdString(text)); }
+    static QString toSpacedQString(const std::string& text) { return spaced(QString::fromStdString(text)); }
 
     // Shows question number of a category through its menu item.
     static void showQuestion(const Category& category, Integer number)
@@ -187,7 +187,7 @@ TEST_F(Accessibility, TheAnswersAreRadioButtonsNamedWithTheirTexts)
             radios.push_back(node);
     ASSERT_EQ(radios.size(), 5u);
     for (Integer i = 0; i < 5; ++i)
-        EXPECT_EQ(radios[static_cast<std::size_t>(i)].name, qs(gMsgA(i + 1))) << "answer " << i + 1;
+        EXPECT_EQ(radios[static_cast<std::size_t>(i)].name, toSpacedQString(gMsgA(i + 1))) << "answer " << i + 1;
     for (const Node& node : contentNodes())
         EXPECT_NE(node.role, QAccessible::CheckBox) << node.name.toStdString();
 
@@ -195,7 +195,8 @@ TEST_F(Accessibility, TheAnswersAreRadioButtonsNamedWithTheirTexts)
     QAccessibleInterface* third = nullptr;
     for (int i = 0; i < content()->childCount(); ++i)
         if (QAccessibleInterface* child = content()->child(i))
-            if (child->role() == QAccessible::RadioButton && spaced(child->text(QAccessible::Name)) == qs(gMsgA(3)))
+            if (child->role() == QAccessible::RadioButton &&
+                spaced(child->text(QAccessible::Name)) == toSpacedQString(gMsgA(3)))
                 third = child;
     ASSERT_NE(third, nullptr);
     ASSERT_NE(third->actionInterface(), nullptr);
@@ -220,7 +221,7 @@ TEST_F(Accessibility, PowersOfTenAreNamedInWords)
                 radios.push_back(node);
         ASSERT_EQ(radios.size(), 5u);
         for (Integer i = 0; i < 5; ++i) {
-            const QString written = qs(gMsgA(i + 1));
+            const QString written = toSpacedQString(gMsgA(i + 1));
             const QString& name = radios[static_cast<std::size_t>(i)].name;
             const QRegularExpressionMatch power = QRegularExpression("^([0-9.]+)\\*10\\^(-?[0-9]+)$").match(written);
             if (power.hasMatch()) {
@@ -270,7 +271,7 @@ TEST_F(Accessibility, AQuestionCoversEveryLineItPaints)
             lines.push_back(gMsgQ(i));
         QString question;
         for (const std::string& line : lines)
-            question += qs(line) + " ";
+            question += toSpacedQString(line) + " ";
         const QRect area = content()->rect();
         bool found = false;
         for (const Node& node : contentNodes()) {
@@ -341,11 +342,12 @@ TEST_F(Accessibility, EveryScreenIsTextOfTheWindow)
         c.show();
         const QString text = contentText();
         for (const std::string& line : c.expected())
-            EXPECT_TRUE(text.contains(qs(line))) << '"' << line << "\" is not in \"" << text.toStdString() << '"';
+            EXPECT_TRUE(text.contains(toSpacedQString(line)))
+                << '"' << line << "\" is not in \"" << text.toStdString() << '"';
     }
     // What the window shows no longer is no longer read.
     choose("StatisticalDataProducingData");
-    EXPECT_FALSE(contentText().contains(qs(ui::intro::Lines[3])));
+    EXPECT_FALSE(contentText().contains(toSpacedQString(ui::intro::Lines[3])));
 }
 
 // What a listener hears of a chart: its kind, then each axis with its range and tick
@@ -535,7 +537,7 @@ TEST_F(Accessibility, DISABLED_EachScreenAndEachHintReachesTheScreenReaderOnce)
         c.before();
         const std::vector<Event> events = eventsOf(c.act);
         QAccessibleInterface* focus = c.focus();
-        const QString notification = qs(c.notification());
+        const QString notification = toSpacedQString(c.notification());
         const Event* lastFocus = nullptr;
         int notifications = 0;
         for (const Event& e : events) {
@@ -549,7 +551,7 @@ TEST_F(Accessibility, DISABLED_EachScreenAndEachHintReachesTheScreenReaderOnce)
         if (focus) {
             ASSERT_NE(lastFocus, nullptr) << "the keyboard did not come to the screen" << describe(events);
             EXPECT_EQ(lastFocus->object, focus) << "the keyboard went to " << lastFocus->node.name.toStdString();
-            EXPECT_EQ(lastFocus->label.toStdString(), qs(c.label()).toStdString())
+            EXPECT_EQ(lastFocus->label.toStdString(), toSpacedQString(c.label()).toStdString())
                 << "the control is read with another title";
         } else {
             EXPECT_EQ(lastFocus, nullptr) << "the keyboard moved on the same screen" << describe(events);

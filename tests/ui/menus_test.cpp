@@ -257,7 +257,7 @@ TEST_F(Menus, TheMenuBarDrawsInTheApplicationsStyle)
     for (const char* name : {"Windows", "Fusion"}) {
         QApplication::setStyle(name);
         QMenuBar bar;
-        framework::qt::keepMenuBarKeyboardVisible(bar);
+        framework::qt::highlightMenuBarKeyboardTitle(bar);
         const auto* proxy = qobject_cast<const QProxyStyle*>(bar.style());
         ASSERT_NE(proxy, nullptr) << name;
         EXPECT_EQ(proxy->baseStyle()->name().toLower().toStdString(), QApplication::style()->name().toLower().toStdString()) << name;

@@ -37,8 +37,8 @@ TEST(ScreenPlacement, LeftAndTopCountFromTheMainScreensCornerAndTheCornerStaysOn
         {"a small main screen below, with a panel", {0, 1024, 400, 300}, {0, 1050, 400, 274}, {0, 1050}},
     };
     for (const auto& c : cases) {
-        const QPoint at = framework::qt::framePosition(centred(c.screen.width(), 511), centred(c.screen.height(), 306),
-                                                       c.screen, c.available);
+        const QPoint at = framework::qt::windowCorner(centred(c.screen.width(), 511), centred(c.screen.height(), 306),
+                                                      c.screen, c.available);
         EXPECT_EQ(at, c.expected) << c.name << ": at " << at.x() << ", " << at.y() << ", not " << c.expected.x() << ", "
                                   << c.expected.y();
     }
@@ -47,9 +47,9 @@ TEST(ScreenPlacement, LeftAndTopCountFromTheMainScreensCornerAndTheCornerStaysOn
 TEST(ScreenPlacement, AWindowAskedForAnotherPlaceStandsThereOnTheMainScreen)
 {
     const QRect screen(1280, 0, 1280, 1024);
-    EXPECT_EQ(framework::qt::framePosition(0, 0, screen, screen), QPoint(1280, 0));
-    EXPECT_EQ(framework::qt::framePosition(700, 650, screen, screen), QPoint(1980, 650));
-    EXPECT_EQ(framework::qt::framePosition(-10, 40, screen, screen), QPoint(1280, 40));
+    EXPECT_EQ(framework::qt::windowCorner(0, 0, screen, screen), QPoint(1280, 0));
+    EXPECT_EQ(framework::qt::windowCorner(700, 650, screen, screen), QPoint(1980, 650));
+    EXPECT_EQ(framework::qt::windowCorner(-10, 40, screen, screen), QPoint(1280, 40));
 }
 
 // Left and Top place the window inside the window manager's frame, whose corner, where the
@@ -59,9 +59,9 @@ TEST(ScreenPlacement, TheFrameAroundTheWindowStaysOnTheScreen)
     const QRect screen(1280, 0, 1280, 1024);
     const QRect available(1280, 30, 1280, 994);
     const QMargins frame(1, 20, 1, 1);
-    EXPECT_EQ(framework::qt::framePosition(384, 359, screen, available, frame), QPoint(1664, 359));
-    EXPECT_EQ(framework::qt::framePosition(0, 0, screen, available, frame), QPoint(1281, 50));
-    EXPECT_EQ(framework::qt::framePosition(-10, 45, screen, available, frame), QPoint(1281, 50));
+    EXPECT_EQ(framework::qt::windowCorner(384, 359, screen, available, frame), QPoint(1664, 359));
+    EXPECT_EQ(framework::qt::windowCorner(0, 0, screen, available, frame), QPoint(1281, 50));
+    EXPECT_EQ(framework::qt::windowCorner(-10, 45, screen, available, frame), QPoint(1281, 50));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+// The Qt widgets of a framework window: its top-level window and its content area.
+
 #include "framework/Types.h"
 #include "framework/Window.h"
 
@@ -78,11 +80,11 @@ private:
 // The top-level Qt window around the content area and the menu bar. A close by the user
 // closes the framework window; one the framework asks for does not ask it again, nor one
 // that comes once the window is freed.
-class Frame : public QMainWindow {
+class TopLevelWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Frame(Window& window);
+    explicit TopLevelWindow(Window& window);
 
     void closeFromFramework();
     void detach();

@@ -1,4 +1,4 @@
-#include "framework/qt/CanvasAndFrame.h"
+#include "framework/qt/WindowWidgets.h"
 
 #include "framework/Controls.h"
 #include "framework/Exceptions.h"
@@ -96,7 +96,7 @@ private:
 Canvas::Canvas(Window& window, QWidget* parent) : QWidget(parent), window_(&window)
 {
     // The content area shows no focus, so it is no tab stop; while no control has the keyboard,
-    // the frame hands the keys to it. (Without a focus policy the buttons would keep
+    // the top-level window hands the keys to it. (Without a focus policy the buttons would keep
     // the tab order they were made in.)
     setFocusPolicy(Qt::ClickFocus);
     setAutoFillBackground(true);
@@ -368,20 +368,20 @@ void Canvas::applyTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-Frame::Frame(Window& window) : window_(&window) {}
+TopLevelWindow::TopLevelWindow(Window& window) : window_(&window) {}
 
-void Frame::closeFromFramework()
+void TopLevelWindow::closeFromFramework()
 {
     closing_ = true;
     close();
 }
 
-void Frame::detach()
+void TopLevelWindow::detach()
 {
     window_ = nullptr;
 }
 
-void Frame::closeEvent(QCloseEvent* event)
+void TopLevelWindow::closeEvent(QCloseEvent* event)
 {
     if (!closing_ && window_)
         callGuarded([this] { window_->Close(); });
@@ -390,7 +390,7 @@ void Frame::closeEvent(QCloseEvent* event)
 
 // A click on a window that a message blocks activates the window all the same; the keyboard
 // belongs to the message, as Escape and Return are meant for it.
-void Frame::changeEvent(QEvent* event)
+void TopLevelWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
@@ -405,7 +405,7 @@ void Frame::changeEvent(QEvent* event)
 
 // A window of fixed size resized by another X client, where the window manager lets that
 // through whatever the size hints say (fluxbox does), takes its own size back.
-void Frame::resizeEvent(QResizeEvent* event)
+void TopLevelWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     const QSize fixed = minimumSize();
@@ -416,7 +416,7 @@ void Frame::resizeEvent(QResizeEvent* event)
         }, Qt::QueuedConnection);
 }
 
-void Frame::keyPressEvent(QKeyEvent* event)
+void TopLevelWindow::keyPressEvent(QKeyEvent* event)
 {
     if (auto* canvas = qobject_cast<Canvas*>(centralWidget()))
         canvas->keyPress(event);
@@ -426,4 +426,4 @@ void Frame::keyPressEvent(QKeyEvent* event)
 
 } // namespace framework::qt
 
-#include "CanvasAndFrame.moc"
+#include "WindowWidgets.moc"
