@@ -79,6 +79,13 @@ stop_xvfb() {
 }
 
 # The caller sets $tool (x_window_tool).
+# An action of the tool that returns once the program has handled it (handled, pointer,
+# click, key, keys): where the program or the window manager did not answer in time, the case
+# fails.
+act() {  # tool command and its arguments
+    "$tool" "$@" || fail "x_window_tool $*: no answer in time"
+}
+
 # Waits at most 5 s until the window stands at x y; prints where it stands.
 wait_for_position() {  # window x y
     local at=""

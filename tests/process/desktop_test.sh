@@ -28,13 +28,13 @@ settled_position() {  # window
 open_menu() {  # window
     local width height
     read -r width height < <("$tool" size "$1")
-    "$tool" click "$1" 40 $(( (height - content_height) / 2 ))
+    act click "$1" 40 $(( (height - content_height) / 2 ))
     [ -n "$(wait_for_menu "")" ] || fail "the menu did not open"
 }
 
 choose_first_category() {  # window
     open_menu "$1"
-    "$tool" keys Down Return
+    act keys Down Return
 }
 
 start_desktop 1280x1024
@@ -49,14 +49,14 @@ wait_for_no_menu
 # tool's keys return once the program has taken them, and painted what they brought).
 "$tool" move "$window" $moved
 wait_for_position "$window" $moved >/dev/null
-"$tool" handled "$window"  # the program has taken the move
+act handled "$window"  # the program has taken the move
 at=$("$tool" position "$window")
 if [ "$at" != "$moved" ]; then
     fail "the window did not stay at $moved, where the user moved it: it stands at $at"
 else
     # The pointer returns once the program has taken its arrival, painted the hover, and the
     # window manager has done what the paint asked.
-    "$tool" pointer "$window" "$pass_x" "$pass_top"
+    act pointer "$window" "$pass_x" "$pass_top"
     at=$("$tool" position "$window")
     if [ "$at" = "$moved" ]; then
         echo "ok   the pointer resting on Pass leaves the window where the user put it"
@@ -64,16 +64,16 @@ else
         fail "with the pointer on Pass, the window moved from $moved to $at"
     fi
 
-    "$tool" pointer "$window" 250 "$((height / 2))"
+    act pointer "$window" 250 "$((height / 2))"
     open_menu "$window"
-    "$tool" handled "$window"
+    act handled "$window"
     at=$("$tool" position "$window")
     if [ "$at" = "$moved" ]; then
         echo "ok   an open menu leaves the window where the user put it"
     else
         fail "with a menu open, the window moved from $moved to $at"
     fi
-    "$tool" keys Escape
+    act keys Escape
     wait_for_no_menu
 
     watch_moves "$window" $middle

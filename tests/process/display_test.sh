@@ -67,7 +67,7 @@ if start_with_window "a screen larger than the window"; then
     "$tool" move "$window" 10 20
     wait_for_position "$window" 10 20 >/dev/null
     watch_moves "$window" $middle
-    "$tool" key "$window"  # a key repaints the window
+    act key "$window"  # a key repaints the window
     moves=$(moves_seen)
     at=$(wait_for_position "$window" $middle)
     if [ "$at" != "$middle" ]; then

@@ -28,19 +28,19 @@ if start_with_window "no browser" PATH=; then
     # The Help menu, the last on the bar: open the first menu, then go left to the last.
     read -r _ height < <("$tool" size "$window")
     menu_bar=$((height - 306))
-    "$tool" click "$window" 20 $((menu_bar / 2))
+    act click "$window" 20 $((menu_bar / 2))
     read -r first _ < <(wait_for_menu "")
-    "$tool" keys Left
+    act keys Left
     read -r menu _ _ _ menu_height < <(wait_for_menu "$first")
     # About is its last item.
-    [ -n "$menu" ] && "$tool" click "$menu" 20 $((menu_height - 10))
+    [ -n "$menu" ] && act click "$menu" 20 $((menu_height - 10))
     about="$window About Merrowby"
     wait_for_windows "$about"
     if [ "$(windows)" != "$about" ]; then
         fail "the About page is not shown: the program's windows are: $(windows)"
     else
         # The link stands in the middle of the page, 105 pixels below the menu bar.
-        "$tool" click "$window" 255 $((menu_bar + 105))
+        act click "$window" 255 $((menu_bar + 105))
         wait_for_windows 2
         if [ "$(windows | wc -l)" -eq 2 ]; then
             echo "ok   the link without a browser shows a message window"
@@ -49,8 +49,8 @@ if start_with_window "no browser" PATH=; then
         fi
         # A click on the page under the message leaves the keyboard on the message (the click
         # returns once the program has handled it, and the keyboard has gone where it sent it).
-        "$tool" click "$window" 20 $((menu_bar + 250))
-        "$tool" keys Escape
+        act click "$window" 20 $((menu_bar + 250))
+        act keys Escape
         wait_for_windows "$about"
         if [ "$(windows)" = "$about" ]; then
             echo "ok   Escape closes the message and leaves the About page"

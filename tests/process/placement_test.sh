@@ -43,7 +43,7 @@ while read -r manager; do
         # Where the window manager lets the resize through, the window has that size for a
         # moment, then its own again; where it refuses, the window never changes (openbox).
         "$tool" resize "$window" 400 600
-        "$tool" handled "$window"
+        act handled "$window"
         at=$("$tool" size "$window")
         if [ "$at" = "$size" ]; then
             echo "ok   $name: resized to 400 x 600 by another client, the window takes its $size back"

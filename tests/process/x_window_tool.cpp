@@ -217,7 +217,6 @@ bool handled(Display* display, long pid, Window window, const std::function<void
     return true;
 }
 
-
 // The client window that has the keyboard focus, or 0 where none has.
 Window focusWindow(Display* display)
 {
