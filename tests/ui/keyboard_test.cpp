@@ -7,6 +7,7 @@
 #include "quiz/Module1.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,8 +48,21 @@ protected:
             QApplication::processEvents();
     }
 
+    // The window system hands keys to the window that has the keyboard focus: after a menu
+    // has closed, once the X server's word that the focus is back on the window has come
+    // (late on a busy machine). A focus that arrived between the press and the release of
+    // Alt would take the menu bar's keyboard from it.
+    static void waitForTheKeyboard()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([] {
+            QWindow* focus = QGuiApplication::focusWindow();
+            return QApplication::activePopupWidget() ? focus != nullptr : focus == frame()->windowHandle();
+        })) << "the window did not get the keyboard focus back";
+    }
+
     static void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
+        waitForTheKeyboard();
         QTest::keyClick(frame()->windowHandle(), static_cast<Qt::Key>(code), modifiers);
         QApplication::processEvents();
     }
@@ -56,6 +70,7 @@ protected:
     // Alt pressed and released alone, as the window system reports it.
     static void altAlone()
     {
+        waitForTheKeyboard();
         QTest::keyPress(frame()->windowHandle(), Qt::Key_Alt, Qt::AltModifier);
         QTest::keyRelease(frame()->windowHandle(), Qt::Key_Alt, Qt::NoModifier);
         QApplication::processEvents();
