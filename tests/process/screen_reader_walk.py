@@ -54,7 +54,7 @@ class Speech:
         self.read()
         self.mark = len(self.lines)
 
-    def wait_for(self, *texts, deadline=15.0):
+    def wait_for(self, *texts, deadline=30.0):
         """Until every text has been spoken since the mark, in order; False at the deadline."""
         end = time.monotonic() + deadline
         while True:
@@ -121,7 +121,7 @@ def content():
     return []
 
 
-def wait_until(condition, what, deadline=15.0):
+def wait_until(condition, what, deadline=30.0):
     end = time.monotonic() + deadline
     while time.monotonic() < end:
         try:
@@ -247,7 +247,9 @@ def main():
 
 
 def walk():
-    expect("start", "Merrowby frame")
+    if not speech.wait_for("Merrowby frame", deadline=90):
+        fail("Orca did not read the window as it came: " + speech.since_mark())
+        return
     # One Merrowby for the screen reader to list, whatever toolkit the desktop's theme loads.
     apps = [app for app in pyatspi.Registry.getDesktop(0)
             if app is not None and (app.name or "").lower() == "merrowby"]
