@@ -14,6 +14,17 @@ export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work/runtime" && mkdir -m 700 "$XDG_RUNT
 # Without a session bus of the caller's (or of dbus-run-session's), none at all: D-Bus would
 # start one tied to the test's X display, which dies with it.
 export DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-unix:path=$XDG_RUNTIME_DIR/no-session-bus}"
+# On a session bus of the test's own (dbus-run-session), the services it starts (the
+# accessibility bus, dconf) keep their sockets in this test's runtime folder: in the one CTest
+# gives every test, two tests' accessibility buses would take each other's socket. Never on a
+# desktop's own bus.
+use_own_session_bus() {
+    case "${DBUS_SESSION_BUS_ADDRESS:-}" in
+    "" | *no-session-bus | "unix:path=/run/user/$(id -u)/bus"*) return 0 ;;
+    esac
+    dbus-update-activation-environment XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" HOME="$HOME" \
+        ${XDG_CONFIG_HOME:+XDG_CONFIG_HOME="$XDG_CONFIG_HOME"} ${DISPLAY:+DISPLAY="$DISPLAY"}
+}
 xvfb=""
 desktop_wm=""
 failures=0

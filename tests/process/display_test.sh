@@ -9,6 +9,7 @@ set -u
 program="$1"
 tool="$2"
 . "$(dirname "$0")/common.sh"
+use_own_session_bus
 . "$(dirname "$0")/desktop.sh"
 
 # Without a display, or with one that cannot be reached: an X display, or a Wayland one that

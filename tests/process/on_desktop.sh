@@ -11,6 +11,7 @@ export XDG_CURRENT_DESKTOP=GNOME MERROWBY_TEST_QT_PLATFORM=xcb
 # On a session bus of the test's own (dbus-run-session), the accessibility bus is started as a
 # desktop session starts it, before any program.
 if [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && [[ "$DBUS_SESSION_BUS_ADDRESS" != *no-session-bus ]]; then
+    use_own_session_bus
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
         { echo "the accessibility bus did not start"; exit 1; }
 fi

@@ -16,6 +16,7 @@ echo 'AudioOutputMethod "alsa"' >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.co
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 start_desktop 1280x1024
 export XDG_CURRENT_DESKTOP=GNOME
+use_own_session_bus
 /usr/bin/python3 "$(dirname "$0")/screen_reader_walk.py" "$1" "$2" "$work" 2>"$work/walk.log" || {
     echo "--- the program's output"; cat "$work/log"
     echo "--- what Orca said"; grep -o "SPEECH OUTPUT: .*" "$work/orca.log" | tail -60
