@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <cstdlib>
 #include <string>
@@ -116,6 +117,10 @@ TEST_F(DefaultButton, ReturnAfterPassPassesNothingMore)
 // program's buttons do not.
 TEST_F(DefaultButton, DISABLED_TheDesktopsThemeIsTheOneUnderTest)
 {
+    // The window's first screen has taken the keyboard to its content area: after that the
+    // keyboard stays where the test puts it.
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() == frame()->centralWidget(); }))
+        << "the first screen did not take the keyboard";
     QPushButton plain(frame());
     bool clicked = false;
     QObject::connect(&plain, &QPushButton::clicked, [&clicked] { clicked = true; });
