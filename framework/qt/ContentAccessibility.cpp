@@ -69,6 +69,14 @@ bool isGroup(const std::vector<ContentPiece>& pieces, const std::string& name)
            std::any_of(pieces.begin(), pieces.end(), [&name](const ContentPiece& p) { return p.group == name; });
 }
 
+// Whether two pieces at one place are one object to a screen reader: of one kind and group;
+// a text to be said is a notification, which a screen reader says as it appears, so another
+// such text (or the same text said again) is another object.
+bool sameObject(const ContentPiece& a, const ContentPiece& b)
+{
+    return a.kind == b.kind && a.group == b.group && a.spoken == b.spoken && (a.spoken == 0 || a.text == b.text);
+}
+
 QRect onScreen(const Canvas& canvas, const ContentPiece& p)
 {
     return {canvas.mapToGlobal(QPoint(static_cast<int>(p.left), static_cast<int>(p.top))),
@@ -110,20 +118,14 @@ protected:
 class PieceAccessible : public ContentChild, public QAccessibleActionInterface, public QAccessibleTextInterface {
 public:
     PieceAccessible(Canvas& canvas, std::size_t index, const ContentPiece& piece)
-        : ContentChild(canvas), index_(index), kind_(piece.kind), group_(piece.group), spoken_(piece.spoken),
-          spokenText_(piece.spoken != 0 ? piece.text : std::string())
+        : ContentChild(canvas), index_(index), identity_(piece)
     {
     }
 
-    // A text to be said is a notification, which a screen reader says as it appears: another
-    // such text is another notification.
     bool isValid() const override
     {
         const auto& pieces = piecesOf(canvas_);
-        if (index_ >= pieces.size())
-            return false;
-        const ContentPiece& p = pieces[index_];
-        return p.kind == kind_ && p.group == group_ && p.spoken == spoken_ && (spoken_ == 0 || p.text == spokenText_);
+        return index_ < pieces.size() && sameObject(pieces[index_], identity_);
     }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* parent() const override;
@@ -146,7 +148,7 @@ public:
 
     QAccessible::Role role() const override
     {
-        switch (kind_) {
+        switch (identity_.kind) {
         case Kind::Chart:
             return QAccessible::Chart;
         case Kind::Link:
@@ -154,7 +156,7 @@ public:
         case Kind::Text:
             break;
         }
-        return spoken_ != 0 ? QAccessible::Notification : QAccessible::StaticText;
+        return identity_.spoken != 0 ? QAccessible::Notification : QAccessible::StaticText;
     }
 
     QAccessible::State state() const override
@@ -162,15 +164,15 @@ public:
         QAccessible::State s;
         s.readOnly = true;
         s.invisible = !isValid() || !canvas_->isVisible();
-        s.linked = kind_ == Kind::Link;
+        s.linked = identity_.kind == Kind::Link;
         return s;
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::ActionInterface && kind_ == Kind::Link)
+        if (type == QAccessible::ActionInterface && identity_.kind == Kind::Link)
             return static_cast<QAccessibleActionInterface*>(this);
-        if (type == QAccessible::TextInterface && kind_ == Kind::Text)
+        if (type == QAccessible::TextInterface && identity_.kind == Kind::Text)
             return static_cast<QAccessibleTextInterface*>(this);
         return nullptr;
     }
@@ -211,10 +213,7 @@ private:
     const ContentPiece& piece() const { return piecesOf(canvas_)[index_]; }
 
     std::size_t index_;
-    Kind kind_;
-    std::string group_;
-    Integer spoken_;
-    std::string spokenText_;
+    ContentPiece identity_; // the piece as it stood when this interface was made
 };
 
 // The caption of a control set: the words of the pieces that ask about it, which a screen
@@ -466,8 +465,7 @@ void announceContentChange(Canvas& canvas, const std::vector<ContentPiece>& befo
     bool reordered = now.size() != before.size();
     for (std::size_t i = 0; i < now.size(); ++i) {
         QAccessibleInterface* piece = content->piece(i);
-        if (i >= before.size() || now[i].kind != before[i].kind || now[i].group != before[i].group ||
-            now[i].spoken != before[i].spoken || (now[i].spoken != 0 && now[i].text != before[i].text)) {
+        if (i >= before.size() || !sameObject(now[i], before[i])) {
             raise(piece, QAccessible::ObjectShow);
             reordered = true;
             continue;
